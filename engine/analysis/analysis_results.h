@@ -1,0 +1,33 @@
+// Results of the multi-span analysis krdef, per load case lc = 1..4 and span
+// j or support i.  Each load case overwrites only its own entries; a wall
+// leaves load cases 2 and 4 as they were.
+#pragma once
+
+#include "driver/fixed_arrays.h"
+
+namespace kvop {
+
+struct AnalysisResults {
+  float gammad = 1.0f;   // load factor of the chosen safety class
+  float gammad1 = 1.0f;  // load factor of safety class 1
+  float xired = 1.0f;    // self-weight reduction factor
+  int bandix = 1;        // market column of partkf
+
+  Arr2<float, 1, 4, 1, 20> mfalt;    // governing field moment
+  Arr2<float, 1, 4, 1, 20> mfalt2;   // governing joint-section moment
+  Arr2<float, 1, 4, 1, 20> nedbtal;  // governing deflection x stiffness
+  Arr2<float, 1, 4, 1, 21> mstod;    // support moment (hogging negative)
+  Arr2<float, 1, 4, 1, 21> reakt;    // support reaction
+  Arr2<float, 1, 4, 1, 21> dskruv;   // force at the far end of an overlap
+  Arr2<float, 1, 4, 1, 20> tvarv;    // shear at the left end of a span
+  Arr2<float, 1, 4, 1, 20> tvarh;    // shear at the right end of a span
+  Arr2<float, 1, 4, 1, 2> konstal;   // tip deflection x stiffness, left/right
+
+  Arr2<float, 1, 20, 1, 11> snittpos;  // section positions relative to span
+};
+
+// Relative positions of the joint sections at support i.
+inline float skarvrel1(const AnalysisResults& a, int i) { return a.snittpos(i, 4); }
+inline float skarvrel2(const AnalysisResults& a, int i) { return a.snittpos(i - 1, 5); }
+
+}  // namespace kvop

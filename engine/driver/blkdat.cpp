@@ -1,0 +1,36 @@
+// blkdat: the defaults of the input case record.  A case overwrites them with
+// the records it reads; fields of branches it does not read keep them.
+#include "driver/inkvop.h"
+
+namespace kvop {
+
+void blkdat(InputCase& in) {
+  in = InputCase{};
+  in.spv.fill(6.0f);
+  in.tjlk.fill(0.0f);
+  in.skarvtyp.fill(0);
+  in.skarvprc.fill(10.1f);
+  in.upplbredd.fill(0.1f);
+  in.linjfack.fill(1);
+  in.linjlast.fill(Linjlast{});
+  in.vind.fill(0.0f);
+  in.vind(1) = 0.6f;
+  in.vind(2) = 1.0f;
+  in.vind(3) = 0.2f;
+  in.sidoverl.fill(0.0f);
+  in.perfo.fill(0);
+  in.vandr.fill(1);
+
+  // partkf(f, m): six factors per market code.
+  constexpr float kFactors[5][6] = {
+      {1.0f, 1.0f, 1.35f, 1.0f, 1.5f, 1.5f},  // SVERIGE
+      {1.0f, 1.0f, 1.35f, 1.0f, 1.5f, 1.5f},  // POLEN
+      {1.0f, 1.0f, 1.35f, 1.0f, 1.5f, 1.5f},  // NORGE
+      {1.0f, 1.0f, 1.15f, 0.9f, 1.5f, 1.5f},  // FINLAND
+      {1.0f, 1.0f, 1.0f, 0.9f, 1.5f, 1.5f},   // DANMARK
+  };
+  for (int m = 1; m <= 5; ++m)
+    for (int f = 1; f <= 6; ++f) in.partkf(f, m) = kFactors[m - 1][f - 1];
+}
+
+}  // namespace kvop

@@ -1,0 +1,82 @@
+#include "driver/file_names.h"
+
+#include <string>
+#include <system_error>
+
+#include "report/cp1252.h"
+
+namespace kvop {
+namespace fs = std::filesystem;
+namespace {
+
+char fold(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool same_ignoring_case(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (fold(a[i]) != fold(b[i])) return false;
+  return true;
+}
+
+// Looks `utf8name` up among the entries of `dir`.
+std::optional<fs::path> find_entry(const fs::path& dir, const std::string& utf8name,
+                                   bool want_directory) {
+  std::error_code ec;
+  const fs::path exact = dir / utf8name;
+  auto fits = [&](const fs::path& p) {
+    return want_directory ? fs::is_directory(p, ec) : fs::is_regular_file(p, ec);
+  };
+  if (fits(exact)) return exact;
+  for (fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    if (same_ignoring_case(it->path().filename().string(), utf8name) && fits(it->path()))
+      return it->path();
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<fs::path> find_file(const fs::path& dir, std::string_view name) {
+  if (!is_bare_file_name(name)) return std::nullopt;
+  return find_entry(dir, cp1252::to_utf8(name), false);
+}
+
+fs::path file_for_writing(const fs::path& dir, std::string_view name) {
+  if (auto found = find_file(dir, name)) return *found;
+  return dir / cp1252::to_utf8(name);
+}
+
+std::optional<fs::path> find_windows_path(const fs::path& dir, std::string_view name) {
+  fs::path at = dir;
+  std::size_t pos = 0;
+  if (!name.empty() && name[0] == '\\') {
+    at = dir.root_path().empty() ? fs::current_path().root_path() : dir.root_path();
+    pos = 1;
+  }
+  while (pos <= name.size()) {
+    std::size_t next = name.find_first_of("\\/", pos);
+    if (next == std::string_view::npos) next = name.size();
+    std::string part = cp1252::to_utf8(name.substr(pos, next - pos));
+    const bool last = next == name.size();
+    if (part.empty() || part == ".") {
+      if (last) return std::nullopt;
+    } else if (part == "..") {
+      at = at / "..";
+    } else {
+      auto found = find_entry(at, part, !last);
+      if (!found) return std::nullopt;
+      at = *found;
+    }
+    if (last) break;
+    pos = next + 1;
+  }
+  return at;
+}
+
+bool is_bare_file_name(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  return name.find_first_of("/\\:") == std::string_view::npos && name.find('\0') == std::string_view::npos;
+}
+
+}  // namespace kvop

@@ -1,0 +1,25 @@
+// Access to the binary profile database "PROFILKV.BIN" in the program
+// directory named by the first line of "BRASKO.INI".
+#pragma once
+
+#include "driver/run_context.h"
+
+namespace kvop {
+
+// Reads "BRASKO.INI", builds the database name and opens the database on
+// `unit`.  istat = 0 when the database is open; when the settings file or the
+// database cannot be found or opened, a message naming the file goes to the
+// console and istat is non-zero.
+void opdbas(RunContext& ctx, int& unit, int& istat);
+
+// Searches `designation` from the first record and loads it into ctx.prof.
+// lookup_mode 1 also scales the leading rows; show_message enables the
+// not-present message after 10000 records.  istat = 0 found, 1 not found or
+// not readable.
+void pdread(RunContext& ctx, const Text<8>& designation, int& unit, int lookup_mode,
+            int show_message, int& istat);
+
+// Closes the database unit.
+void clfile(RunContext& ctx, int& unit);
+
+}  // namespace kvop
