@@ -5,7 +5,14 @@
 namespace kvop {
 
 void blkdat(InputCase& in) {
+  // The case name and the file names come from record 1, read before the
+  // defaults are stored; they have no defaults and are kept.
+  const InputCase named = in;
   in = InputCase{};
+  in.indatafil = named.indatafil;
+  in.rednamn = named.rednamn;
+  in.indnamn = named.indnamn;
+  in.skivnamn = named.skivnamn;
   in.spv.fill(6.0f);
   in.tjlk.fill(0.0f);
   in.skarvtyp.fill(0);

@@ -1,12 +1,461 @@
+// inkvop: reads the calculation input file, record by record, into the input
+// case record.  The records follow one another in a fixed order; which of
+// them a case holds depends on values read before (roof or wall, market,
+// roof type, diaphragm action).  Besides the corrections of the joint types
+// and the profile designation, the reader refuses what the record cannot
+// hold or the analysis cannot use: a message names the file, the line, the
+// record and its field, and the run stops before any report is written.
 #include "driver/inkvop.h"
 
-namespace kvop {
+#include <array>
+#include <cstdlib>
+#include <istream>
+#include <string>
 
-// Placeholder until the reader lands.
+#include "driver/file_names.h"
+#include "driver/input_fields.h"
+
+namespace kvop {
+namespace {
+
+constexpr std::string_view kInputName = "~INDATA~.TMP";
+constexpr int kInputUnit = 3;
+
+// Where a value comes from: its record in the file layout ("19", "22a",
+// "44w", "D2") and the field it fills.
+struct Rec {
+  std::string_view record;
+  std::string field;
+};
+
+std::string indexed(std::string_view name, int i) {
+  return std::string(name) + "(" + std::to_string(i) + ")";
+}
+
+// Every message about the input file has this one form.  `line` 0 means the
+// message concerns the file as a whole.
+std::string input_message(int line, const Rec* rec, std::string_view what) {
+  std::string m = "kvopwb: " + std::string(kInputName);
+  if (line > 0) m += " line " + std::to_string(line);
+  if (rec) m += " (record " + std::string(rec->record) + ", " + rec->field + ")";
+  return m + ": " + std::string(what);
+}
+
+std::string describe(infield::Fault f, std::string_view text) {
+  const std::string q = "\"" + infield::quoted(text) + "\"";
+  switch (f) {
+    case infield::Fault::not_integer: return q + " is not a whole number";
+    case infield::Fault::out_of_range: return q + " is out of range";
+    default: return q + " is not a number";
+  }
+}
+
+std::string cols(int first, int width) {
+  return "columns " + std::to_string(first) + "-" + std::to_string(first + width - 1);
+}
+
+std::string outside(std::string_view what, long v, long lo, long hi) {
+  return std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) +
+         ".." + std::to_string(hi);
+}
+
+// Reads the lines of the open input file in sequence.  Each read consumes one
+// line; a free-format read skips lines that hold no value.  Every method
+// returns false after it has written its message.
+class CaseReader {
+ public:
+  CaseReader(std::istream& in, const Console& console) : in_(in), console_(console) {}
+
+  int line_no() const { return line_no_; }
+
+  bool fail_at(int line, const Rec& rec, std::string_view what) {
+    console_.error(input_message(line, &rec, what));
+    return false;
+  }
+  bool fail(const Rec& rec, std::string_view what) { return fail_at(line_no_, rec, what); }
+
+  // The next line, without its line end (LF, or CR LF from Windows).
+  bool next(const Rec& rec, std::string& line) {
+    if (!std::getline(in_, line)) {
+      if (in_.bad()) return fail_at(line_no_ + 1, rec, "the file cannot be read");
+      return fail_at(line_no_ + 1, rec, "the file ends before this record");
+    }
+    ++line_no_;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+  }
+
+  template <std::size_t N>
+  bool text(const Rec& rec, Text<N>& t) {
+    std::string line;
+    if (!next(rec, line)) return false;
+    t.set(line);
+    return true;
+  }
+
+  // An integer field Iw at `first` of the line just read.
+  bool int_at(const Rec& rec, std::string_view line, int first, int width, int& v) {
+    const std::string_view f = infield::columns(line, first, width);
+    const auto r = infield::integer_field(f);
+    if (!r) return fail(rec, describe(r.fault, f) + " in " + cols(first, width));
+    v = r.value;
+    return true;
+  }
+
+  // A real field Fw.d at `first` of the line just read.
+  bool real_at(const Rec& rec, std::string_view line, int first, int width, int decimals,
+               float& v) {
+    const std::string_view f = infield::columns(line, first, width);
+    const auto r = infield::real_field(f, decimals);
+    if (!r) return fail(rec, describe(r.fault, f) + " in " + cols(first, width));
+    v = r.value;
+    return true;
+  }
+
+  // A line holding one I2 field.
+  bool i2(const Rec& rec, int& v) {
+    std::string line;
+    return next(rec, line) && int_at(rec, line, 1, 2, v);
+  }
+
+  // A code in I2 whose values form a closed list lo..hi.
+  bool code(const Rec& rec, int lo, int hi, int& v) {
+    int c = 0;
+    if (!i2(rec, c)) return false;
+    if (c < lo || c > hi) return fail(rec, outside(rec.field, c, lo, hi));
+    v = c;
+    return true;
+  }
+
+  // The line of the next free-format value and the value's text.
+  bool free_value(const Rec& rec, std::string& line, std::string_view& value) {
+    for (;;) {
+      if (!next(rec, line)) return false;
+      if (auto v = infield::first_value(line)) {
+        value = *v;
+        return true;
+      }
+    }
+  }
+
+  bool free_real(const Rec& rec, float& v) {
+    std::string line;
+    std::string_view text;
+    if (!free_value(rec, line, text)) return false;
+    const auto r = infield::free_real(text);
+    if (!r) return fail(rec, describe(r.fault, text));
+    v = r.value;
+    return true;
+  }
+
+  // A free-format whole number; "1.0" is refused, as the field is a count,
+  // a span number or a flag.
+  bool free_int(const Rec& rec, int& v) {
+    std::string line;
+    std::string_view text;
+    if (!free_value(rec, line, text)) return false;
+    const auto r = infield::free_integer(text);
+    if (!r) return fail(rec, describe(r.fault, text));
+    v = r.value;
+    return true;
+  }
+
+ private:
+  std::istream& in_;
+  const Console& console_;
+  int line_no_ = 0;
+};
+
+// Record 1: the case name and the file names formed from it.  The report and
+// the diaphragm exchange file are written in the working directory under
+// these names, so a case name that leads elsewhere is refused.
+bool read_case_name(CaseReader& rd, InputCase& in) {
+  const Rec rec{"1", "indatafil"};
+  Text<8> name;
+  if (!rd.text(rec, name)) return false;
+  const std::string_view all = name.view();
+  const std::size_t blank = all.find(' ');
+  const std::string_view base = all.substr(0, blank == std::string_view::npos ? 8 : blank);
+  if (!base.empty() && (!is_bare_file_name(base) || base.find("..") != std::string_view::npos))
+    return rd.fail(rec, "the case name \"" + infield::quoted(base) +
+                            "\" is not a plain file name; the report must stay in the "
+                            "working directory");
+  in.indatafil = name;
+  in.rednamn.set(std::string(base) + ".RED");
+  in.indnamn.set(std::string(base) + ".IND");
+  in.skivnamn.set("SKIVA.INS");
+  return true;
+}
+
+// Records 2 to 20: title, market, use, spans, locked thicknesses, joints,
+// cantilevers, joint extents and support widths.
+bool read_geometry(CaseReader& rd, InputCase& in) {
+  if (!rd.text({"2", "rubrik"}, in.rubrik)) return false;
+  if (!rd.code({"3", "marknadskod"}, 1, 5, in.marknadskod)) return false;
+  if (!rd.code({"4", "sakkl"}, 0, 3, in.sakkl)) return false;
+  if (!rd.code({"5", "vagg"}, 0, 1, in.vagg)) return false;
+  if (!rd.code({"6", "nfack"}, 1, 20, in.nfack)) return false;
+  const int n = in.nfack;
+
+  std::string line;
+  if (!rd.next({"7", "spv"}, line)) return false;
+  for (int i = 1; i <= n; ++i) {
+    const Rec rec{"7", indexed("spv", i)};
+    if (!rd.real_at(rec, line, 7 * i - 6, 7, 3, in.spv(i))) return false;
+    // A span of no length would divide by zero in the analysis.
+    if (!(in.spv(i) > 0.0f))
+      return rd.fail(rec, "span length \"" + infield::quoted(infield::columns(line, 7 * i - 6, 7)) +
+                              "\" must be greater than 0");
+  }
+
+  int locked = 0;
+  if (!rd.i2({"8", "locked-thickness flag"}, locked)) return false;
+  if (locked == 1) {
+    if (!rd.next({"9", "tjlk"}, line)) return false;
+    for (int i = 1; i <= n; ++i)
+      if (!rd.real_at({"9", indexed("tjlk", i)}, line, 7 * i - 6, 7, 3, in.tjlk(i))) return false;
+  } else {
+    in.tjlk(1) = 0.0f;
+  }
+
+  // Joint line t names the supports whose joint type is t; a later line
+  // overrides an earlier one, unnamed supports stay continuous.
+  for (int t = 1; t <= 5; ++t) {
+    const std::string record = std::to_string(9 + t);
+    const Rec rec{record, "skarvtyp"};
+    if (!rd.next(rec, line)) return false;
+    for (int f = 1; f <= n + 1; ++f) {
+      int s = 0;
+      if (!rd.int_at(rec, line, 3 * f - 2, 3, s)) return false;
+      if (s < 0 || s > n + 1)
+        return rd.fail(rec, outside("support", s, 0, n + 1) + " (" + cols(3 * f - 2, 3) + ", " +
+                                std::to_string(n) + " spans)");
+      if (s > 0) in.skarvtyp(s) = t;
+    }
+  }
+
+  if (!rd.free_real({"15", "konsv"}, in.konsv)) return false;
+  if (!rd.free_int({"16", "mbkonsv"}, in.mbkonsv)) return false;
+  if (!rd.free_real({"17", "konsh"}, in.konsh)) return false;
+  if (!rd.free_int({"18", "mbkonsh"}, in.mbkonsh)) return false;
+
+  if (!rd.next({"19", "skarvprc"}, line)) return false;
+  for (int j = 1; j <= n + 1; ++j)
+    if (!rd.real_at({"19", indexed("skarvprc", j)}, line, 6 * j - 5, 5, 2, in.skarvprc(j)))
+      return false;
+  // An overlap reaching less than 6 % into the right span acts as a hinge.
+  // The packed value is compared, so 5.99 is short and 6.0 is not.
+  for (int j = 1; j <= n + 1; ++j) {
+    const int t = in.skarvtyp(j);
+    if (in.skarvprc(j) < 6.0f && (t == 2 || t == 3 || t == 5)) in.skarvtyp(j) = 1;
+  }
+  // The end supports follow the cantilevers: one of at least 0.11 m makes
+  // the end continuous, a shorter one a hinge.
+  in.skarvtyp(1) = in.konsv < 0.11f ? 1 : 0;
+  in.skarvtyp(n + 1) = in.konsh < 0.11f ? 1 : 0;
+
+  if (!rd.next({"20", "upplbredd"}, line)) return false;
+  for (int j = 1; j <= n + 1; ++j)
+    if (!rd.real_at({"20", indexed("upplbredd", j)}, line, 6 * j - 5, 5, 2, in.upplbredd(j)))
+      return false;
+  return true;
+}
+
+// Records 21 to 48 of a roof: self weight, snow, drifts, snow pocket, line
+// loads, roof type, slope, top flange and roof wind.
+bool read_roof(CaseReader& rd, InputCase& in) {
+  if (!rd.free_real({"21", "egentyngd"}, in.egentyngd)) return false;
+  if (in.marknadskod == 1) {
+    // A Swedish case gives the snow value directly, or 0 and the value on
+    // the next line.
+    float v = 0;
+    if (!rd.free_real({"22", "snolast"}, v)) return false;
+    if (v > 0.001f) {
+      in.snolast = v;
+    } else if (!rd.free_real({"22a", "snolast"}, in.snolast)) {
+      return false;
+    }
+  } else if (!rd.free_real({"22b", "snolast"}, in.snolast)) {
+    return false;
+  }
+  if (!rd.free_real({"23", "snoform"}, in.snoform)) return false;
+  if (!rd.free_real({"24", "trivform"}, in.trivform)) return false;
+  if (!rd.free_real({"25", "trivlgd"}, in.trivlgd)) return false;
+  if (!rd.free_real({"26", "trihform"}, in.trihform)) return false;
+  if (!rd.free_real({"27", "trihlgd"}, in.trihlgd)) return false;
+  if (!rd.free_int({"28", "fickfack"}, in.fickfack)) return false;
+  if (!rd.free_real({"29", "fickform"}, in.fickform)) return false;
+  // A pocket whose maximum does not exceed the plain snow adds nothing.
+  if (in.snoform >= in.fickform) in.fickfack = 0;
+  if (!rd.free_real({"30", "fickmaxlgd"}, in.fickmaxlgd)) return false;
+  if (!rd.free_real({"31", "ficklgd"}, in.ficklgd)) return false;
+  if (!rd.free_real({"32", "fickavst"}, in.fickavst)) return false;
+
+  const Rec nlinj_rec{"33", "nlinj"};
+  if (!rd.free_int(nlinj_rec, in.nlinj)) return false;
+  if (in.nlinj < 0 || in.nlinj > 5) return rd.fail(nlinj_rec, outside("nlinj", in.nlinj, 0, 5));
+
+  // Always five line-load lines: span, distance, ultimate down,
+  // serviceability down, ultimate up.
+  std::array<int, 6> at_line{};
+  for (int k = 1; k <= 5; ++k) {
+    const std::string record = std::to_string(33 + k);
+    std::string line;
+    if (!rd.next({record, "linjlast"}, line)) return false;
+    at_line[static_cast<std::size_t>(k)] = rd.line_no();
+    Linjlast& l = in.linjlast(k);
+    if (!rd.int_at({record, indexed("linjfack", k)}, line, 1, 3, in.linjfack(k)) ||
+        !rd.real_at({record, indexed("linjavst", k)}, line, 4, 7, 3, l.linjavst) ||
+        !rd.real_at({record, indexed("brottned", k)}, line, 11, 7, 3, l.brottned) ||
+        !rd.real_at({record, indexed("bruksned", k)}, line, 18, 7, 3, l.bruksned) ||
+        !rd.real_at({record, indexed("brottupp", k)}, line, 25, 7, 3, l.brottupp))
+      return false;
+  }
+  if (in.linjfack(1) == 0) in.nlinj = 0;
+  for (int k = 1; k <= in.nlinj; ++k) {
+    const int f = in.linjfack(k);
+    if (f < 1 || f > in.nfack)
+      return rd.fail_at(at_line[static_cast<std::size_t>(k)],
+                        {std::to_string(33 + k), indexed("linjfack", k)},
+                        outside("span", f, 1, in.nfack) + " (line load " + std::to_string(k) +
+                            " of " + std::to_string(in.nlinj) + ")");
+  }
+
+  int c = 0;
+  if (!rd.code({"39", "taktyp"}, 0, 2, c)) return false;
+  if (c == 2) {
+    in.vextak = 1;
+    in.taktyp = 2;
+    int unused = 0;
+    if (!rd.i2({"40", "unused code"}, unused)) return false;
+    if (!rd.free_real({"41", "kvottak"}, in.kvottak)) return false;
+  } else {
+    in.taktyp = c;
+    in.kvottak = 1.0f;
+  }
+  if (!rd.free_real({"42", "taklutn"}, in.taklutn)) return false;
+  if (!rd.code({"43", "oflans"}, 0, 2, in.oflans)) return false;
+  if (!rd.free_real({"44", "vind(1)"}, in.vind(1))) return false;
+  if (!rd.free_real({"45", "vind(2)"}, in.vind(2))) return false;
+  if (!rd.free_real({"46", "vind(3)"}, in.vind(3))) return false;
+  if (in.taktyp == 0) {
+    // The edge zone of wind suction is given for non-insulated roofs only.
+    if (!rd.free_real({"47", "vind(4)"}, in.vind(4))) return false;
+    if (!rd.free_real({"48", "vind(5)"}, in.vind(5))) return false;
+  }
+  return true;
+}
+
+// Records 44w to 50w: the wind of a wall, towards the sheet first.
+bool read_wall(CaseReader& rd, InputCase& in) {
+  static constexpr struct {
+    std::string_view record;
+    int entry;
+  } kOrder[] = {{"44w", 1}, {"45w", 3}, {"46w", 6}, {"47w", 7}, {"48w", 2}, {"49w", 4}, {"50w", 5}};
+  for (const auto& r : kOrder)
+    if (!rd.free_real({r.record, indexed("vind", r.entry)}, in.vind(r.entry))) return false;
+  return true;
+}
+
+// The profile designation follows the micro-rib flag: the R820 range has
+// separate designations with and without micro-ribs.  Byte for byte over
+// all eight characters.
+void adjust_designation(InputCase& in) {
+  Text<8>& p = in.pnamn(1);
+  if (p == "R820    " && in.mikroband == 1) {
+    p.set("R820P   ");
+  } else if (p == "R820M   " && in.mikroband == 0) {
+    p.set("R820U   ");
+  } else if (p == "R820MSTD" && in.mikroband == 0) {
+    p.set("R820USTD");
+  }
+}
+
+// Records 51 to 63 and the diaphragm records: deflection, combination
+// factors, profile, report layout and diaphragm action.
+bool read_tail(CaseReader& rd, InputCase& in) {
+  if (!rd.free_real({"51", "nedbkvot"}, in.nedbkvot)) return false;
+  if (!rd.code({"52", "nedbkrav"}, 0, 2, in.nedbkrav)) return false;
+  if (!rd.free_real({"53", "psi0sno"}, in.psi0sno)) return false;
+  if (!rd.free_real({"54", "psi1sno"}, in.psi1sno)) return false;
+  if (!rd.free_real({"55", "psi0vind"}, in.psi0vind)) return false;
+  if (!rd.free_real({"56", "psi1vind"}, in.psi1vind)) return false;
+
+  if (!rd.text({"57", "pnamn"}, in.pnamn(1))) return false;
+  in.pnamn(2) = in.pnamn(1);
+  in.nprof = 1;
+  if (!rd.free_int({"58", "mikroband"}, in.mikroband)) return false;
+  adjust_designation(in);
+
+  if (!rd.free_real({"59", "sidoverl(1)"}, in.sidoverl(1))) return false;
+  if (!rd.code({"60", "vandr(1)"}, 1, 2, in.vandr(1))) return false;
+  const bool insulated_or_vex = in.vagg == 0 && in.taktyp > 0;
+  if (insulated_or_vex && !rd.code({"61", "perfo(1)"}, 0, 2, in.perfo(1))) return false;
+  if (!rd.i2({"62", "utskr"}, in.utskr)) return false;
+  if (!insulated_or_vex) {
+    in.iskiv = 2;
+    return true;
+  }
+  if (!rd.i2({"63", "iskiv"}, in.iskiv)) return false;
+  if (in.iskiv >= 2) return true;
+
+  // Thirteen diaphragm values; D5 is read and not kept.  The integers are
+  // held in a real and must stay exact there.
+  int k = 0;
+  for (int d = 1; d <= 13; ++d) {
+    const std::string record = "D" + std::to_string(d);
+    const bool integer = d >= 2 && d <= 7 && d != 5;
+    if (d == 5) {
+      float unused = 0;
+      if (!rd.free_real({record, "unused value"}, unused)) return false;
+      continue;
+    }
+    const Rec rec{record, indexed("skivdata", ++k)};
+    if (integer) {
+      int v = 0;
+      if (!rd.free_int(rec, v)) return false;
+      if (std::llabs(static_cast<long long>(v)) > 16777216) return rd.fail(rec, outside("value", v, -16777216, 16777216));
+      in.skivdata(k) = static_cast<float>(v);
+    } else if (!rd.free_real(rec, in.skivdata(k))) {
+      return false;
+    }
+  }
+  for (int t = 1; t <= 5; ++t)
+    if (!rd.text({"T" + std::to_string(t), indexed("skivtext", t)}, in.skivtext(t))) return false;
+  return true;
+}
+
+bool read_case(CaseReader& rd, InputCase& in) {
+  if (!read_case_name(rd, in)) return false;
+  blkdat(in);
+  if (!read_geometry(rd, in)) return false;
+  if (in.vagg == 0) {
+    if (!read_roof(rd, in)) return false;
+  } else if (!read_wall(rd, in)) {
+    return false;
+  }
+  return read_tail(rd, in);
+}
+
+}  // namespace
+
 void inkvop(RunContext& ctx, int& unit, int& istat) {
-  unit = 3;
   istat = 0;
-  blkdat(ctx.in);
+  unit = kInputUnit;
+  const auto path = find_file(ctx.dir, kInputName);
+  if (!path) {
+    ctx.console.error(input_message(0, nullptr, "the calculation input file is missing in the "
+                                                "working directory"));
+    istat = 1;
+    return;
+  }
+  if (!ctx.units.open_read(unit, *path)) {
+    ctx.console.error(input_message(0, nullptr, "the calculation input file cannot be opened"));
+    istat = 1;
+    return;
+  }
+  CaseReader rd(*ctx.units.stream(unit), ctx.console);
+  if (!read_case(rd, ctx.in)) istat = 1;
 }
 
 }  // namespace kvop

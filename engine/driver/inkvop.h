@@ -13,7 +13,8 @@ namespace kvop {
 // and no report file has been touched.
 void inkvop(RunContext& ctx, int& unit, int& istat);
 
-// Stores the defaults of every field of the input case record.
+// Stores the defaults of every field of the input case record; the case name
+// and the file names formed from it (record 1) are kept.
 void blkdat(InputCase& in);
 
 }  // namespace kvop
