@@ -1,24 +1,418 @@
+// The report line layouts: a small interpreter of the classic edit-descriptor
+// notation.  A layout is parsed once into a tree of items; writing walks the
+// tree against the list of values, one output line per record.
 #include "report/format.h"
 
+#include <charconv>
+#include <cmath>
 #include <stdexcept>
+#include <string>
+#include <system_error>
+#include <utility>
 
 #include "driver/units.h"
+#include "report/cp1252.h"
 
 namespace kvop::fmt {
 
-// Placeholder until the layout interpreter lands.
-struct Layout::Impl {};
-Layout::Layout(std::string_view) : impl_(std::make_unique<Impl>()) {}
+namespace {
+
+// Widths, repeat counts and decimals above this are refused when parsing:
+// no report column is that wide, and it keeps a mistyped layout from asking
+// for a huge field.
+constexpr int kMaxNumber = 999;
+
+struct Item {
+  enum class Kind { Text, Skip, Slash, A, I, F, Group };
+  Kind kind = Kind::Text;
+  int count = 1;      // repeat count (Skip: the number of columns)
+  int w = 0;          // field width; A without a width: 0
+  int d = -1;         // F: decimals; I: minimum digits, -1 when not given
+  std::string text;   // Text: Windows-1252 bytes
+  std::vector<Item> items;  // Group: its items
+
+  bool is_value_field() const { return kind == Kind::A || kind == Kind::I || kind == Kind::F; }
+};
+
+bool has_value_field(const Item& it) {
+  if (it.is_value_field()) return true;
+  for (const Item& inner : it.items)
+    if (has_value_field(inner)) return true;
+  return false;
+}
+
+class Parser {
+ public:
+  explicit Parser(std::string_view s) : s_(s) {}
+
+  std::vector<Item> parse() {
+    skip_blanks();
+    std::vector<Item> top;
+    if (pos_ < s_.size() && s_[pos_] == '(' && outer_parentheses()) {
+      ++pos_;
+      top = list(true);
+      expect(')');
+    } else {
+      top = list(false);
+    }
+    skip_blanks();
+    if (pos_ < s_.size()) fail("unexpected character");
+    return top;
+  }
+
+ private:
+  [[noreturn]] void fail(const std::string& what) const {
+    throw std::invalid_argument("layout \"" + std::string(s_) + "\": " + what + " at position " +
+                                std::to_string(pos_ + 1));
+  }
+
+  // True when the parenthesis at the current position closes at the very end
+  // of the layout, i.e. the layout is written with its outer parentheses.
+  bool outer_parentheses() const {
+    int depth = 0;
+    char quote = 0;
+    std::size_t last = s_.find_last_not_of(" \t");
+    for (std::size_t i = pos_; i < s_.size(); ++i) {
+      const char c = s_[i];
+      if (quote) {
+        if (c == quote) quote = 0;  // a doubled quote reopens at once: same effect
+        continue;
+      }
+      if (c == '\'' || c == '"') quote = c;
+      else if (c == '(') ++depth;
+      else if (c == ')' && --depth == 0) return i == last;
+    }
+    return false;
+  }
+
+  void skip_blanks() {
+    while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
+  }
+
+  char peek() {
+    skip_blanks();
+    return pos_ < s_.size() ? s_[pos_] : '\0';
+  }
+
+  void expect(char c) {
+    if (peek() != c) fail(std::string("'") + c + "' expected");
+    ++pos_;
+  }
+
+  static bool is_digit(char c) { return c >= '0' && c <= '9'; }
+  static char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+  int number() {
+    skip_blanks();
+    if (pos_ >= s_.size() || !is_digit(s_[pos_])) fail("number expected");
+    const std::size_t start = pos_;
+    int n = 0;
+    while (pos_ < s_.size() && is_digit(s_[pos_])) {
+      n = n * 10 + (s_[pos_] - '0');
+      ++pos_;
+      if (n > kMaxNumber) {
+        pos_ = start;
+        fail("number too large");
+      }
+    }
+    return n;
+  }
+
+  int positive() {
+    const std::size_t start = pos_;
+    const int n = number();
+    if (n == 0) {
+      pos_ = start;
+      fail("zero not allowed");
+    }
+    return n;
+  }
+
+  // Items separated by commas; the comma may be left out next to "/".
+  std::vector<Item> list(bool in_parentheses) {
+    std::vector<Item> items;
+    const char end = in_parentheses ? ')' : '\0';
+    if (peek() == end) {
+      if (in_parentheses && depth_ > 0) fail("empty group");
+      return items;
+    }
+    for (;;) {
+      items.push_back(item());
+      const char c = peek();
+      if (c == end) return items;
+      if (c == ',') {
+        ++pos_;
+        if (peek() == end) fail("item expected after ','");
+        continue;
+      }
+      if (c == '/' || items.back().kind == Item::Kind::Slash) continue;
+      fail(c == '\0' ? "')' expected" : "',' expected");
+    }
+  }
+
+  Item item() {
+    Item it;
+    char c = peek();
+    bool counted = false;
+    if (is_digit(c)) {
+      it.count = positive();
+      counted = true;
+      c = peek();
+    }
+    const std::size_t at = pos_;
+    ++pos_;
+    switch (upper(c)) {
+      case '(':
+        it.kind = Item::Kind::Group;
+        ++depth_;
+        it.items = list(true);
+        --depth_;
+        expect(')');
+        return it;
+      case 'X':
+        it.kind = Item::Kind::Skip;
+        return it;
+      case '/':
+        it.kind = Item::Kind::Slash;
+        return it;
+      case '\'':
+      case '"':
+        if (counted) {
+          pos_ = at;
+          fail("repeat count before a text");
+        }
+        it.kind = Item::Kind::Text;
+        it.text = quoted(c);
+        return it;
+      case 'A':
+        it.kind = Item::Kind::A;
+        if (is_digit(peek())) it.w = positive();
+        return it;
+      case 'I':
+        it.kind = Item::Kind::I;
+        it.w = positive();
+        if (peek() == '.') {
+          ++pos_;
+          it.d = number();
+          if (it.d > it.w) fail("more digits than the field width");
+        }
+        return it;
+      case 'F':
+        it.kind = Item::Kind::F;
+        it.w = positive();
+        expect('.');
+        it.d = number();
+        return it;
+      default:
+        pos_ = at;
+        fail(c == '\0' ? "item expected" : std::string("unknown descriptor '") + c + "'");
+    }
+  }
+
+  // The text of a quoted item; the opening quote is already read.
+  std::string quoted(char quote) {
+    std::string utf8;
+    const std::size_t open = pos_ - 1;
+    while (pos_ < s_.size()) {
+      const char c = s_[pos_++];
+      if (c != quote) {
+        utf8 += c;
+      } else if (pos_ < s_.size() && s_[pos_] == quote) {
+        utf8 += quote;
+        ++pos_;
+      } else {
+        return cp1252::from_utf8(utf8);
+      }
+    }
+    pos_ = open;
+    fail("text not closed");
+  }
+
+  std::string_view s_;
+  std::size_t pos_ = 0;
+  int depth_ = 0;
+};
+
+// One pass of writing: the output line in progress and the values left.
+class Writer {
+ public:
+  explicit Writer(std::span<const Value> values) : values_(values) {}
+
+  // Walks the items; false when writing stopped at a value field with no
+  // value left.
+  bool run(const std::vector<Item>& items, std::size_t from = 0) {
+    for (std::size_t k = from; k < items.size(); ++k)
+      if (!run(items[k])) return false;
+    return true;
+  }
+
+  bool values_left() const { return next_ < values_.size(); }
+  std::size_t used() const { return next_; }
+
+  void end_line() {
+    lines_.push_back(std::move(line_));
+    line_.clear();
+    pos_ = 0;
+  }
+
+  std::vector<std::string> finish() {
+    end_line();
+    return std::move(lines_);
+  }
+
+ private:
+  bool run(const Item& it) {
+    switch (it.kind) {
+      case Item::Kind::Text:
+        put(it.text);
+        return true;
+      case Item::Kind::Skip:
+        pos_ += static_cast<std::size_t>(it.count);
+        return true;
+      case Item::Kind::Slash:
+        for (int r = 0; r < it.count; ++r) end_line();
+        return true;
+      case Item::Kind::Group:
+        for (int r = 0; r < it.count; ++r)
+          if (!run(it.items)) return false;
+        return true;
+      default:
+        for (int r = 0; r < it.count; ++r) {
+          if (!values_left()) return false;
+          put(edit(it, values_[next_++]));
+        }
+        return true;
+    }
+  }
+
+  static std::string edit(const Item& it, const Value& v) {
+    const std::size_t w = static_cast<std::size_t>(it.w);
+    switch (it.kind) {
+      case Item::Kind::A: {
+        if (v.kind() != Value::Kind::Text) return std::string(it.w > 0 ? w : 1, '*');
+        const std::string_view t = v.text();
+        if (it.w == 0) return std::string(t);
+        if (t.size() >= w) return std::string(t.substr(0, w));
+        return std::string(w - t.size(), ' ') + std::string(t);
+      }
+      case Item::Kind::I:
+        if (v.kind() != Value::Kind::Integer) return std::string(w, '*');
+        if (it.d == 0 && v.integer() == 0) return std::string(w, ' ');
+        return edit_i(v.integer(), it.w, it.d < 0 ? 0 : it.d);
+      default:
+        if (v.kind() != Value::Kind::Real) return std::string(w, '*');
+        return edit_f(v.real(), it.w, it.d);
+    }
+  }
+
+  // Writes bytes at the current position; columns skipped by nX before it
+  // become blanks now.
+  void put(std::string_view bytes) {
+    if (line_.size() < pos_) line_.append(pos_ - line_.size(), ' ');
+    line_ += bytes;
+    pos_ = line_.size();
+  }
+
+  std::span<const Value> values_;
+  std::size_t next_ = 0;
+  std::string line_;
+  std::size_t pos_ = 0;
+  std::vector<std::string> lines_;
+};
+
+}  // namespace
+
+struct Layout::Impl {
+  std::string source;
+  std::vector<Item> items;
+  // Where writing resumes when the layout ends with values left: the last
+  // parenthesised group of the outer level (the one whose closing
+  // parenthesis comes last before the final one), else the start.
+  std::size_t resume = 0;
+  bool resume_has_field = false;
+};
+
+Layout::Layout(std::string_view utf8_layout) : impl_(std::make_unique<Impl>()) {
+  impl_->source = std::string(utf8_layout);
+  impl_->items = Parser(impl_->source).parse();
+  const auto& items = impl_->items;
+  for (std::size_t k = items.size(); k-- > 0;) {
+    if (items[k].kind == Item::Kind::Group) {
+      impl_->resume = k;
+      break;
+    }
+  }
+  for (std::size_t k = impl_->resume; k < items.size(); ++k)
+    if (has_value_field(items[k])) impl_->resume_has_field = true;
+}
+
 Layout::~Layout() = default;
 Layout::Layout(Layout&&) noexcept = default;
 Layout& Layout::operator=(Layout&&) noexcept = default;
-std::vector<std::string> Layout::lines(std::span<const Value>) const { return {}; }
-std::string edit_f(double, int, int) { return {}; }
-std::string edit_i(long long, int, int) { return {}; }
+
+std::vector<std::string> Layout::lines(std::span<const Value> values) const {
+  Writer out(values);
+  if (out.run(impl_->items)) {
+    if (out.values_left() && !impl_->resume_has_field)
+      throw std::invalid_argument("layout \"" + impl_->source + "\": " +
+                                  std::to_string(values.size() - out.used()) +
+                                  " values left and no value field to repeat");
+    while (out.values_left()) {
+      out.end_line();
+      if (!out.run(impl_->items, impl_->resume)) break;
+    }
+  }
+  return out.finish();
+}
+
+std::string edit_f(double value, int w, int d) {
+  if (w <= 0) return {};
+  const std::size_t width = static_cast<std::size_t>(w);
+  const std::string stars(width, '*');
+  auto right = [&](const std::string& s) {
+    return s.size() > width ? stars : std::string(width - s.size(), ' ') + s;
+  };
+  const bool minus = std::signbit(value);
+  if (std::isnan(value)) return right("NaN");
+  if (std::isinf(value)) {
+    const std::string sign = minus ? "-" : "";
+    return width >= sign.size() + 8 ? right(sign + "Infinity") : right(sign + "Inf");
+  }
+  // Even without a digit before the point the field needs the point and d
+  // decimals.
+  if (d < 0 || d >= w) return stars;
+  // The exact binary value, rounded to d decimals with ties to even.
+  std::string digits(330 + width, '\0');
+  const auto res = std::to_chars(digits.data(), digits.data() + digits.size(), std::fabs(value),
+                                 std::chars_format::fixed, d);
+  if (res.ec != std::errc()) return stars;
+  digits.resize(static_cast<std::size_t>(res.ptr - digits.data()));
+  const std::string sign = minus ? "-" : "";
+  if (d == 0) return right(sign + digits + ".");
+  // With decimals the 0 before the point is written only when there is room.
+  if (digits[0] == '0' && digits.size() + sign.size() > width) return right(sign + digits.substr(1));
+  return right(sign + digits);
+}
+
+std::string edit_i(long long value, int w, int m) {
+  if (w <= 0) return {};
+  const std::size_t width = static_cast<std::size_t>(w);
+  const unsigned long long magnitude =
+      value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  std::string digits = std::to_string(magnitude);
+  if (m > 0 && digits.size() < static_cast<std::size_t>(m))
+    digits.insert(0, static_cast<std::size_t>(m) - digits.size(), '0');
+  if (value < 0) digits.insert(0, 1, '-');
+  if (digits.size() > width) return std::string(width, '*');
+  return std::string(width - digits.size(), ' ') + digits;
+}
+
 std::string list_directed(std::string_view text) { return " " + std::string(text); }
+
 void write(Units& units, int unit, const Layout& layout, std::span<const Value> values) {
   for (const auto& l : layout.lines(values)) units.write_line(unit, l);
 }
+
 void write(Units& units, int unit, const Layout& layout, std::initializer_list<Value> values) {
   write(units, unit, layout, std::span<const Value>(values.begin(), values.size()));
 }

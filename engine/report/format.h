@@ -8,24 +8,31 @@
 //
 // Descriptors: 'text' or "text" (quoted text, a doubled quote stands for
 // itself), nX, Aw and A, Iw and Iw.m, Fw.d, "/", k(...) repeat groups and a
-// repeat count k before a single descriptor (8I4, 9F6.2).  Commas separate
-// items; they may be left out around "/".
+// repeat count k before a single descriptor (8I4, 9F6.2, 2/).  Commas separate
+// items; they may be left out around "/".  The outer parentheses may be left
+// out; blanks outside texts are ignored and descriptor letters may be lower
+// case.  Widths, counts and decimals are at most 999.
 //
 // Rules of the output:
 // - Fw.d rounds the exact binary value to d decimals (ties to even), right
-//   aligned, a minus sign when the sign bit is set; a 0 before the point only
-//   when the field has room for it; asterisks when the value does not fit.
+//   aligned, a minus sign when the sign bit is set (-0.001 in F5.2 is
+//   "-0.00"); a 0 before the point only when the field has room for it (and
+//   always with d = 0: F4.0 of 0.4 is "  0."); asterisks when the value does
+//   not fit.  Infinities print "Infinity" or "Inf", NaN "NaN", when they fit.
 // - Iw right-aligns, Iw.m writes at least m digits; asterisks on overflow.
+//   Iw.0 writes the value 0 as blanks; edit_i with m = 0 is plain Iw.
 // - Aw writes the text right-aligned in w columns when shorter, its first w
 //   characters when longer; A writes the whole text.
 // - nX only moves the position: its blanks appear when something is written
 //   after them on the same line, so no line carries trailing blanks from nX.
 // - Writing stops at the first value field for which no value is left; texts
 //   and "/" met before it are still written.  The line in progress is always
-//   emitted, so a layout of only "/" or "1X" yields an empty line.
+//   emitted: "(1X)" yields one empty line, "(/)" two, and a layout ending in
+//   "/" or nX ends with an empty line.
 // - When the layout ends with values left, the line ends and writing resumes
 //   at the last parenthesised group (with its repeat count), or at the start
-//   when there is none.
+//   when there is none.  When that part holds no value field, the values can
+//   never be written: lines() throws std::invalid_argument.
 // Texts in a layout are written as UTF-8 in the source and converted to
 // Windows-1252 when the layout is built; text values are Windows-1252 bytes.
 #pragma once
@@ -54,6 +61,7 @@ class Value {
   Value(double v) : kind_(Kind::Real), r_(v) {}                 // NOLINT
   Value(std::string_view v) : kind_(Kind::Text), s_(v) {}       // NOLINT
   Value(const std::string& v) : kind_(Kind::Text), s_(v) {}     // NOLINT
+  Value(const char* v) : kind_(Kind::Text), s_(v) {}            // NOLINT
   Kind kind() const { return kind_; }
   long long integer() const { return i_; }
   double real() const { return r_; }
