@@ -6,6 +6,11 @@
 
 namespace kvop {
 
+// The database name built from the first line of "BRASKO.INI": the part of
+// the line before its first blank (its first 40 characters when it has no
+// blank), then "\PROFILKV.BIN", blank padded or cut to 80 characters.
+Text<80> profile_db_name(const Text<80>& first_line);
+
 // Reads "BRASKO.INI", builds the database name and opens the database on
 // `unit`.  istat = 0 when the database is open; when the settings file or the
 // database cannot be found or opened, a message naming the file goes to the
