@@ -1,0 +1,53 @@
+// Load distribution along the sheet: the distributed loads of one load case
+// lumped into 40 point loads per member, and the line loads located on the
+// sheet.  Members r = 0 (left cantilever), 1..nfack (spans), nfack+1 (right
+// cantilever); slot s = 1..40 stands for the segment whose centre lies at
+// (s - 0.5) * langd(r) / 40 from the member's left end, and slot 41 of every
+// member is an overflow slot carried into slot 1 of the next member.
+#pragma once
+
+#include "driver/input_case.h"
+
+namespace kvop {
+
+using Punktlast = Arr2<float, 0, 21, 1, 41>;
+
+// The distributed loads of one load case (kN/m2, lengths m).
+struct Lastfall {
+  float q = 0;   // uniform load
+  float pL = 0;  // peak of the drift at the left end
+  float pR = 0;  // peak of the drift at the right end
+  float pP = 0;  // peak of the snow pocket
+  float qe = 0;  // extra load of the edge zone at the left end
+  float E = 0;   // length of the edge zone from the left free end
+};
+
+// Where a line load acts.
+enum class Linjplats {
+  fack,       // in span t, at distance a from support t
+  konsv,      // on the left cantilever, at distance a from support 1
+  konsh,      // on the right cantilever, at distance a from support nfack+1
+  utanfor,    // its span number names no span of the sheet: not applied
+};
+
+struct Linjlage {
+  Linjplats plats = Linjplats::utanfor;
+  int t = 0;
+  float a = 0;
+};
+
+// Locates line load k on the sheet.  A distance beyond the end of its span
+// moves the load on into the next span, a negative one back into the previous
+// span, and the new span and distance are written back into linjfack(k) and
+// linjavst(k).  A load standing exactly on an interior support acts at
+// distance 0 of the span to its right; one beyond the last span or before the
+// first lies on the cantilever.
+Linjlage linjnorm(InputCase& in, int k);
+
+// Fills the slots of the load case: the uniform load on the spans, the drifts
+// beyond the cantilevers, the snow pocket, the edge zone and the overflow.
+// Expects the cantilever rows and every slot 41 to be 0 on entry; every span
+// slot 1..40 is set.
+void lastford(const InputCase& in, const Lastfall& lf, Punktlast& punktlast);
+
+}  // namespace kvop
