@@ -24,6 +24,8 @@ struct AnalysisResults {
   Arr2<float, 1, 4, 1, 2> konstal;   // tip deflection x stiffness, left/right
 
   Arr2<float, 1, 20, 1, 11> snittpos;  // section positions relative to span
+
+  bool analysed = false;  // krdef has run at least once in this run
 };
 
 // Relative positions of the joint sections at support i.

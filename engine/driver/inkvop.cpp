@@ -41,8 +41,9 @@ std::string input_message(int line, const Rec* rec, std::string_view what) {
   return m + ": " + std::string(what);
 }
 
-std::string describe(infield::Fault f, std::string_view text) {
-  const std::string q = "\"" + infield::quoted(text) + "\"";
+// `where` tells where on the line a fixed field stands; empty for a free value.
+std::string describe(infield::Fault f, std::string_view text, const std::string& where = {}) {
+  const std::string q = "\"" + infield::quoted(text) + "\"" + (where.empty() ? "" : " in " + where);
   switch (f) {
     case infield::Fault::not_integer: return q + " is not a whole number";
     case infield::Fault::out_of_range: return q + " is out of range";
@@ -97,7 +98,7 @@ class CaseReader {
   bool int_at(const Rec& rec, std::string_view line, int first, int width, int& v) {
     const std::string_view f = infield::columns(line, first, width);
     const auto r = infield::integer_field(f);
-    if (!r) return fail(rec, describe(r.fault, f) + " in " + cols(first, width));
+    if (!r) return fail(rec, describe(r.fault, f, cols(first, width)));
     v = r.value;
     return true;
   }
@@ -107,7 +108,7 @@ class CaseReader {
                float& v) {
     const std::string_view f = infield::columns(line, first, width);
     const auto r = infield::real_field(f, decimals);
-    if (!r) return fail(rec, describe(r.fault, f) + " in " + cols(first, width));
+    if (!r) return fail(rec, describe(r.fault, f, cols(first, width)));
     v = r.value;
     return true;
   }

@@ -2,6 +2,7 @@
 // first word of the first line of "BRASKO.INI" in the working directory.
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "driver/file_names.h"
 #include "profiles/profile_db.h"
@@ -28,7 +29,11 @@ bool is_utf8_text(std::string_view s) {
 }
 
 // A path for a console message (console texts are Windows-1252).
-std::string shown(const std::filesystem::path& p) { return cp1252::from_utf8(p.string()); }
+std::string shown(const std::filesystem::path& p) {
+  std::error_code ec;
+  const std::filesystem::path a = std::filesystem::absolute(p, ec);
+  return cp1252::from_utf8((ec ? p : a.lexically_normal()).string());
+}
 
 // Reads the first line of the settings file as 80 characters.  The editor
 // writes the file in Windows-1252 with CR LF line ends; a line typed on this
