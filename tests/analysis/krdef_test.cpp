@@ -1,0 +1,251 @@
+// The design load cases and the continuous-sheet analysis.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/krdef.h"
+#include "driver/inkvop.h"
+
+namespace kvop {
+namespace {
+
+// A flat roof whose serviceability load case (2) carries the self weight g
+// alone as a uniform load; spans of L, cantilevers of 2 cm, continuous.
+RunContext roof(int nfack, float L = 6.0f, float g = 1.0f) {
+  RunContext ctx;
+  blkdat(ctx.in);
+  InputCase& in = ctx.in;
+  in.nfack = nfack;
+  for (int j = 1; j <= 20; ++j) in.spv(j) = L;
+  in.konsv = in.konsh = 0.02f;
+  in.taklutn = 0;
+  in.snolast = 0;
+  in.egentyngd = g;
+  in.sakkl = 2;
+  return ctx;
+}
+
+void run(RunContext& ctx, int pass = 1, int ip = 1) {
+  int unit = 7, istat = 0;
+  krdef(ctx, ip, unit, istat, pass);
+  EXPECT_EQ(istat, 0);
+}
+
+double rel(double x, double ref) { return std::abs(x / ref - 1); }
+
+TEST(Krdef, EqualSpansUnderUniformLoad) {
+  RunContext two = roof(2);
+  run(two);
+  const AnalysisResults& a = two.an;
+  EXPECT_LT(rel(a.mstod(2, 2), -36.0 / 8), 1e-3);
+  EXPECT_LT(rel(a.reakt(2, 2), 1.25 * 6), 2e-3);
+  EXPECT_LT(rel(a.reakt(2, 1), 0.375 * 6 + 0.02), 1e-3);  // with the cantilever
+  EXPECT_NEAR(a.tvarh(2, 1), 0.625 * 6, 0.01);
+  EXPECT_NEAR(a.mfalt(2, 1), 2.52, 0.01);  // at 0.35 L and 0.40 L
+  EXPECT_NEAR(a.mstod(2, 1), -0.0002, 1e-8);
+
+  RunContext three = roof(3);
+  run(three);
+  for (int i : {2, 3}) {
+    EXPECT_LT(rel(three.an.mstod(2, i), -3.6), 1e-3) << i;
+    EXPECT_LT(rel(three.an.reakt(2, i), 1.1 * 6), 2e-3) << i;
+  }
+  EXPECT_LT(rel(three.an.nedbtal(2, 1), 0.00688 * 1296), 2e-3);  // end span at 0.45 L
+  // Joint sections at 0.10 L and 0.90 L; the smaller moment is at 0.90 L.
+  EXPECT_FLOAT_EQ(three.an.snittpos(1, 4), 0.10f);
+  EXPECT_NEAR(three.an.snittpos(1, 5), 0.90f, 1e-6);
+  EXPECT_NEAR(three.an.mfalt2(2, 1), 36 * (0.045 - 0.09), 0.01);
+}
+
+TEST(Krdef, SingleSpanWithCantileversAndADriftOnOne) {
+  RunContext ctx = roof(1, 4.0f);
+  ctx.in.konsv = 1.5f;
+  ctx.in.konsh = 0.001f;
+  run(ctx);
+  const double a = 1.5, L = 4.0;
+  EXPECT_NEAR(ctx.an.mstod(2, 1), -a * a / 2, 1e-6);
+  EXPECT_NEAR(ctx.an.mfalt(2, 1), 8 * 0.55 * 0.45 + 0.45 * -a * a / 2, 2e-3);  // at 0.55 L
+  EXPECT_NEAR(ctx.an.reakt(2, 1), 2.0 + a + a * a / 2 / L, 1e-4);
+  // Tip of an overhanging beam: w a (4 a2 L - L3 + 3 a3)/24; the lumping
+  // makes the span's end rotation 0.03 % larger.
+  EXPECT_NEAR(ctx.an.konstal(2, 1), a * (4 * a * a * L - L * L * L + 3 * a * a * a) / 24, 2e-3);
+
+  // A drift of 0.6 m ending on a 1.0 m cantilever: resultant p l/2 at 0.8 m.
+  RunContext d = roof(1, 6.0f, 0.0f);
+  d.in.konsv = 1.0f;
+  d.in.snolast = d.in.psi1sno = 1.0f;
+  d.in.snoform = 0.0f;
+  d.in.trivform = 2.0f;
+  d.in.trivlgd = 0.6f;
+  run(d);
+  EXPECT_NEAR(d.an.mstod(2, 1), -0.6 * 0.8, 1e-6);
+  EXPECT_NEAR(d.an.reakt(2, 1) + d.an.reakt(2, 2), 0.6, 1e-6);
+}
+
+TEST(Krdef, HingeAndGerberJoints) {
+  RunContext led = roof(2);
+  led.in.snolast = 2.0f;
+  led.in.psi0sno = 0.7f;
+  led.in.psi1sno = 0.5f;
+  led.in.skarvtyp(2) = 1;
+  run(led);
+  for (int lc = 1; lc <= 4; ++lc) EXPECT_EQ(led.an.mstod(lc, 2), 0.0f) << lc;
+  EXPECT_NEAR(led.an.mfalt(2, 1), 1.8 * 36 / 8, 2e-3);  // q = 0.5 x 2 x 0.8 + 1
+  EXPECT_NEAR(led.an.reakt(2, 2), 1.8 * 6, 2e-3);
+
+  // Gerber hinge 0.2 L into span 2: the suspended 0.8 L hangs on it with
+  // 0.4 qL, so M = -(0.02 + 0.08) qL2 and the hinge section carries nothing.
+  RunContext g = roof(2);
+  g.in.skarvtyp(2) = 4;
+  g.in.skarvprc(2) = 20.0f;
+  g.in.vind(1) = 2.0f;  // load case 3 lifts
+  run(g);
+  EXPECT_LT(rel(g.an.mstod(2, 2), -3.6), 1e-3);
+  EXPECT_NEAR(g.an.mfalt2(2, 2), 0.0, 1e-4);
+  EXPECT_NEAR(g.an.mfalt2(3, 2), 0.0, 1e-4);
+  // Suspended part 5 q l4/384 plus half the hinge deflection: the 1.2 m tip
+  // of span 1 (own load, hinge force 2.4, less the rotation (9 - 7.2) x 1.2).
+  const double tip = std::pow(1.2, 4) / 8 + 2.4 * std::pow(1.2, 3) / 3 - 1.8 * 1.2;
+  EXPECT_NEAR(g.an.nedbtal(2, 2), 5 * std::pow(4.8, 4) / 384 + tip / 2, 0.02);
+}
+
+// A single overlap at support 2: load case 2 presses down (self weight),
+// load case 3 lifts (wind suction).
+RunContext overlap(int typ, float L2 = 6.0f) {
+  RunContext ctx = roof(2, 6.0f, 0.3f);
+  ctx.in.spv(2) = L2;
+  ctx.in.vind(1) = ctx.in.vind(2) = ctx.in.vind(4) = 1.0f;
+  ctx.in.skarvtyp(2) = typ;
+  return ctx;
+}
+
+TEST(Krdef, SingleOverlapsUnderUpliftAndDownwardLoad) {
+  RunContext oml = overlap(2), nit = overlap(3);
+  run(oml);
+  run(nit);
+  const double q3 = 0.3 - 0.91 * 1.5;
+  EXPECT_EQ(oml.an.mstod(3, 2), 0.0f);                  // opens into a hinge
+  EXPECT_LT(rel(nit.an.mstod(3, 2), -q3 * 4.5), 1e-3);  // holds as continuous
+  EXPECT_EQ(nit.an.dskruv(3, 2), 0.0f);
+  // Downward, both flexible; without flexibility coefficients the equation
+  // is (L + (1 - b + b2) L)/3 M = -qL3/12, and the 0.606 m overlap splits the
+  // support force.
+  const double b = 0.101;
+  for (const RunContext* c : {&oml, &nit}) {
+    const double M = c->an.mstod(2, 2);
+    EXPECT_LT(rel(M, -(0.3 * 216 / 12) / ((6 + (1 - b + b * b) * 6) / 3)), 2e-3);
+    EXPECT_NEAR(c->an.reakt(2, 2), c->an.tvarh(2, 1) - M / (b * 6), 1e-4);
+    EXPECT_NEAR(c->an.dskruv(2, 2), -c->an.tvarv(2, 2) - M / (b * 6), 1e-4);
+  }
+  // Flexibility lets the support moment go.
+  RunContext soft = overlap(2);
+  soft.prof.general(8) = soft.prof.general(9) = 5.0f;
+  run(soft);
+  EXPECT_LT(soft.an.mstod(2, 2), 0.0f);
+  EXPECT_GT(soft.an.mstod(2, 2), oml.an.mstod(2, 2));
+  // An overlap shorter than 0.1 m: an ordinary reaction.
+  RunContext shrt = overlap(2, 0.9f);
+  run(shrt);
+  EXPECT_EQ(shrt.an.dskruv(2, 2), 0.0f);
+  EXPECT_NEAR(shrt.an.reakt(2, 2), shrt.an.tvarh(2, 1) + shrt.an.tvarv(2, 2), 1e-5);
+}
+
+TEST(Krdef, WallHasLoadCasesOneAndThreeOnly) {
+  RunContext ctx = roof(2, 4.5f);
+  InputCase& in = ctx.in;
+  in.vagg = 1;
+  in.vind(1) = 0.5f;
+  in.vind(2) = in.vind(4) = 0.6f;  // away from the sheet
+  in.vind(3) = in.vind(6) = 0.8f;  // towards it
+  in.nlinj = 1;                    // no line loads on a wall
+  in.linjlast(1).brottned = 50.0f;
+  ctx.an.mstod(2, 2) = ctx.an.reakt(4, 1) = 7.0f;
+  run(ctx);
+  EXPECT_LT(rel(ctx.an.mstod(1, 2), -0.75 * 0.8 * 4.5 * 4.5 / 8), 1e-3);
+  EXPECT_LT(rel(ctx.an.mstod(3, 2), 0.75 * 0.6 * 4.5 * 4.5 / 8), 1e-3);
+  EXPECT_EQ(ctx.an.mstod(2, 2), 7.0f);
+  EXPECT_EQ(ctx.an.reakt(4, 1), 7.0f);
+}
+
+TEST(Krdef, SlopeScalesSnowAndConvertsSelfWeightOnceAcrossPasses) {
+  RunContext ctx = roof(1, 6.0f, 0.5f);
+  ctx.in.taklutn = 30.0f;
+  ctx.in.snolast = 2.0f;
+  ctx.in.psi1sno = 1.0f;
+  const double g = 0.5 * std::cos(30 * 3.14159 / 180);
+  run(ctx, 1);
+  run(ctx, 2);
+  run(ctx, 1, 2);  // a later profile of the list
+  EXPECT_NEAR(ctx.in.egentyngd, g, 1e-6);
+  EXPECT_NEAR(ctx.an.mfalt(2, 1), (0.75 * 2.0 * 0.8 + g) * 36 / 8, 2e-3);
+}
+
+TEST(Krdef, StiffnessRatiosSetInPassOneAndUsedInPassTwo) {
+  // Spans 6 and 4 m: M (6 + 4/k)/3 = -(6^3/24 + 4^3/(24 k)), k = EI2/EI1.
+  RunContext ctx = roof(2);
+  ctx.in.spv(2) = 4.0f;
+  ctx.chk.styvkvot(1) = 3.0f;
+  run(ctx, 1);
+  EXPECT_EQ(ctx.chk.styvkvot(1), 1.0f);
+  EXPECT_LT(rel(ctx.an.mstod(2, 2), -(9.0 + 64.0 / 24) * 3 / 10), 1e-3);
+  ctx.chk.styvkvot(2) = 2.0f;
+  run(ctx, 2);
+  EXPECT_EQ(ctx.chk.styvkvot(2), 2.0f);
+  EXPECT_LT(rel(ctx.an.mstod(2, 2), -(9.0 + 64.0 / 48) * 3 / 8), 1e-3);
+}
+
+TEST(Krdef, LineLoadsInTheNextSpanAndOnBothCantilevers) {
+  RunContext ctx = roof(2, 6.0f, 0.0f);
+  InputCase& in = ctx.in;
+  in.konsv = in.konsh = 0.5f;
+  in.nlinj = 3;
+  in.linjfack(1) = 1;
+  in.linjlast(1) = {2.0f, 0, 0, 7.0f};   // span 2 at 1.0 m
+  in.linjfack(2) = 1;
+  in.linjlast(2) = {1.0f, 0, 0, -0.3f};  // left cantilever
+  in.linjfack(3) = 2;
+  in.linjlast(3) = {1.5f, 0, 0, 6.4f};   // right cantilever
+  run(ctx);
+  EXPECT_EQ(in.linjfack(1), 2);
+  EXPECT_FLOAT_EQ(in.linjlast(1).linjavst, 1.0f);
+  const AnalysisResults& a = ctx.an;
+  EXPECT_NEAR(a.mstod(2, 1), -0.3, 1e-6);
+  EXPECT_NEAR(a.mstod(2, 3), -0.6, 1e-6);
+  EXPECT_NEAR(a.reakt(2, 1) + a.reakt(2, 2) + a.reakt(2, 3), 4.5, 1e-5);
+  EXPECT_NEAR(a.reakt(2, 2) * 6 + a.reakt(2, 3) * 12, 2.0 * 7.0 - 0.3 + 1.5 * 12.4, 1e-3);
+}
+
+TEST(Krdef, ReactionsBalanceEveryLoadKindAndCantileverSlotsStayInTheirCase) {
+  RunContext ctx = roof(4, 5.0f, 0.4f);
+  InputCase& in = ctx.in;
+  in.spv(2) = 7.0f;
+  in.konsv = 0.6f;
+  in.konsh = 0.3f;
+  in.snolast = 2.0f;
+  in.psi1sno = 1.0f;
+  in.trivform = 2.0f;
+  in.trivlgd = 4.0f;
+  in.trihform = 1.6f;
+  in.trihlgd = 2.0f;
+  in.fickfack = 1;  // against support 1: its ramp reaches the cantilever
+  in.fickform = 2.4f;
+  in.ficklgd = 1.0f;
+  in.fickmaxlgd = 0.5f;
+  in.nlinj = 1;
+  in.linjfack(1) = 2;
+  in.linjlast(1) = {1.0f, 0, 0, 3.0f};
+  in.vind(1) = in.vind(2) = in.vind(4) = 1.0f;
+  run(ctx);
+  const double load = 2.0 * 0.8 + 0.4;
+  const double drifts = 2.0 * 1.2 * 4.0 / 2 + 2.0 * 0.8 * 2.0 / 2;
+  // The pocket's rising ramp has 0.6 m of its 1.0 m on the cantilever.
+  const double pocket = 2.0 * 1.6 * (0.5 + 0.5 + 0.6 * (1 + 0.4) / 2);
+  double sum = 0;
+  for (int i = 1; i <= 5; ++i) sum += ctx.an.reakt(2, i);
+  EXPECT_NEAR(sum, load * 22.9 + drifts + pocket + 1.0, 0.02 * (drifts + pocket));
+  // Wind suction after the snow cases: the cantilever has its own load only.
+  EXPECT_NEAR(ctx.an.mstod(3, 1), -(0.4 - 0.91 * 1.5) * 0.18, 1e-6);
+}
+
+}  // namespace
+}  // namespace kvop
