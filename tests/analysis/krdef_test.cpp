@@ -103,7 +103,7 @@ TEST(Krdef, HingeAndGerberJoints) {
   EXPECT_LT(rel(g.an.mstod(2, 2), -3.6), 1e-3);
   EXPECT_NEAR(g.an.mfalt2(2, 2), 0.0, 1e-4);
   EXPECT_NEAR(g.an.mfalt2(3, 2), 0.0, 1e-4);
-  // Suspended part 5 q l4/384 plus half the hinge deflection: the 1.2 m tip
+  // Deflection of the suspended length, 5 q l4/384, plus half the hinge deflection: the 1.2 m tip
   // of span 1 (own load, hinge force 2.4, less the rotation (9 - 7.2) x 1.2).
   const double tip = std::pow(1.2, 4) / 8 + 2.4 * std::pow(1.2, 3) / 3 - 1.8 * 1.2;
   EXPECT_NEAR(g.an.nedbtal(2, 2), 5 * std::pow(4.8, 4) / 384 + tip / 2, 0.02);
