@@ -1,8 +1,88 @@
+// skrivs: the closing sections of a roof profile's report - the diaphragm
+// section with the permitted forces per support and span, and for a VEX roof
+// the largest spacings of the fastening bands.
 #include "analysis/skrivs.h"
 
-namespace kvop {
+#include <algorithm>
+#include <string>
+#include <vector>
 
-// The summary sections are not built yet: nothing is written.
-void skrivs(RunContext& /*ctx*/, int& /*unit*/) {}
+#include "report/cp1252.h"
+#include "report/format.h"
+
+namespace kvop {
+namespace {
+
+using fmt::Layout;
+using fmt::Value;
+
+// Writes `values` in lines of `per_line`: the first through `first`, every
+// further one through `more`.  A further line begins only when values remain.
+void rows(Units& units, int unit, const Layout& first, const Layout& more,
+          const std::vector<Value>& values, std::size_t per_line) {
+  for (std::size_t at = 0; at < values.size(); at += per_line) {
+    const std::size_t n = std::min(per_line, values.size() - at);
+    fmt::write(units, unit, at == 0 ? first : more, std::span<const Value>(values.data() + at, n));
+  }
+}
+
+}  // namespace
+
+void skrivs(RunContext& ctx, int& unit) {
+  static const Layout kAllowable(
+      "(/,4X,'SKIVVERKAN',/,4X,'----------',"
+      "/,4X,'SAMTIDIGT MED LASTER I LASTFALL 4 FÅR PROFILEN UTNYTTJAS FÖR',"
+      "/,4X,'SKIVVERKANSKRAFTER ENLIGT TABELL, DÄR',"
+      "/,4X,'VUS = TILLÅTEN SKJUVKRAFT (KN/M) MELLAN UPPLAG OCH PLÅT',"
+      "/,4X,'VUF = TILLÅTEN SKIVKRAFT (KN/M) I TAKSKIVAN',"
+      "/,4X,'ÄNDUPPLAGEN ÄR ',A8,' MHT FÖRSKJUTNING I SIDLED.')");
+  static const Layout kDesign(
+      "(/,4X,'SKIVVERKAN',/,4X,'----------',"
+      "/,4X,'SAMTIDIGT MED LASTER I LASTFALL 4 FÅR PROFILEN UTNYTTJAS FÖR',"
+      "/,4X,'SKIVVERKANSKRAFTER ENLIGT TABELL, DÄR',"
+      "/,4X,'VUS = SKJUVKRAFT (KN/M) MELLAN UPPLAG OCH PLÅT AV VINDLAST',"
+      "/,4X,'      MULT. MED PARTIALKOEFFICIENTEN.',"
+      "/,4X,'VUF = SKIVKRAFT (KN/M) I TAKSKIVAN AV VINDLAST MULT. MED',"
+      "/,4X,'      PARTIALKOEFFICIENTEN.',"
+      "/,4X,'ÄNDUPPLAGEN ÄR ',A8,' MHT FÖRSKJUTNING I SIDLED.')");
+  static const Layout kSpanNumbers("(/,4X,'FACK  NR',3X,8(I4,2X))");
+  static const Layout kSpanNumbersMore("(4X,15X,8(I4,2X))");
+  static const Layout kVus("(4X,'VUS    ',9(F5.1,1X))");
+  static const Layout kVusMore("(4X,14X,9(F5.1,1X))");
+  static const Layout kVuf("(4X,'VUF     ',2X,8F6.1)");
+  static const Layout kVufMore("(4X,17X,8F6.1)");
+  static const Layout kBands(
+      "(/,4X,'VEX INFÄSTNINGSBAND',/,4X,'-------------------',"
+      "/,4X,'MED HÄNSYN TILL DEN BÄRANDE PROFILEN FÅR VEX-BANDEN PLACERAS',"
+      "/,4X,'PÅ AVSTÅND HÖGST =',F5.2,' M. MED AVVÄXLINGSBALK OCH',"
+      "/,4X,'PÅ AVSTÅND HÖGST =',F5.2,' M. UTAN AVVÄXLINGSBALK',"
+      "/,4X,'AVSTÅNDEN MÅSTE OCKSÅ KONTROLLERAS MED HÄNSYN TILL SKRUVAR',"
+      "/,4X,'OCH WRS48-PROFIL, SE VEX - RAPPORT')");
+  static const std::string kLocked = enc("LÅSTA   ");
+  static const std::string kNotLocked = enc("EJ LÅSTA");
+
+  const InputCase& in = ctx.in;
+  CheckResults& chk = ctx.chk;
+  Units& u = ctx.units;
+  const int n = std::clamp(in.nfack, 1, 20);
+
+  if (chk.lasfl > 1) chk.lasfl = 1;
+  const std::string& locking = chk.lasfl == 1 ? kLocked : kNotLocked;
+  fmt::write(u, unit, in.sakkl == 0 ? kAllowable : kDesign, {locking});
+
+  // The permitted forces are those of load case 4, the case with wind
+  // leading, in which the sheeting may also act as a diaphragm.
+  std::vector<Value> v;
+  for (int j = 1; j <= n; ++j) v.emplace_back(j);
+  rows(u, unit, kSpanNumbers, kSpanNumbersMore, v, 8);
+  v.clear();
+  for (int i = 1; i <= n + 1; ++i) v.emplace_back(chk.skivstod(4, i));
+  rows(u, unit, kVus, kVusMore, v, 9);
+  v.clear();
+  for (int j = 1; j <= n; ++j) v.emplace_back(chk.skivfalt(4, j));
+  rows(u, unit, kVuf, kVufMore, v, 8);
+
+  if (in.vextak != 0) fmt::write(u, unit, kBands, {chk.bandavst1, chk.bandavst2});
+}
 
 }  // namespace kvop

@@ -19,6 +19,8 @@ struct CheckResults {
   int lasfl = 0;                      // top flange at the end supports locked
   int maxlangdfl = 0;                 // a sheet exceeds the maximum sheet length
   float bandavst1 = 0, bandavst2 = 0; // VEX band spacings
+  Arr2<float, 1, 4, 1, 21> skivstod;  // diaphragm reserve of support i (kN/m)
+  Arr2<float, 1, 4, 1, 20> skivfalt;  // diaphragm reserve of span j (kN/m)
 };
 
 }  // namespace kvop
