@@ -26,11 +26,11 @@ void dimber(RunContext& ctx, int& dbunit, int& unit, int& istat) {
     int pass = 1;
     krdef(ctx, ip, unit, istat, pass);
     if (istat != 0) return;
-    dimen(ctx, ip, dbunit, unit, istat, pass);
+    istat = dimen(ctx, ip, pass);
     if (istat != 0) return;
     pass = 2;
     krdef(ctx, ip, unit, istat, pass);
-    dimen(ctx, ip, dbunit, unit, istat, pass);
+    istat = dimen(ctx, ip, pass);
 
     if (in.vagg == 0) {
       const bool own_range = ctx.prof.origin_code == 1;

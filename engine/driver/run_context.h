@@ -9,6 +9,7 @@
 
 #include "analysis/analysis_results.h"
 #include "checks/check_results.h"
+#include "diaphragm/diaphragm_results.h"
 #include "driver/input_case.h"
 #include "driver/units.h"
 #include "profiles/profile_record.h"
@@ -32,6 +33,7 @@ struct RunContext {
   ProfileRecord prof;    // the profile found in the database
   AnalysisResults an;    // results of the multi-span analysis
   CheckResults chk;      // results of the section checks
+  DiaphragmResults dia;  // sheet pieces of the sheeting
   PageCounters page;     // report page control
   Units units;           // open file channels
 

@@ -136,7 +136,8 @@ json run_to_json(const RunContext& ctx, int status) {
           {"case", case_to_json(ctx.in)},
           {"profile", profile_to_json(ctx)},
           {"analysis", analysis_to_json(ctx)},
-          {"checks", checks_to_json(ctx)}};
+          {"checks", checks_to_json(ctx)},
+          {"diaphragm", diaphragm_to_json(ctx)}};
 }
 
 }  // namespace kvop

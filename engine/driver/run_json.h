@@ -17,6 +17,7 @@ nlohmann::json case_to_json(const InputCase& in);
 nlohmann::json profile_to_json(const RunContext& ctx);   // empty until a lookup succeeded
 nlohmann::json analysis_to_json(const RunContext& ctx);  // empty until the analysis ran
 nlohmann::json checks_to_json(const RunContext& ctx);    // empty until the checks ran
+nlohmann::json diaphragm_to_json(const RunContext& ctx); // empty until the sheet pieces exist
 
 nlohmann::json run_to_json(const RunContext& ctx, int status);
 

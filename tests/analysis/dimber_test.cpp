@@ -9,6 +9,7 @@
 #include "driver/inkvop.h"
 #include "driver/run_json.h"
 #include "profiles/profile_test_support.h"
+#include "report/cp1252.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -22,11 +23,11 @@ struct Driver {
   TestRun run{dir.path()};
   int dbunit = 2, unit = 7, istat = -1;
 
-  Driver() {
+  explicit Driver(const ProfileRecord& profile = test::sample_profile("R820")) {
     blkdat(run.ctx.in);
     std::filesystem::create_directory(dir.path() / "bin");
     dir.write("BRASKO.INI", "bin\r\n");
-    dir.write("bin/PROFILKV.BIN", test::db_bytes({test::sample_profile("R820")}));
+    dir.write("bin/PROFILKV.BIN", test::db_bytes({profile}));
     EXPECT_TRUE(run.ctx.units.open_write(unit, dir.path() / "CASE.RED"));
   }
   std::string report() {
@@ -61,7 +62,48 @@ TEST(Dimber, BothPassesRunAndSelfWeightIsConvertedOnce) {
     EXPECT_NEAR(in.egentyngd, 0.5 * std::cos(30 * 3.14159 / 180), 1e-6);
     EXPECT_EQ(d.run.ctx.chk.styvkvot(2), 1.0f);
     EXPECT_LT(d.run.ctx.an.mstod(1, 2), 0.0f);
-    EXPECT_EQ(d.report(), utskr == 1 ? "^\n" : "");
+    // The profile header of pass 2 opens the profile's section; the
+    // closing page mark ends it.
+    const std::string header = test::join_lines(
+        {"", "    UTDATA", "    ******", "", "", enc("    PROFIL:           EJ LÅSTA TJOCKLEKAR    EXTRA SIDÖVERLAPP: 0.00"),
+         "                      SF MOT REGEL           EJ PERF.    "});
+    const std::string report = d.report();
+    EXPECT_EQ(report.substr(0, header.size()), header);
+    EXPECT_EQ(report.substr(report.size() - 2), "^\n");
+  }
+}
+
+// A profile of the own range whose walkable spans (1.01 m) every span of the
+// default case exceeds.
+ProfileRecord short_walk(int origin) {
+  ProfileRecord p = test::sample_profile("R820");
+  p.origin_code = origin;
+  for (int t = 1; t <= 10; ++t) p.per_thickness(16, t) = p.per_thickness(19, t) = 0.0001f;
+  return p;
+}
+
+TEST(Dimber, SummaryAndWalkabilityOnlyForRoofsOfTheOwnRange) {
+  struct Case { int vagg, utskr, origin; bool summary, walk; };
+  const Case cases[] = {
+      {0, 1, 1, true, true}, {0, 0, 1, false, true}, {0, 2, 1, false, true},
+      {0, 1, 2, false, false}, {1, 1, 1, false, false},
+  };
+  for (const Case& c : cases) {
+    Driver d(short_walk(c.origin));
+    InputCase& in = d.run.ctx.in;
+    in.nprof = 1;
+    in.pnamn(1).set("R820");
+    in.vagg = c.vagg;
+    in.utskr = c.utskr;
+    in.konsv = in.konsh = 0.3f;
+    d.istat = 7;
+    dimber(d.run.ctx, d.dbunit, d.unit, d.istat);
+    const std::string report = d.report();
+    EXPECT_EQ(report.find("    SKIVVERKAN\n") != std::string::npos, c.summary) << c.vagg << c.utskr << c.origin;
+    const std::size_t walk = report.find(enc("    OBS!! GÅBARHETEN ÖVERSKRIDEN I FACK NR:  1\n"));
+    EXPECT_EQ(walk != std::string::npos, c.walk) << c.vagg << c.utskr << c.origin;
+    if (c.summary && c.walk) EXPECT_LT(report.find("    SKIVVERKAN\n"), walk);
+    if (c.walk) EXPECT_EQ(d.istat, 0);
   }
 }
 
