@@ -74,6 +74,12 @@ std::optional<fs::path> find_windows_path(const fs::path& dir, std::string_view 
   return at;
 }
 
+std::string shown(const fs::path& p) {
+  std::error_code ec;
+  const fs::path a = fs::absolute(p, ec);
+  return cp1252::from_utf8((ec ? p : a.lexically_normal()).string());
+}
+
 bool is_bare_file_name(std::string_view name) {
   if (name.empty() || name == "." || name == "..") return false;
   return name.find_first_of("/\\:") == std::string_view::npos && name.find('\0') == std::string_view::npos;

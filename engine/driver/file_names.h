@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kvop {
@@ -24,6 +25,10 @@ std::filesystem::path file_for_writing(const std::filesystem::path& dir, std::st
 // regard to case.  Returns nothing when some component does not exist.
 std::optional<std::filesystem::path> find_windows_path(const std::filesystem::path& dir,
                                                        std::string_view name);
+
+// A path as a console message shows it: absolute, normalised, in
+// Windows-1252 like every console text of the engine.
+std::string shown(const std::filesystem::path& p);
 
 // True when `name` is a bare file name that stays in the working directory:
 // not empty, no "/" or "\", no drive colon, and not "." or "..".

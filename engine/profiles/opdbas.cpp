@@ -28,13 +28,6 @@ bool is_utf8_text(std::string_view s) {
   return wide;
 }
 
-// A path for a console message (console texts are Windows-1252).
-std::string shown(const std::filesystem::path& p) {
-  std::error_code ec;
-  const std::filesystem::path a = std::filesystem::absolute(p, ec);
-  return cp1252::from_utf8((ec ? p : a.lexically_normal()).string());
-}
-
 // Reads the first line of the settings file as 80 characters.  The editor
 // writes the file in Windows-1252 with CR LF line ends; a line typed on this
 // system is UTF-8 and is taken over character by character.
