@@ -122,6 +122,34 @@ TEST(Skiv, SheetPiecesOfContinuousHingedAndGerberJoints) {
   EXPECT_EQ(l[37], "  0.050  0.050  0.050 -0.900  0.000");
 }
 
+TEST(Skiv, SingleSpanAndOneSheetOverThreeSpans) {
+  {  // No cantilevers: half the support width at both ends.
+    Exchange x;
+    x.in.nfack = 1;
+    x.in.konsv = x.in.konsh = 0.0f;
+    x.in.skarvtyp(2) = 1;
+    x.in.kvottak = 10000.0f;  // no ridge ratio: too wide for F6.2
+    const Lines l = x.lines();
+    EXPECT_EQ(l[3], "******");
+    EXPECT_EQ(l[36], "  6.100");
+    EXPECT_EQ(l[37], "  0.050  0.000");
+    EXPECT_EQ(l[22], "  0.000  0.000");
+    EXPECT_EQ(l[23], "  0.000  0.000");
+  }
+  {  // KONT over both inner supports: one sheet from 0.3 m left of support 1
+     // to 0.2 m right of support 4; every span's sheet begins at its start.
+    Exchange x;
+    x.in.nfack = 3;
+    x.in.spv(2) = x.in.spv(3) = 5.0f;
+    x.in.skarvtyp(2) = x.in.skarvtyp(3) = 0;
+    x.in.konsv = 0.3f;
+    x.in.konsh = 0.2f;
+    const Lines l = x.lines();
+    EXPECT_EQ(l[36], "  6.300 11.300 16.500");
+    EXPECT_EQ(l[37], "  0.300  0.300  0.300  0.000");
+  }
+}
+
 TEST(Skiv, TwentySpansContinueTheSupportListsOnASecondLine) {
   Exchange x;
   x.in.nfack = 20;
