@@ -79,7 +79,8 @@ TEST(Dim1, LockedThicknessesOneSweepNothingRaised) {
   EXPECT_EQ(c.chk.tjix(1, 1), 2);
   EXPECT_EQ(c.chk.tjix(1, 2), 1);
   EXPECT_EQ(c.chk.tjix(2, 3), 4);
-  EXPECT_EQ(c.chk.tjix(2, 4), 1);  // the last support has no span: t0
+  // The last support carries the last span's sheet as a cantilever.
+  EXPECT_EQ(c.chk.tjix(2, 4), 4);
   EXPECT_FLOAT_EQ(c.chk.plattj(1), 0.6f);
   EXPECT_FLOAT_EQ(c.chk.plattj(2), 0.5f);
   EXPECT_FLOAT_EQ(c.chk.plattj(3), 0.8f);
@@ -87,6 +88,17 @@ TEST(Dim1, LockedThicknessesOneSweepNothingRaised) {
   EXPECT_FLOAT_EQ(c.chk.KVOTS(1, 2), 2.4875f);
   EXPECT_FALSE(c.chk.failed);
   EXPECT_TRUE(c.chk.over);
+}
+
+TEST(Dim1, LockedSheetRunningOnAsACantileverIsCheckedWithItsOwnThickness) {
+  CheckCase c(2);
+  c.in.tjlk(1) = c.in.tjlk(2) = 0.8f;
+  c.an.reakt(1, 3) = 1.0f;
+  c.an.mstod(1, 3) = -2.5f;  // the right cantilever's moment: fails at 0.5 mm
+  dim1_sweeps(c.ctx, 1);
+  EXPECT_EQ(c.chk.tjix(1, 3), 4);
+  EXPECT_FLOAT_EQ(c.chk.KVOTS(1, 3), 2.4875f / 4.0f);
+  EXPECT_FALSE(c.chk.over);
 }
 
 TEST(Dim1, APerforatedR820MNeverUsesItsThinnestColumn) {
