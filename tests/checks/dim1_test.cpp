@@ -179,13 +179,7 @@ TEST(Dim1, DoubleOverlapWithThePreviousSheetAtTheThickestRaisesTheNewOne) {
 
 TEST(Dim1, TheTopFlangeLockCarriesIntoTheFinalSweep) {
   for (int oflans : {0, 1}) {
-    CheckCase c(2);
-    c.in.skarvtyp(1) = 1;
-    c.in.konsv = 1.0f;
-    c.in.oflans = oflans;
-    c.in.taklutn = 45.0f;
-    c.in.kvottak = 1.0f;
-    c.an.reakt(1, 1) = 4.0f;  // fails on the end anchorage only (see the support tests)
+    CheckCase c = test::anchored_end(oflans);  // fails on the end anchorage only
     dim1_sweeps(c.ctx, 1);
     EXPECT_EQ(c.chk.lasfl, oflans) << oflans;
     EXPECT_EQ(c.chk.tjix(1, 1), oflans == 1 ? 1 : 2) << oflans;
