@@ -16,7 +16,9 @@ constexpr float kSmallReserve = 0.01f;  // reserves up to this are reported as n
 
 // Cuts the supports into sheets and gives every support of sheet k its
 // starting column in tjix(k, i).  A new sheet begins at every inner support
-// with a joint; a free right end (LED) belongs to no sheet.
+// with a joint; a free right end (LED) belongs to no sheet.  With locked
+// thicknesses support i takes the column of span i; the last support, where
+// the sheet of the last span runs on as a cantilever, takes that span's.
 void skivindelning(const InputCase& in, const Dimvarden& dv, CheckResults& chk) {
   const int n = std::clamp(in.nfack, 1, 20);
   chk.tjix.fill(0);
@@ -24,7 +26,7 @@ void skivindelning(const InputCase& in, const Dimvarden& dv, CheckResults& chk) 
   int k = 1;
   for (int i = 1; i <= last; ++i) {
     if (i > 1 && i <= n && in.skarvtyp(i) != 0) ++k;
-    chk.tjix(k, i) = dv.locked ? std::max(dv.L(i), dv.t0) : dv.t0;
+    chk.tjix(k, i) = dv.locked ? std::max(dv.L(std::min(i, n)), dv.t0) : dv.t0;
   }
 }
 

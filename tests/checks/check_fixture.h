@@ -74,6 +74,24 @@ struct CheckCase {
     }
     an.analysed = true;
   }
+  // Moving keeps the references on the moved record.
+  CheckCase(CheckCase&& o) noexcept : ctx(std::move(o.ctx)) {}
+  CheckCase& operator=(CheckCase&&) = delete;
 };
+
+// A left sheet end (LED) with 1 m beyond it on a 45 degree slope whose
+// fastenings take the whole force along the slope: R = 4 at the full
+// category (Rwe = 10), T ~ R, K0 = 2, so u1 = 0.952381*(0.4 + 1.0) = 1.333
+// fails on the anchorage alone.
+inline CheckCase anchored_end(int oflans) {
+  CheckCase c(2);
+  c.in.skarvtyp(1) = 1;
+  c.in.konsv = 1.0f;
+  c.in.oflans = oflans;
+  c.in.taklutn = 45.0f;
+  c.in.kvottak = 1.0f;
+  c.an.reakt(1, 1) = 4.0f;
+  return c;
+}
 
 }  // namespace kvop::test

@@ -11,6 +11,7 @@
 namespace kvop {
 namespace {
 
+using test::anchored_end;
 using test::CheckCase;
 
 TEST(Interaktion, BelowTheThresholdTheMomentReducedOverTheSupportWidth) {
@@ -206,19 +207,6 @@ TEST(Andstod, UpliftAtTheEnds) {
   int lasfl = 0;
   EXPECT_FLOAT_EQ(andstod(c.ctx, dv, 3, false, 1, lasfl).kvot, -0.2f);  // M/mrdb
   EXPECT_EQ(andstod(c.ctx, dv, 3, true, 1, lasfl).kvot, 0.0f);
-}
-
-// R = 4 at the left end (full category, Rwe = 10), T ~ R, K0 = 2:
-// u1 = 0.952381*(0.4 + 1.0) = 1.333 fails on the anchorage alone.
-CheckCase anchored_end(int oflans) {
-  CheckCase c(2);
-  c.in.skarvtyp(1) = 1;
-  c.in.konsv = 1.0f;
-  c.in.oflans = oflans;
-  c.in.taklutn = 45.0f;
-  c.in.kvottak = 1.0f;
-  c.an.reakt(1, 1) = 4.0f;
-  return c;
 }
 
 TEST(Andstod, LockingTheTopFlangeRemovesTheAnchorageTerm) {
