@@ -16,11 +16,26 @@ float f32(double v) { return static_cast<float>(v); }
 // Partial factors gammaM (moments, fastenings) and gammaW (web crippling).
 void partial_factors(int market, float& gm, float& gw) {
   switch (market) {
-    case 1: gm = 1.0f; gw = 1.0f; break;    // SVERIGE
-    case 2: gm = 1.1f; gw = 1.1f; break;    // POLEN
-    case 3: gm = 1.05f; gw = 1.05f; break;  // NORGE
-    case 4: gm = 1.0f; gw = 1.0f; break;    // FINLAND
-    default: gm = 1.045f; gw = 1.14f; break;  // DANMARK
+    case 1:
+      gm = 1.0f;
+      gw = 1.0f;
+      break;  // SVERIGE
+    case 2:
+      gm = 1.1f;
+      gw = 1.1f;
+      break;  // POLEN
+    case 3:
+      gm = 1.05f;
+      gw = 1.05f;
+      break;  // NORGE
+    case 4:
+      gm = 1.0f;
+      gw = 1.0f;
+      break;  // FINLAND
+    default:
+      gm = 1.045f;
+      gw = 1.14f;
+      break;  // DANMARK
   }
 }
 

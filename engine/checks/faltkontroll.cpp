@@ -6,8 +6,8 @@
 namespace kvop {
 namespace {
 
-constexpr float kSign = 0.001f;         // a field moment above this sags
-constexpr float kStep1 = 4.5f;          // deflection steps of the span (m)
+constexpr float kSign = 0.001f;  // a field moment above this sags
+constexpr float kStep1 = 4.5f;   // deflection steps of the span (m)
 constexpr float kStep2 = 6.0f;
 constexpr float kPer150 = 0.00666667f;  // L/150
 constexpr float kPer30mm = 33.3333f;    // 1/0.030 m

@@ -8,18 +8,19 @@
 #include "driver/inkvop.h"
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <istream>
 #include <string>
 
-#include "driver/file_names.h"
+#include "analysis/lastford.h"
+#include "core/file_names.h"
 #include "driver/input_fields.h"
 
 namespace kvop {
 namespace {
 
 constexpr std::string_view kInputName = "~INDATA~.TMP";
-constexpr int kInputUnit = 3;
 
 // Where a value comes from: its record in the file layout ("19", "22a",
 // "44w", "D2") and the field it fills.
@@ -49,6 +50,13 @@ std::string describe(infield::Fault f, std::string_view text, const std::string&
     case infield::Fault::out_of_range: return q + " is out of range";
     default: return q + " is not a number";
   }
+}
+
+// A length for a message, in metres with three decimals.
+std::string metres(float v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.3f m", static_cast<double>(v));
+  return buf;
 }
 
 std::string cols(int first, int width) {
@@ -290,7 +298,20 @@ bool read_roof(CaseReader& rd, InputCase& in) {
   if (in.snoform >= in.fickform) in.fickfack = 0;
   if (!rd.free_real({"30", "fickmaxlgd"}, in.fickmaxlgd)) return false;
   if (!rd.free_real({"31", "ficklgd"}, in.ficklgd)) return false;
-  if (!rd.free_real({"32", "fickavst"}, in.fickavst)) return false;
+  const Rec fickavst_rec{"32", "fickavst"};
+  if (!rd.free_real(fickavst_rec, in.fickavst)) return false;
+  // The slots of a span end with its overflow slot 41: a pocket whose
+  // maximum starts further out does not lie in its span, and placing only
+  // what fits would lose part of its load; it is to be given in the span
+  // where it lies.
+  if (in.fickfack >= 1 && in.fickfack <= in.nfack) {
+    const float L = in.spv(in.fickfack);
+    if (fickslot(in.fickavst, L) > 41.0)
+      return rd.fail(fickavst_rec, "the snow pocket's distance " + metres(in.fickavst) +
+                                       " lies beyond span " + std::to_string(in.fickfack) +
+                                       " of length " + metres(L) +
+                                       "; the pocket belongs in a later span");
+  }
 
   const Rec nlinj_rec{"33", "nlinj"};
   if (!rd.free_int(nlinj_rec, in.nlinj)) return false;
@@ -440,23 +461,19 @@ bool read_case(CaseReader& rd, InputCase& in) {
 
 }  // namespace
 
-void inkvop(RunContext& ctx, int& unit, int& istat) {
-  istat = 0;
-  unit = kInputUnit;
+int inkvop(RunContext& ctx) {
   const auto path = find_file(ctx.dir, kInputName);
   if (!path) {
     ctx.console.error(input_message(0, nullptr, "the calculation input file is missing in the "
                                                 "working directory"));
-    istat = 1;
-    return;
+    return 1;
   }
-  if (!ctx.units.open_read(unit, *path)) {
+  if (!ctx.channels.input.open_read(*path)) {
     ctx.console.error(input_message(0, nullptr, "the calculation input file cannot be opened"));
-    istat = 1;
-    return;
+    return 1;
   }
-  CaseReader rd(*ctx.units.stream(unit), ctx.console);
-  if (!read_case(rd, ctx.in)) istat = 1;
+  CaseReader rd(*ctx.channels.input.stream(), ctx.console);
+  return read_case(rd, ctx.in) ? 0 : 1;
 }
 
 }  // namespace kvop

@@ -104,7 +104,6 @@ CaseFile wall() {
 
 struct Result {
   int istat = -1;
-  int unit = 1;
   std::string err;
   InputCase in;
   bool unit_open = false;
@@ -115,10 +114,10 @@ Result read(const std::string& bytes, const std::string& file_name = "~indata~.t
   dir.write(file_name, bytes);
   TestRun run(dir.path());
   Result r;
-  inkvop(run.ctx, r.unit, r.istat);
+  r.istat = inkvop(run.ctx);
   r.err = run.err.str();
   r.in = run.ctx.in;
-  r.unit_open = run.ctx.units.is_open(3);
+  r.unit_open = run.ctx.channels.input.is_open();
   return r;
 }
 Result read(const CaseFile& c) { return read(c.text()); }
@@ -127,7 +126,6 @@ TEST(Inkvop, RoofCaseRecordByRecord) {
   const Result r = read(roof().text(), "~INDATA~.TMP");
   ASSERT_EQ(r.istat, 0) << r.err;
   EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.unit, 3);
   EXPECT_TRUE(r.unit_open);
   const InputCase& in = r.in;
   EXPECT_EQ(in.indatafil, "PROV1   ");
@@ -446,6 +444,30 @@ TEST(InkvopRefuses, CodesOutsideTheirLists) {
   }
 }
 
+TEST(InkvopRefuses, SnowPocketBeyondItsSpan) {
+  // Pocket in span 2 of 5.0 m: the start slot 40 * d / 5 may reach the
+  // overflow slot 41 (d below 5.25) but not 42.
+  CaseFile c = roof();
+  c.set("28", "2").set("29", "1.6").set("30", "0.5").set("31", "1.0");
+  for (const char* d : {"5.2", "5.249"}) {
+    const Result r = read(c.set("32", d));
+    ASSERT_EQ(r.istat, 0) << d << r.err;
+    EXPECT_EQ(r.in.fickfack, 2);
+  }
+  expect_refused(c.set("32", "5.25"), "32", "fickavst",
+                 "the snow pocket's distance 5.250 m lies beyond span 2 of length 5.000 m; the "
+                 "pocket belongs in a later span");
+  expect_refused(c.set("28", "3").set("32", "4.3"), "32", "fickavst", "beyond span 3 of length 4.000 m");
+  // Found on the line of the value, after skipped blank lines.
+  c.set("32", "5.25").insert_after("31", "blank", "");
+  expect_refused(c, "32", "fickavst", "beyond span 3");
+
+  // No pocket placed, nothing to refuse: none given, dropped as not above
+  // the plain snow, or a span number beyond the sheet.
+  for (const char* ff : {"0", "9"}) EXPECT_EQ(read(roof().set("28", ff).set("29", "1.6").set("32", "50")).istat, 0) << ff;
+  EXPECT_EQ(read(roof().set("28", "2").set("29", "0.8").set("32", "50")).istat, 0);
+}
+
 TEST(InkvopRefuses, CaseNamesLeadingOutOfTheWorkingDirectory) {
   for (const char* name : {"../X", "..\\X", "A/B", "C:\\TMP", "..", "A..B"})
     expect_refused(roof().set("1", name), "1", "indatafil", "not a plain file name");
@@ -455,17 +477,14 @@ TEST(InkvopRefuses, MissingFileAndNoReportTouched) {
   ScratchDir dir;
   dir.write("PROV1.RED", "old report\n");
   TestRun run(dir.path());
-  int unit = 1, istat = 0;
-  inkvop(run.ctx, unit, istat);
-  EXPECT_NE(istat, 0);
+  EXPECT_NE(inkvop(run.ctx), 0);
   EXPECT_EQ(run.err.str(),
             "kvopwb: ~INDATA~.TMP: the calculation input file is missing in the working "
             "directory\n");
 
   dir.write("~indata~.tmp", roof().set("6", "25").text());
   TestRun bad(dir.path());
-  inkvop(bad.ctx, unit, istat);
-  EXPECT_NE(istat, 0);
+  EXPECT_NE(inkvop(bad.ctx), 0);
   EXPECT_EQ(dir.read("PROV1.RED"), "old report\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
