@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/real32.h"
+
 namespace kvop {
 namespace {
 
@@ -10,8 +12,6 @@ constexpr float kPi = 3.14159f;
 constexpr float kPer180 = 1.0f / 180.0f;
 constexpr float kThird = 0.333333f;
 constexpr float kMaxWidth = 0.2f;  // support width counted in web crippling (m)
-
-float f32(double v) { return static_cast<float>(v); }
 
 // Partial factors gammaM (moments, fastenings) and gammaW (web crippling).
 void partial_factors(int market, float& gm, float& gw) {

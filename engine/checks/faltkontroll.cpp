@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/real32.h"
+
 namespace kvop {
 namespace {
 
@@ -17,8 +19,6 @@ constexpr float kWall3 = 0.1563f;
 constexpr double kE = 1.0e8;
 constexpr float kFastening = 0.8f;
 constexpr float kBandMin = 0.3f, kBandTrimmer = 4.6f, kBandPlain = 2.0f, kBandMax = 3.75f;
-
-float f32(double v) { return static_cast<float>(v); }
 
 }  // namespace
 
