@@ -1,8 +1,8 @@
 // Sheeting cases shared by the benchmarks.
 #pragma once
 
+#include "core/run_context.h"
 #include "driver/inkvop.h"
-#include "driver/run_context.h"
 
 namespace bench {
 

@@ -5,11 +5,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
-#include "analysis/dimber.h"
 #include "analysis/krdef.h"
 #include "bench_cases.h"
 #include "checks/dimen.h"
+#include "driver/dimber.h"
 #include "profiles/profile_db.h"
 
 namespace {
@@ -28,13 +29,13 @@ struct Prepared {
     ctx.in.pnamn(1).set("R820");
     ctx.in.pnamn(2).set("R820");
     ctx.in.taklutn = 0.0f;  // the self weight stays as it is when converted again
-    int dbunit = 2, istat = 0;
-    kvop::opdbas(ctx, dbunit, istat);
-    kvop::pdread(ctx, ctx.in.pnamn(1), dbunit, 1, 1, istat);
-    kvop::clfile(ctx, dbunit);
-    if (istat != 0) throw std::runtime_error("R820 not found in the built profile database");
-    int ip = 1, unit = 7, pass = 1;
-    kvop::krdef(ctx, ip, unit, istat, pass);
+    int status = kvop::opdbas(ctx);
+    if (status == 0)
+      status = kvop::pdread(ctx, ctx.in.pnamn(1), kvop::ProfileScaling::scaled,
+                            kvop::NotFound::reported);
+    kvop::clfile(ctx);
+    if (status != 0) throw std::runtime_error("R820 not found in the built profile database");
+    kvop::krdef(ctx, 1, 1);
   }
   ~Prepared() {
     std::error_code ec;
@@ -55,12 +56,12 @@ void BM_dimen_20_spans(benchmark::State& state) { checks(state, bench::full_roof
 
 void BM_dimber_20_spans_two_passes(benchmark::State& state) {
   Prepared p(bench::full_roof());
-  int dbunit = 2, unit = 7, istat = 0;
+  int status = 0;
   for (auto _ : state) {
-    kvop::dimber(p.ctx, dbunit, unit, istat);
+    status = kvop::dimber(p.ctx);
     benchmark::DoNotOptimize(p.ctx.chk.plattj(1));
   }
-  if (istat != 0) state.SkipWithError("dimensioning failed");
+  if (status != 0) state.SkipWithError("dimensioning failed");
 }
 
 }  // namespace

@@ -6,15 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "report/cp1252.h"
+#include "core/cp1252.h"
+#include "core/real32.h"
 #include "report/format.h"
 
 namespace kvop {
 namespace {
 
-using fmt::Layout;
-
-float f32(double v) { return static_cast<float>(v); }
+using notation::Layout;
 
 // The thickness column of span j: that of the highest-numbered sheet covering
 // support j; 0 when no sheet covers it (the checks have not run).
@@ -27,7 +26,7 @@ int column_of_span(const RunContext& ctx, int j) {
 
 }  // namespace
 
-void gabar(RunContext& ctx, int& /*dbunit*/, int& unit, int& istat, int& /*ip*/, int& /*loop*/) {
+void gabar(RunContext& ctx) {
   static const Layout kFirst("(/,4X,'OBS!! GÅBARHETEN ÖVERSKRIDEN I FACK NR: ',I2)");
   static const Layout kFurther("(4X,A40,I2)");
   static const Layout kSheetLength("(/,4X,'OBS!! MAX PLÅTLÄNGD ÖVERSKRIDEN')");
@@ -35,10 +34,8 @@ void gabar(RunContext& ctx, int& /*dbunit*/, int& unit, int& istat, int& /*ip*/,
       "(/,4X,'GÅBARHETEN FÖR HELPERFORERAD PROFIL ÄR EJ KONTROLLERAD,',"
       "/,4X,'KONTAKTA NÄRMASTE MELBROKKONTOR FÖR INFORMATION')");
   // Ditto marks under "GÅBARHETEN ÖVERSKRIDEN I FACK NR: ".
-  static const std::string kDitto =
-      std::string(10, ' ') + '"' + std::string(10, ' ') + '"' + std::string(10, ' ') + '"' +
-      std::string(5, ' ') + ": ";
-  istat = 0;
+  static const std::string kDitto = std::string(10, ' ') + '"' + std::string(10, ' ') + '"' +
+                                    std::string(10, ' ') + '"' + std::string(5, ' ') + ": ";
   const InputCase& in = ctx.in;
   const ProfileRecord& prof = ctx.prof;
   const int n = in.nfack;
@@ -65,27 +62,35 @@ void gabar(RunContext& ctx, int& /*dbunit*/, int& unit, int& istat, int& /*ip*/,
       over = (in.skarvtyp(2) == 0 ? g2(t) : g1(t)) < span;
     } else if (j == n) {
       const int J = in.skarvtyp(n);
-      if (J == 0) over = g2(t) < span;
-      else if (J == 1) over = g1(t) < span;
-      else over = f32(static_cast<double>(ov(n)) + g1(t)) < span;
+      if (J == 0)
+        over = g2(t) < span;
+      else if (J == 1)
+        over = g1(t) < span;
+      else
+        over = f32(static_cast<double>(ov(n)) + g1(t)) < span;
     } else {
       const int left = in.skarvtyp(j), right = in.skarvtyp(j + 1);
       float limit;
-      if (left == 0) limit = right == 0 ? f32(static_cast<double>(1.1f) * g2(t)) : g2(t);
-      else if (left == 1) limit = right == 0 ? g2(t) : g1(t);
-      else limit = f32(static_cast<double>(ov(j)) + (right == 0 ? g2(t) : g1(t)));
+      if (left == 0)
+        limit = right == 0 ? f32(static_cast<double>(1.1f) * g2(t)) : g2(t);
+      else if (left == 1)
+        limit = right == 0 ? g2(t) : g1(t);
+      else
+        limit = f32(static_cast<double>(ov(j)) + (right == 0 ? g2(t) : g1(t)));
       over = limit < span;
     }
     if (over) flagged.push_back(j);
   }
 
-  Units& u = ctx.units;
+  Channel& report = ctx.channels.report;
   for (std::size_t k = 0; k < flagged.size(); ++k) {
-    if (k == 0) fmt::write(u, unit, kFirst, {flagged[k]});
-    else fmt::write(u, unit, kFurther, {kDitto, flagged[k]});
+    if (k == 0)
+      notation::write(report, kFirst, {flagged[k]});
+    else
+      notation::write(report, kFurther, {kDitto, flagged[k]});
   }
-  if (ctx.chk.maxlangdfl == 1) fmt::write(u, unit, kSheetLength);
-  if (in.perfo(1) > 1) fmt::write(u, unit, kPerforated);
+  if (ctx.chk.maxlangdfl == 1) notation::write(report, kSheetLength);
+  if (in.perfo(1) > 1) notation::write(report, kPerforated);
 }
 
 }  // namespace kvop

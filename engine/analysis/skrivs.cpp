@@ -7,28 +7,28 @@
 #include <string>
 #include <vector>
 
-#include "report/cp1252.h"
+#include "core/cp1252.h"
 #include "report/format.h"
 
 namespace kvop {
 namespace {
 
-using fmt::Layout;
-using fmt::Value;
+using notation::Layout;
+using notation::Value;
 
 // Writes `values` in lines of `per_line`: the first through `first`, every
 // further one through `more`.  A further line begins only when values remain.
-void rows(Units& units, int unit, const Layout& first, const Layout& more,
+void rows(Channel& report, const Layout& first, const Layout& more,
           const std::vector<Value>& values, std::size_t per_line) {
   for (std::size_t at = 0; at < values.size(); at += per_line) {
     const std::size_t n = std::min(per_line, values.size() - at);
-    fmt::write(units, unit, at == 0 ? first : more, std::span<const Value>(values.data() + at, n));
+    notation::write(report, at == 0 ? first : more, std::span<const Value>(values.data() + at, n));
   }
 }
 
 }  // namespace
 
-void skrivs(RunContext& ctx, int& unit) {
+void skrivs(RunContext& ctx) {
   static const Layout kAllowable(
       "(/,4X,'SKIVVERKAN',/,4X,'----------',"
       "/,4X,'SAMTIDIGT MED LASTER I LASTFALL 4 FÅR PROFILEN UTNYTTJAS FÖR',"
@@ -63,26 +63,26 @@ void skrivs(RunContext& ctx, int& unit) {
 
   const InputCase& in = ctx.in;
   CheckResults& chk = ctx.chk;
-  Units& u = ctx.units;
+  Channel& report = ctx.channels.report;
   const int n = std::clamp(in.nfack, 1, 20);
 
   if (chk.lasfl > 1) chk.lasfl = 1;
   const std::string& locking = chk.lasfl == 1 ? kLocked : kNotLocked;
-  fmt::write(u, unit, in.sakkl == 0 ? kAllowable : kDesign, {locking});
+  notation::write(report, in.sakkl == 0 ? kAllowable : kDesign, {locking});
 
   // The permitted forces are those of load case 4, the case with wind
   // leading, in which the sheeting may also act as a diaphragm.
   std::vector<Value> v;
   for (int j = 1; j <= n; ++j) v.emplace_back(j);
-  rows(u, unit, kSpanNumbers, kSpanNumbersMore, v, 8);
+  rows(report, kSpanNumbers, kSpanNumbersMore, v, 8);
   v.clear();
   for (int i = 1; i <= n + 1; ++i) v.emplace_back(chk.skivstod(4, i));
-  rows(u, unit, kVus, kVusMore, v, 9);
+  rows(report, kVus, kVusMore, v, 9);
   v.clear();
   for (int j = 1; j <= n; ++j) v.emplace_back(chk.skivfalt(4, j));
-  rows(u, unit, kVuf, kVufMore, v, 8);
+  rows(report, kVuf, kVufMore, v, 8);
 
-  if (in.vextak != 0) fmt::write(u, unit, kBands, {chk.bandavst1, chk.bandavst2});
+  if (in.vextak != 0) notation::write(report, kBands, {chk.bandavst1, chk.bandavst2});
 }
 
 }  // namespace kvop

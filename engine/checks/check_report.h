@@ -3,19 +3,17 @@
 
 #include <initializer_list>
 
-#include "driver/run_context.h"
+#include "core/run_context.h"
 #include "report/format.h"
 
 namespace kvop {
 
-inline constexpr int kReportUnit = 7;
-
-inline void report(RunContext& ctx, const fmt::Layout& layout,
-                   std::initializer_list<fmt::Value> values = {}) {
-  fmt::write(ctx.units, kReportUnit, layout, values);
+inline void report(RunContext& ctx, const notation::Layout& layout,
+                   std::initializer_list<notation::Value> values = {}) {
+  notation::write(ctx.channels.report, layout, values);
 }
 
 // The page mark: a line holding only "^".
-inline void page_mark(RunContext& ctx) { ctx.units.write_line(kReportUnit, "^"); }
+inline void page_mark(RunContext& ctx) { ctx.channels.report.write_line("^"); }
 
 }  // namespace kvop

@@ -5,8 +5,8 @@
 #include "checks/check_report.h"
 #include "checks/faltkontroll.h"
 #include "checks/stodkontroll.h"
+#include "core/cp1252.h"
 #include "diaphragm/platbitar.h"
-#include "report/cp1252.h"
 #include "report/skriva.h"
 
 namespace kvop {
@@ -34,8 +34,8 @@ void skivindelning(const InputCase& in, const Dimvarden& dv, CheckResults& chk) 
 struct Svep {
   RunContext& ctx;
   const Dimvarden& dv;
-  bool fixed = false;   // no column may change
-  bool slutlig = false; // the final sweep: reserves are stored
+  bool fixed = false;    // no column may change
+  bool slutlig = false;  // the final sweep: reserves are stored
   bool failed = false;
 
   InputCase& in() { return ctx.in; }
@@ -235,10 +235,10 @@ void resultat(RunContext& ctx, const Dimvarden& dv) {
   }
 }
 
-const fmt::Layout kMicro1("(1X)");
-const fmt::Layout kMicro2("(4X,'OBS! DET INNEBÄR VISSA SVÅRIGHETER ATT MONTERA')");
-const fmt::Layout kMicro3("(9X,'MIKROBAND OCH EXTRA SIDÖVERLAPP !!')");
-const fmt::Layout kTwoEmpty("(/)");
+const notation::Layout kMicro1("(1X)");
+const notation::Layout kMicro2("(4X,'OBS! DET INNEBÄR VISSA SVÅRIGHETER ATT MONTERA')");
+const notation::Layout kMicro3("(9X,'MIKROBAND OCH EXTRA SIDÖVERLAPP !!')");
+const notation::Layout kTwoEmpty("(/)");
 
 // Result tables with the page control around them.
 void tabeller(RunContext& ctx, int ip) {
@@ -302,7 +302,8 @@ void dim1(RunContext& ctx, int ip, int pass) {
   }
   if (ctx.chk.failed || ctx.chk.over) {
     report(ctx, kTwoEmpty);
-    ctx.units.write_line(kReportUnit, fmt::list_directed(enc("   OBS!! PROFILEN KLARAR SIG EJ !")));
+    ctx.channels.report.write_line(
+        notation::list_directed(enc("   OBS!! PROFILEN KLARAR SIG EJ !")));
   }
   if (in.utskr == 0) page_mark(ctx);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "checks/dimvarden.h"
-#include "driver/run_context.h"
+#include "core/run_context.h"
 
 namespace kvop {
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/real32.h"
+
 namespace kvop {
 namespace {
 
@@ -11,16 +13,29 @@ constexpr float kPer180 = 1.0f / 180.0f;
 constexpr float kThird = 0.333333f;
 constexpr float kMaxWidth = 0.2f;  // support width counted in web crippling (m)
 
-float f32(double v) { return static_cast<float>(v); }
-
 // Partial factors gammaM (moments, fastenings) and gammaW (web crippling).
 void partial_factors(int market, float& gm, float& gw) {
   switch (market) {
-    case 1: gm = 1.0f; gw = 1.0f; break;    // SVERIGE
-    case 2: gm = 1.1f; gw = 1.1f; break;    // POLEN
-    case 3: gm = 1.05f; gw = 1.05f; break;  // NORGE
-    case 4: gm = 1.0f; gw = 1.0f; break;    // FINLAND
-    default: gm = 1.045f; gw = 1.14f; break;  // DANMARK
+    case 1:
+      gm = 1.0f;
+      gw = 1.0f;
+      break;  // SVERIGE
+    case 2:
+      gm = 1.1f;
+      gw = 1.1f;
+      break;  // POLEN
+    case 3:
+      gm = 1.05f;
+      gw = 1.05f;
+      break;  // NORGE
+    case 4:
+      gm = 1.0f;
+      gw = 1.0f;
+      break;  // FINLAND
+    default:
+      gm = 1.045f;
+      gw = 1.14f;
+      break;  // DANMARK
   }
 }
 

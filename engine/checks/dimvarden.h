@@ -1,6 +1,6 @@
 #pragma once
 
-#include "driver/run_context.h"
+#include "core/run_context.h"
 
 namespace kvop {
 
@@ -10,8 +10,8 @@ namespace kvop {
 // market, the web crippling at every support, the force along the slope and
 // the locked columns.  Rebuilt at every pass, so no scaling accumulates.
 struct Dimvarden {
-  int NT = 1;  // thickness columns in use
-  int t0 = 1;  // first admissible column
+  int NT = 1;                        // thickness columns in use
+  int t0 = 1;                        // first admissible column
   Arr2<float, 1, 30, 1, 10> arbtab;  // working copy of per_thickness
   float gammaM = 1, gammaW = 1;
   float sidfaktor = 1;  // side-lap factor on rows 5, 6, 9, 10, 13

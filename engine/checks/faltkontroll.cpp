@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/real32.h"
+
 namespace kvop {
 namespace {
 
-constexpr float kSign = 0.001f;         // a field moment above this sags
-constexpr float kStep1 = 4.5f;          // deflection steps of the span (m)
+constexpr float kSign = 0.001f;  // a field moment above this sags
+constexpr float kStep1 = 4.5f;   // deflection steps of the span (m)
 constexpr float kStep2 = 6.0f;
 constexpr float kPer150 = 0.00666667f;  // L/150
 constexpr float kPer30mm = 33.3333f;    // 1/0.030 m
@@ -17,8 +19,6 @@ constexpr float kWall3 = 0.1563f;
 constexpr double kE = 1.0e8;
 constexpr float kFastening = 0.8f;
 constexpr float kBandMin = 0.3f, kBandTrimmer = 4.6f, kBandPlain = 2.0f, kBandMax = 3.75f;
-
-float f32(double v) { return static_cast<float>(v); }
 
 }  // namespace
 

@@ -22,8 +22,8 @@ namespace kvop {
 
 // Deflection of a cantilever tip (side 1 left, 2 right) with column t and the
 // stiffness form of the span beside it.
-[[nodiscard]] float konsolnedb(const RunContext& ctx, const Dimvarden& dv, int lc, int side,
-                               int t, int flag);
+[[nodiscard]] float konsolnedb(const RunContext& ctx, const Dimvarden& dv, int lc, int side, int t,
+                               int flag);
 
 // Diaphragm reserve of span j with column t.
 [[nodiscard]] float faltreserv(const InputCase& in, const Dimvarden& dv, int j, int t);

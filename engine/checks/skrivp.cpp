@@ -1,15 +1,15 @@
 #include "checks/skrivp.h"
 
 #include "checks/check_report.h"
-#include "report/cp1252.h"
+#include "core/cp1252.h"
 
 namespace kvop {
 namespace {
 
-const fmt::Layout kBanner("(/4X,'UTDATA'/4X,'******')");
-const fmt::Layout kProfile("(//4X,'PROFIL: ',A8,2X,A,'EXTRA SIDÖVERLAPP:',F5.2)");
-const fmt::Layout kPlain("(22X,A12,11X,A12)");
-const fmt::Layout kMicroband("(4X,'MED MIKROBAND',5X,A12,11X,A12)");
+const notation::Layout kBanner("(/4X,'UTDATA'/4X,'******')");
+const notation::Layout kProfile("(//4X,'PROFIL: ',A8,2X,A,'EXTRA SIDÖVERLAPP:',F5.2)");
+const notation::Layout kPlain("(22X,A12,11X,A12)");
+const notation::Layout kMicroband("(4X,'MED MIKROBAND',5X,A12,11X,A12)");
 
 std::string orientation_text(int vandr) {
   switch (vandr) {

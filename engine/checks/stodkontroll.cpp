@@ -3,18 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/real32.h"
+
 namespace kvop {
 namespace {
 
 constexpr float kMomentWidth1 = 0.125f;  // moment reduction over the support width
 constexpr float kMomentWidth2 = 0.25f;
-constexpr float kFastening = 0.8f;       // reduction of the fastening capacity
-constexpr float kBearing = 0.909091f;    // 1/1.1
-constexpr float kEnd = 0.952381f;        // 1/1.05
-constexpr float kMinHeight = 0.064f;     // profiles of at least this height: class-1 rule
+constexpr float kFastening = 0.8f;     // reduction of the fastening capacity
+constexpr float kBearing = 0.909091f;  // 1/1.1
+constexpr float kEnd = 0.952381f;      // 1/1.05
+constexpr float kMinHeight = 0.064f;   // profiles of at least this height: class-1 rule
 constexpr float kNoReserve = 10000.0f;
-
-float f32(double v) { return static_cast<float>(v); }
 
 // Ratio in bending alone under a reaction away from the support.
 float lyft(float M, float mrdb) { return f32(static_cast<double>(M) / mrdb); }

@@ -22,8 +22,8 @@ struct Stodkvot {
 // support, a sheet running on as a cantilever, single overlaps, Gerber
 // joints).  `regel1`: a reaction away from the support is checked in bending
 // alone.
-[[nodiscard]] Stodkvot interaktion(const RunContext& ctx, const Dimvarden& dv, int lc, int i,
-                                   int t, bool regel1);
+[[nodiscard]] Stodkvot interaktion(const RunContext& ctx, const Dimvarden& dv, int lc, int i, int t,
+                                   bool regel1);
 
 // Inner butt joint: both sheet ends bear on the support (columns t and tp).
 [[nodiscard]] Stodkvot stumskarv(const RunContext& ctx, const Dimvarden& dv, int lc, int i, int t,

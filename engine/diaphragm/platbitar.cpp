@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
+#include "core/real32.h"
+
 namespace kvop {
 namespace {
 
 constexpr float kHalf = 0.5f;
-constexpr float kMinHinge = 0.05f;   // shortest piece beyond a hinge support
-constexpr float kGerber = 0.1f;      // allowance of a Gerber joint
-
-float f32(double v) { return static_cast<float>(v); }
+constexpr float kMinHinge = 0.05f;  // shortest piece beyond a hinge support
+constexpr float kGerber = 0.1f;     // allowance of a Gerber joint
 
 float hinge_piece(float width) { return std::max(f32(double(kHalf) * width), kMinHinge); }
 

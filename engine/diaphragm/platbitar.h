@@ -1,8 +1,8 @@
 #pragma once
 
-#include "analysis/analysis_results.h"
-#include "diaphragm/diaphragm_results.h"
-#include "driver/input_case.h"
+#include "core/analysis_results.h"
+#include "core/diaphragm_results.h"
+#include "core/input_case.h"
 
 namespace kvop {
 

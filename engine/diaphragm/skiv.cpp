@@ -11,16 +11,16 @@
 #include <system_error>
 #include <vector>
 
+#include "core/cp1252.h"
+#include "core/file_names.h"
 #include "diaphragm/platbitar.h"
-#include "driver/file_names.h"
-#include "report/cp1252.h"
 #include "report/format.h"
 
 namespace kvop {
 namespace {
 
-using fmt::Layout;
-using fmt::Value;
+using notation::Layout;
+using notation::Value;
 
 // An integer diaphragm value held in a real (the reader stores them exactly).
 int whole(float v) { return static_cast<int>(std::clamp(v, -1.0e9f, 1.0e9f)); }
@@ -30,9 +30,9 @@ void file_message(RunContext& ctx, const std::string& what, const std::string& r
   ctx.console.error(" " + what + ": " + reason);
 }
 
-// Deletes an old exchange file and creates the new one on `unit`.  Says on
+// Deletes an old exchange file and creates the new one.  Says on
 // the console why when it cannot: the run goes on without the file.
-bool create_file(RunContext& ctx, int unit) {
+bool create_file(RunContext& ctx) {
   const std::string name(ctx.in.skivnamn.trimmed());
   if (!is_bare_file_name(name)) {
     file_message(ctx, enc("SKIVVERKANSFILEN ") + name, enc("OGILTIGT FILNAMN"));
@@ -49,9 +49,10 @@ bool create_file(RunContext& ctx, int unit) {
   }
   const auto path = file_for_writing(ctx.dir, name);
   errno = 0;
-  if (!ctx.units.open_write(unit, path)) {
+  if (!ctx.channels.exchange.open_write(path)) {
     const std::string reason = errno != 0 ? std::strerror(errno) : std::string("unknown cause");
-    file_message(ctx, enc("SKIVVERKANSFILEN ") + name + enc(" KAN EJ SKAPAS I ") + shown(ctx.dir), reason);
+    file_message(ctx, enc("SKIVVERKANSFILEN ") + name + enc(" KAN EJ SKAPAS I ") + shown(ctx.dir),
+                 reason);
     return false;
   }
   return true;
@@ -59,7 +60,7 @@ bool create_file(RunContext& ctx, int unit) {
 
 }  // namespace
 
-void skiv(RunContext& ctx, int& unit, int& istat) {
+int skiv(RunContext& ctx) {
   static const Layout kText("(A)");
   static const Layout kI2("(I2)");
   static const Layout kI6("(I6)");
@@ -70,7 +71,6 @@ void skiv(RunContext& ctx, int& unit, int& istat) {
   static const Layout kList("(20F7.3)");
   static const Layout kList21("(21F7.3)");
   static const Layout kA8("(A8)");
-  istat = 0;
   const InputCase& in = ctx.in;
   const AnalysisResults& an = ctx.an;
   const CheckResults& chk = ctx.chk;
@@ -78,39 +78,40 @@ void skiv(RunContext& ctx, int& unit, int& istat) {
 
   platbitar(in, an, ctx.dia);
   const DiaphragmResults& dia = ctx.dia;
-  if (!create_file(ctx, unit)) return;
+  // Without the file the run goes on: the report is complete as it is.
+  if (!create_file(ctx)) return 0;
 
-  Units& u = ctx.units;
+  Channel& file = ctx.channels.exchange;
   auto list = [&](const Layout& layout, int count, auto value) {
     std::vector<Value> v;
     for (int k = 1; k <= count; ++k) v.emplace_back(value(k));
-    fmt::write(u, unit, layout, v);
+    notation::write(file, layout, v);
   };
   // The fastener force of an overlap at support i; the last support has none.
   auto fastener = [&](int lc) {
     return [&, lc](int i) { return i == n + 1 ? 0.0f : an.dskruv(lc, i); };
   };
 
-  fmt::write(u, unit, kText, {in.indnamn.view()});
-  fmt::write(u, unit, kI2, {in.taktyp});
-  fmt::write(u, unit, kI2, {in.marknadskod});
-  fmt::write(u, unit, kF62, {in.kvottak});
-  fmt::write(u, unit, kI2, {n});
+  notation::write(file, kText, {in.indnamn.view()});
+  notation::write(file, kI2, {in.taktyp});
+  notation::write(file, kI2, {in.marknadskod});
+  notation::write(file, kF62, {in.kvottak});
+  notation::write(file, kI2, {n});
   list(kList, n, [&](int j) { return in.spv(j); });
-  fmt::write(u, unit, kA8, {in.pnamn(1).view()});
-  fmt::write(u, unit, kI2, {in.vandr(1)});
-  fmt::write(u, unit, kI2, {in.iskiv});
-  fmt::write(u, unit, kF62, {in.taklutn});
-  fmt::write(u, unit, kF62, {in.skivdata(1)});
-  fmt::write(u, unit, kI2, {whole(in.skivdata(2))});
-  fmt::write(u, unit, kI2, {whole(in.skivdata(3))});
-  fmt::write(u, unit, kI6, {whole(in.skivdata(4))});
-  fmt::write(u, unit, kI6, {whole(in.skivdata(5))});
-  fmt::write(u, unit, kI2, {whole(in.skivdata(6))});
-  for (int k = 7; k <= 12; ++k) fmt::write(u, unit, kF62, {in.skivdata(k)});
+  notation::write(file, kA8, {in.pnamn(1).view()});
+  notation::write(file, kI2, {in.vandr(1)});
+  notation::write(file, kI2, {in.iskiv});
+  notation::write(file, kF62, {in.taklutn});
+  notation::write(file, kF62, {in.skivdata(1)});
+  notation::write(file, kI2, {whole(in.skivdata(2))});
+  notation::write(file, kI2, {whole(in.skivdata(3))});
+  notation::write(file, kI6, {whole(in.skivdata(4))});
+  notation::write(file, kI6, {whole(in.skivdata(5))});
+  notation::write(file, kI2, {whole(in.skivdata(6))});
+  for (int k = 7; k <= 12; ++k) notation::write(file, kF62, {in.skivdata(k)});
   // Two pairs of end values that the diaphragm program receives as zeros.
-  fmt::write(u, unit, kPair, {0.0f, 0.0f});
-  fmt::write(u, unit, kPair, {0.0f, 0.0f});
+  notation::write(file, kPair, {0.0f, 0.0f});
+  notation::write(file, kPair, {0.0f, 0.0f});
   list(kList, n, [&](int j) { return chk.plattj(j); });
   for (int lc : {3, 4, 1}) {
     list(kList, n, [&](int j) { return an.tvarv(lc, j); });
@@ -121,16 +122,17 @@ void skiv(RunContext& ctx, int& unit, int& istat) {
   list(kList, n, [&](int j) { return chk.skivfalt(4, j); });
   list(kList, n, [&](int j) { return dia.plangd(j); });
   list(kList, n + 1, [&](int j) { return j == n + 1 ? 0.0f : dia.vansk(j); });
-  fmt::write(u, unit, kText, {in.rubrik.view()});
+  notation::write(file, kText, {in.rubrik.view()});
   list(kI3List, n + 1, [&](int i) { return in.skarvtyp(i); });
-  fmt::write(u, unit, kF42, {in.konsv});
-  fmt::write(u, unit, kI2, {in.mbkonsv});
-  fmt::write(u, unit, kF42, {in.konsh});
-  fmt::write(u, unit, kI2, {in.mbkonsh});
-  fmt::write(u, unit, kI2, {in.mikroband});
-  fmt::write(u, unit, kF42, {in.sidoverl(1)});
-  fmt::write(u, unit, kI2, {in.perfo(1)});
-  for (int k = 1; k <= 5; ++k) fmt::write(u, unit, kText, {in.skivtext(k).view()});
+  notation::write(file, kF42, {in.konsv});
+  notation::write(file, kI2, {in.mbkonsv});
+  notation::write(file, kF42, {in.konsh});
+  notation::write(file, kI2, {in.mbkonsh});
+  notation::write(file, kI2, {in.mikroband});
+  notation::write(file, kF42, {in.sidoverl(1)});
+  notation::write(file, kI2, {in.perfo(1)});
+  for (int k = 1; k <= 5; ++k) notation::write(file, kText, {in.skivtext(k).view()});
+  return 0;
 }
 
 }  // namespace kvop

@@ -14,14 +14,13 @@
 #include <string>
 
 #include "analysis/lastford.h"
-#include "driver/file_names.h"
+#include "core/file_names.h"
 #include "driver/input_fields.h"
 
 namespace kvop {
 namespace {
 
 constexpr std::string_view kInputName = "~INDATA~.TMP";
-constexpr int kInputUnit = 3;
 
 // Where a value comes from: its record in the file layout ("19", "22a",
 // "44w", "D2") and the field it fills.
@@ -462,23 +461,19 @@ bool read_case(CaseReader& rd, InputCase& in) {
 
 }  // namespace
 
-void inkvop(RunContext& ctx, int& unit, int& istat) {
-  istat = 0;
-  unit = kInputUnit;
+int inkvop(RunContext& ctx) {
   const auto path = find_file(ctx.dir, kInputName);
   if (!path) {
     ctx.console.error(input_message(0, nullptr, "the calculation input file is missing in the "
                                                 "working directory"));
-    istat = 1;
-    return;
+    return 1;
   }
-  if (!ctx.units.open_read(unit, *path)) {
+  if (!ctx.channels.input.open_read(*path)) {
     ctx.console.error(input_message(0, nullptr, "the calculation input file cannot be opened"));
-    istat = 1;
-    return;
+    return 1;
   }
-  CaseReader rd(*ctx.units.stream(unit), ctx.console);
-  if (!read_case(rd, ctx.in)) istat = 1;
+  CaseReader rd(*ctx.channels.input.stream(), ctx.console);
+  return read_case(rd, ctx.in) ? 0 : 1;
 }
 
 }  // namespace kvop

@@ -11,25 +11,21 @@
 #include <string_view>
 #include <vector>
 
-#include "report/cp1252.h"
+#include "core/cp1252.h"
+#include "core/real32.h"
 #include "report/format.h"
 
 namespace kvop {
 namespace {
 
-using fmt::Layout;
-using fmt::Value;
-
-constexpr int kReportUnit = 7;
-
-// Work values are kept as 32-bit reals, like every stored real of the run.
-float f32(double v) { return static_cast<float>(v); }
+using notation::Layout;
+using notation::Value;
 
 void put(RunContext& ctx, const Layout& layout, std::span<const Value> values) {
-  fmt::write(ctx.units, kReportUnit, layout, values);
+  notation::write(ctx.channels.report, layout, values);
 }
 void put(RunContext& ctx, const Layout& layout, std::initializer_list<Value> values = {}) {
-  fmt::write(ctx.units, kReportUnit, layout, values);
+  notation::write(ctx.channels.report, layout, values);
 }
 
 // Texts of the tables, as Windows-1252 bytes at their exact widths.
@@ -40,13 +36,12 @@ struct Texts {
   std::array<std::string, 6> joint{"KONT    ", "LED     ", "OML     ",
                                    "OML+NIT ", "GERBER  ", "DUB OML "};
   std::array<std::string, 2> direction{enc("LAST MOT PLÅT   "), enc("LAST FRÅN PLÅT  ")};
-  std::array<std::string, 6> state{std::string(20, ' '),          enc("VANLIGT LASTFALL    "),
-                                   enc("BRUKSGRÄNSTILLSTÅND "),    std::string(20, ' '),
-                                   enc("EXC IGT LASTFALL    "),    enc("BROTTGRÄNSTILLSTÅND ")};
-  std::array<std::string, 4> check{enc("KONTROLL BÄRFÖRMÅGA             "),
-                                   enc("KONTROLL BÄRFÖRMÅGA, DEFORMATION"),
-                                   enc("KONTROLL DEFORMATION            "),
-                                   enc("KONTROLL SKIVVERKAN             ")};
+  std::array<std::string, 6> state{std::string(20, ' '),        enc("VANLIGT LASTFALL    "),
+                                   enc("BRUKSGRÄNSTILLSTÅND "), std::string(20, ' '),
+                                   enc("EXC IGT LASTFALL    "), enc("BROTTGRÄNSTILLSTÅND ")};
+  std::array<std::string, 4> check{
+      enc("KONTROLL BÄRFÖRMÅGA             "), enc("KONTROLL BÄRFÖRMÅGA, DEFORMATION"),
+      enc("KONTROLL DEFORMATION            "), enc("KONTROLL SKIVVERKAN             ")};
   std::string blank3 = "   ";
 };
 
@@ -79,14 +74,12 @@ int percent_of(double v) {
 }
 int percent(float r) { return percent_of(100.0 * r + 0.5); }
 // Two load cases combined: the larger of the two values is truncated.
-int percent(float r1, float r2) {
-  return percent_of(std::max(100.0 * r1 + 0.5, 100.0 * r2 + 0.5));
-}
+int percent(float r1, float r2) { return percent_of(std::max(100.0 * r1 + 0.5, 100.0 * r2 + 0.5)); }
 
 // What every call prepares.
 struct Prepared {
-  bool continuity = false;      // a continuous inner support and h >= 0.065 m
-  std::vector<float> overlap;   // ol(i), index i - 1
+  bool continuity = false;     // a continuous inner support and h >= 0.065 m
+  std::vector<float> overlap;  // ol(i), index i - 1
 };
 
 Prepared prepare(const RunContext& ctx) {
@@ -139,8 +132,10 @@ void table_header(RunContext& ctx, int lc) {
     return;
   }
   int state = kStateBase[k];
-  if (in.sakkl > 0) state += 2;
-  else if (in.marknadskod == 1) state += 1;
+  if (in.sakkl > 0)
+    state += 2;
+  else if (in.marknadskod == 1)
+    state += 1;
   int check = kCheck[k];
   if (lc == 2 && in.sakkl > 0) check = 3;
   put(ctx, kRoof,
@@ -171,13 +166,11 @@ void support_row(RunContext& ctx, int lc, int i, const Prepared& p) {
       // The two ends of the double overlap: into the span to the right of
       // the support and (negative) into the span to its left.
       const float right = f32(static_cast<double>(in.spv(i)) * skarvrel1(an, i));
-      const float left =
-          i >= 2 ? f32(-(1.0 - skarvrel2(an, i)) * in.spv(i - 1)) : 0.0f;
+      const float left = i >= 2 ? f32(-(1.0 - skarvrel2(an, i)) * in.spv(i - 1)) : 0.0f;
       put(ctx, kDouble, {name, right, an.mstod(lc, i), an.reakt(lc, i), left});
       break;
     }
-    default:
-      put(ctx, kPlain, {name, an.mstod(lc, i), an.reakt(lc, i)});
+    default: put(ctx, kPlain, {name, an.mstod(lc, i), an.reakt(lc, i)});
   }
 }
 
@@ -328,7 +321,8 @@ void graphical_summary(RunContext& ctx, const Prepared& p) {
     page_head(ctx, pg, *marker);
     put(ctx, kDirection, {t.direction[0]});
     v.clear();
-    for (int i = pg.k; i <= pg.m + 1; ++i) v.emplace_back(percent(chk.KVOTS(1, i), chk.KVOTS(2, i)));
+    for (int i = pg.k; i <= pg.m + 1; ++i)
+      v.emplace_back(percent(chk.KVOTS(1, i), chk.KVOTS(2, i)));
     put(ctx, kSupports, v);
     v.clear();
     for (int j = pg.k; j <= pg.m; ++j) v.emplace_back(percent(chk.KVOTF(1, j), chk.KVOTF(2, j)));

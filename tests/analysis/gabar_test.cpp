@@ -2,13 +2,14 @@
 // warning lines and the notices.  Walkable spans are set in the profile
 // record by hand: G1 = 3.01 m and G2 = 4.01 m in column 1 (table values
 // 0.0003 and 0.0004 plus 0.01), G1 = 5.01 m and G2 = 6.01 m in column 2.
+#include "analysis/gabar.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "analysis/gabar.h"
-#include "report/cp1252.h"
+#include "core/cp1252.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -38,13 +39,11 @@ struct Walk {
     p.per_thickness(19, 1) = 0.0004f;
     p.per_thickness(16, 2) = 0.0005f;
     p.per_thickness(19, 2) = 0.0006f;
-    EXPECT_TRUE(run.ctx.units.open_write(7, dir.path() / "T.RED"));
+    EXPECT_TRUE(run.ctx.channels.report.open_write(dir.path() / "T.RED"));
   }
   Lines lines() {
-    int dbunit = 2, unit = 7, istat = 9, ip = 1, loop = 1;
-    gabar(run.ctx, dbunit, unit, istat, ip, loop);
-    EXPECT_EQ(istat, 0);
-    run.ctx.units.close(7);
+    gabar(run.ctx);
+    run.ctx.channels.report.close();
     return test::split_lines(cp1252::to_utf8(dir.read("T.RED")));
   }
   // Whether only span j is flagged (true) or nothing at all (false).
@@ -58,7 +57,10 @@ struct Walk {
 };
 
 TEST(Gabar, InnerSpanLimitByTheJointsAtItsEnds) {
-  struct Case { int left, right; float below, above; };
+  struct Case {
+    int left, right;
+    float below, above;
+  };
   const Case cases[] = {
       {0, 0, 4.40f, 4.42f},  // 1.1 G2 = 4.411
       {0, 1, 4.00f, 4.02f},  // G2
@@ -80,7 +82,10 @@ TEST(Gabar, InnerSpanLimitByTheJointsAtItsEnds) {
 }
 
 TEST(Gabar, EndSpansAndTheSingleSpan) {
-  struct Case { int n, span, joint; float below, above; };
+  struct Case {
+    int n, span, joint;
+    float below, above;
+  };
   // joint: skarvtyp(2) for span 1, skarvtyp(n) for the last span.
   const Case cases[] = {
       {1, 1, 0, 3.00f, 3.02f},  // single span: G1 whatever the ends
@@ -128,8 +133,8 @@ TEST(Gabar, SecondFlaggedSpanGetsTheDittoLine) {
   w.in.spv(2) = 4.5f;
   w.in.spv(4) = 4.5f;
   const std::string ditto = "          \"          \"          \"     : ";
-  EXPECT_EQ(w.lines(), (Lines{"", "    OBS!! GÅBARHETEN ÖVERSKRIDEN I FACK NR:  2",
-                              "    " + ditto + " 4"}));
+  EXPECT_EQ(w.lines(),
+            (Lines{"", "    OBS!! GÅBARHETEN ÖVERSKRIDEN I FACK NR:  2", "    " + ditto + " 4"}));
 }
 
 TEST(Gabar, SheetLengthAndFullPerforationNotices) {
@@ -137,9 +142,9 @@ TEST(Gabar, SheetLengthAndFullPerforationNotices) {
   w.in.perfo(1) = 2;
   w.in.spv(1) = 3.05f;  // flagged with the unperforated limit 3.01
   w.run.ctx.chk.maxlangdfl = 1;
-  EXPECT_EQ(w.lines(), (Lines{"", "    OBS!! GÅBARHETEN ÖVERSKRIDEN I FACK NR:  1",
-                              "", "    OBS!! MAX PLÅTLÄNGD ÖVERSKRIDEN",
-                              "", "    GÅBARHETEN FÖR HELPERFORERAD PROFIL ÄR EJ KONTROLLERAD,",
+  EXPECT_EQ(w.lines(), (Lines{"", "    OBS!! GÅBARHETEN ÖVERSKRIDEN I FACK NR:  1", "",
+                              "    OBS!! MAX PLÅTLÄNGD ÖVERSKRIDEN", "",
+                              "    GÅBARHETEN FÖR HELPERFORERAD PROFIL ÄR EJ KONTROLLERAD,",
                               "    KONTAKTA NÄRMASTE MELBROKKONTOR FÖR INFORMATION"}));
 }
 

@@ -1,11 +1,12 @@
 // The diaphragm and fastening-band summary sections, line by line.
+#include "analysis/skrivs.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "analysis/skrivs.h"
-#include "report/cp1252.h"
+#include "core/cp1252.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -23,12 +24,11 @@ struct Summary {
     in.nfack = n;
     in.sakkl = 0;
     in.vextak = 0;
-    EXPECT_TRUE(run.ctx.units.open_write(7, dir.path() / "T.RED"));
+    EXPECT_TRUE(run.ctx.channels.report.open_write(dir.path() / "T.RED"));
   }
   Lines lines() {
-    int unit = 7;
-    skrivs(run.ctx, unit);
-    run.ctx.units.close(7);
+    skrivs(run.ctx);
+    run.ctx.channels.report.close();
     return test::split_lines(cp1252::to_utf8(dir.read("T.RED")));
   }
 };
@@ -46,10 +46,8 @@ TEST(Skrivs, AllowableStressHeaderAndOneSpan) {
   Lines want = kHead;
   for (const char* l : {"    VUS = TILLÅTEN SKJUVKRAFT (KN/M) MELLAN UPPLAG OCH PLÅT",
                         "    VUF = TILLÅTEN SKIVKRAFT (KN/M) I TAKSKIVAN",
-                        "    ÄNDUPPLAGEN ÄR EJ LÅSTA MHT FÖRSKJUTNING I SIDLED.",
-                        "", "    FACK  NR      1",
-                        "    VUS      3.1  12.1",
-                        "    VUF          7.8"})
+                        "    ÄNDUPPLAGEN ÄR EJ LÅSTA MHT FÖRSKJUTNING I SIDLED.", "",
+                        "    FACK  NR      1", "    VUS      3.1  12.1", "    VUF          7.8"})
     want.push_back(l);
   EXPECT_EQ(s.lines(), want);
 }
@@ -59,14 +57,12 @@ TEST(Skrivs, DesignForceHeaderAndLockedEndsLimitedToOne) {
   s.in.sakkl = 2;
   s.chk.lasfl = 3;
   Lines want = kHead;
-  for (const char* l : {"    VUS = SKJUVKRAFT (KN/M) MELLAN UPPLAG OCH PLÅT AV VINDLAST",
-                        "          MULT. MED PARTIALKOEFFICIENTEN.",
-                        "    VUF = SKIVKRAFT (KN/M) I TAKSKIVAN AV VINDLAST MULT. MED",
-                        "          PARTIALKOEFFICIENTEN.",
-                        "    ÄNDUPPLAGEN ÄR LÅSTA    MHT FÖRSKJUTNING I SIDLED.",
-                        "", "    FACK  NR      1",
-                        "    VUS      0.0   0.0",
-                        "    VUF          0.0"})
+  for (const char* l :
+       {"    VUS = SKJUVKRAFT (KN/M) MELLAN UPPLAG OCH PLÅT AV VINDLAST",
+        "          MULT. MED PARTIALKOEFFICIENTEN.",
+        "    VUF = SKIVKRAFT (KN/M) I TAKSKIVAN AV VINDLAST MULT. MED",
+        "          PARTIALKOEFFICIENTEN.", "    ÄNDUPPLAGEN ÄR LÅSTA    MHT FÖRSKJUTNING I SIDLED.",
+        "", "    FACK  NR      1", "    VUS      0.0   0.0", "    VUF          0.0"})
     want.push_back(l);
   EXPECT_EQ(s.lines(), want);
   EXPECT_EQ(s.chk.lasfl, 1);

@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "core/run_context.h"
 #include "driver/inkvop.h"
-#include "driver/run_context.h"
 
 namespace kvop::test {
 
@@ -19,7 +19,7 @@ inline ProfileRecord check_profile(const std::string& designation = "TEST") {
   p.designation.set(designation);
   p.thickness_count = 4;
   p.origin_code = 1;
-  const float general[12] = {0.045f, 0.2f, 0.8f, 2.0f, 1.0f, 0.8f,
+  const float general[12] = {0.045f, 0.2f, 0.8f, 2.0f,  1.0f, 0.8f,
                              0.9f,   0.0f, 0.0f, 0.25f, 0.3f, 2.1f};
   for (int k = 1; k <= 12; ++k) p.general(k) = general[k - 1];
   for (int t = 1; t <= 10; ++t) {

@@ -1,10 +1,11 @@
 // The thickness search and the final sweep: sheets, running columns, locked
 // thicknesses, double overlaps and their cost rule, and the results formed
 // after the final sweep.
+#include "checks/dim1.h"
+
 #include <gtest/gtest.h>
 
 #include "check_fixture.h"
-#include "checks/dim1.h"
 #include "checks/stodkontroll.h"
 
 namespace kvop {
@@ -161,8 +162,8 @@ TEST(Dim1, DoubleOverlapThickensTheSheetWhoseWeightCostsLess) {
 
 TEST(Dim1, DoubleOverlapWithThePreviousSheetAtTheThickestRaisesTheNewOne) {
   CheckCase c = double_overlap(5.0f, 5.0f);
-  c.an.mfalt(1, 1) = 4.2f;  // span 1 needs column 4 (4.5)
-  c.an.mstod(1, 2) = -6.0f; // (6 - 0.0125)/(4 + 1) > 1, /(4 + 2) < 1
+  c.an.mfalt(1, 1) = 4.2f;   // span 1 needs column 4 (4.5)
+  c.an.mstod(1, 2) = -6.0f;  // (6 - 0.0125)/(4 + 1) > 1, /(4 + 2) < 1
   dim1_sweeps(c.ctx, 1);
   EXPECT_EQ(c.chk.tjix(1, 1), 4);
   EXPECT_EQ(c.chk.tjix(2, 2), 2);

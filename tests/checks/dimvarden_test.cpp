@@ -1,12 +1,13 @@
 // Design values of a check pass: first admissible column, side lap,
 // perforation, partial factors, orientation, web crippling, slope force and
 // locked columns.
+#include "checks/dimvarden.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "check_fixture.h"
-#include "checks/dimvarden.h"
 
 namespace kvop {
 namespace {
@@ -181,8 +182,8 @@ TEST(Dimvarden, WeightedStiffnessWhereASupportMomentOutweighsHalfTheFieldMoment)
   c.an.mstod(2, 2) = -1.0f;  // 0.5*2 = 1 is not below 1: plain
   c.an.mfalt(2, 2) = 2.0f;
   c.an.mstod(2, 3) = -1.01f;
-  c.an.mfalt(2, 3) = 4.0f;   // 2 is not below 1.01
-  c.an.mfalt(1, 3) = 2.0f;   // load case 1 does not decide for a roof
+  c.an.mfalt(2, 3) = 4.0f;  // 2 is not below 1.01
+  c.an.mfalt(1, 3) = 2.0f;  // load case 1 does not decide for a roof
   c.an.mstod(1, 4) = -5.0f;
   Dimvarden dv = dimvarden(c.ctx, 1);
   EXPECT_EQ(dv.flag(1), 2);

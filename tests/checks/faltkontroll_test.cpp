@@ -1,10 +1,11 @@
 // Span checks: field moments, deflections of roofs and walls by market, the
 // deflection steps, cantilever tips and the fastening-band spacings.
+#include "checks/faltkontroll.h"
+
 #include <gtest/gtest.h>
 
 #include "check_fixture.h"
 #include "checks/dim1.h"
-#include "checks/faltkontroll.h"
 
 namespace kvop {
 namespace {
@@ -53,8 +54,8 @@ CheckCase deflecting(int vagg, int market) {
 
 TEST(Nedbojning, RoofSpansAreCheckedInTheServiceabilityCaseOnly) {
   CheckCase c = deflecting(0, 1);
-  c.an.nedbtal(2, 1) = 4.2f;  // 0.02 m: 0.02/(4*0.00666667) = 0.75
-  c.an.nedbtal(1, 1) = 42.0f; // 0.2 m in load case 1 raises nothing
+  c.an.nedbtal(2, 1) = 4.2f;   // 0.02 m: 0.02/(4*0.00666667) = 0.75
+  c.an.nedbtal(1, 1) = 42.0f;  // 0.2 m in load case 1 raises nothing
   dim1_sweeps(c.ctx, 1);
   EXPECT_FLOAT_EQ(c.chk.nedbfalt(1, 1), 0.2f);
   EXPECT_FLOAT_EQ(c.chk.nedbfalt(2, 1), 0.02f);

@@ -6,10 +6,11 @@
 #include <algorithm>
 
 #include "check_fixture.h"
+#include "checks/checks_json.h"
 #include "checks/dimen.h"
 #include "checks/skrivp.h"
-#include "driver/run_json.h"
-#include "report/cp1252.h"
+#include "core/cp1252.h"
+#include "diaphragm/diaphragm_json.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -22,10 +23,10 @@ struct Reported {
   ScratchDir dir;
   CheckCase c;
   explicit Reported(int nfack, const std::string& name = "TEST") : c(nfack, name) {
-    EXPECT_TRUE(c.ctx.units.open_write(7, dir.path() / "CASE.RED"));
+    EXPECT_TRUE(c.ctx.channels.report.open_write(dir.path() / "CASE.RED"));
   }
   std::vector<std::string> lines() {
-    c.ctx.units.close(7);
+    c.ctx.channels.report.close();
     return test::split_lines(dir.read("CASE.RED"));
   }
 };
@@ -35,10 +36,11 @@ TEST(Skrivp, HeaderOfTheFirstProfile) {
   r.c.in.pnamn(2).set("R820");
   r.c.in.sidoverl(1) = 0.25f;
   skrivp(r.c.ctx, 1);
-  EXPECT_EQ(r.lines(), (std::vector<std::string>{
-                           "", "    UTDATA", "    ******", "", "",
-                           enc("    PROFIL: R820      EJ LÅSTA TJOCKLEKAR    EXTRA SIDÖVERLAPP: 0.25"),
-                           "                      BF MOT REGEL           EJ PERF.    "}));
+  EXPECT_EQ(r.lines(),
+            (std::vector<std::string>{
+                "", "    UTDATA", "    ******", "", "",
+                enc("    PROFIL: R820      EJ LÅSTA TJOCKLEKAR    EXTRA SIDÖVERLAPP: 0.25"),
+                "                      BF MOT REGEL           EJ PERF.    "}));
 }
 
 TEST(Skrivp, LockedMicrobandAndFullyPerforatedAfterPass1) {
@@ -110,10 +112,10 @@ TEST(Dim1, MicrobandWarningAndFailureMessage) {
   ASSERT_EQ(dimen(r.c.ctx, 1, 2), 0);
   const std::vector<std::string> l = r.lines();
   const std::vector<std::string> tail(l.end() - 7, l.end());
-  EXPECT_EQ(tail, (std::vector<std::string>{
-                      "", enc("    OBS! DET INNEBÄR VISSA SVÅRIGHETER ATT MONTERA"),
-                      enc("         MIKROBAND OCH EXTRA SIDÖVERLAPP !!"), "", "",
-                      "    OBS!! PROFILEN KLARAR SIG EJ !", "^"}));
+  EXPECT_EQ(tail,
+            (std::vector<std::string>{"", enc("    OBS! DET INNEBÄR VISSA SVÅRIGHETER ATT MONTERA"),
+                                      enc("         MIKROBAND OCH EXTRA SIDÖVERLAPP !!"), "", "",
+                                      "    OBS!! PROFILEN KLARAR SIG EJ !", "^"}));
 }
 
 TEST(Dim1, NoWarningForASmallSideLapOrOtherProfiles) {

@@ -1,12 +1,13 @@
 // Support checks: interaction of moment and reaction, the safety-class-1
 // rule, uplift, butt joints, double overlaps and the sheet ends with their
 // end anchorage.
+#include "checks/stodkontroll.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "check_fixture.h"
-#include "checks/stodkontroll.h"
 
 namespace kvop {
 namespace {
@@ -68,13 +69,14 @@ TEST(Interaktion, SafetyClass1RuleAtInnerSupportsOfHighProfilesInSweden) {
   EXPECT_FLOAT_EQ(ratio(0.070f, 0, 1, 1, 2), static_cast<float>(plain * F));
   EXPECT_FLOAT_EQ(ratio(0.064f, 0, 1, 1, 2), static_cast<float>(plain * F));
   EXPECT_FLOAT_EQ(ratio(0.060f, 0, 1, 1, 2), plain);
-  EXPECT_FLOAT_EQ(ratio(0.070f, 4, 1, 1, 2), plain);  // GERBER
+  EXPECT_FLOAT_EQ(ratio(0.070f, 4, 1, 1, 2), plain);                          // GERBER
   EXPECT_FLOAT_EQ(ratio(0.070f, 2, 1, 1, 2), static_cast<float>(plain * F));  // OML
-  EXPECT_FLOAT_EQ(ratio(0.070f, 0, 4, 1, 2), plain);  // load case 4
+  EXPECT_FLOAT_EQ(ratio(0.070f, 0, 4, 1, 2), plain);                          // load case 4
   const float mr_no = static_cast<float>(3.0 / static_cast<double>(1.05f));
-  EXPECT_FLOAT_EQ(ratio(0.070f, 0, 1, 3, 2), static_cast<float>((2.5 - 0.1f * 0.125) / mr_no));  // NORGE
-  EXPECT_FLOAT_EQ(ratio(0.070f, 0, 1, 1, 1), plain);  // first support
-  EXPECT_FLOAT_EQ(ratio(0.070f, 0, 1, 1, 4), plain);  // last support
+  EXPECT_FLOAT_EQ(ratio(0.070f, 0, 1, 3, 2),
+                  static_cast<float>((2.5 - 0.1f * 0.125) / mr_no));  // NORGE
+  EXPECT_FLOAT_EQ(ratio(0.070f, 0, 1, 1, 1), plain);                  // first support
+  EXPECT_FLOAT_EQ(ratio(0.070f, 0, 1, 1, 4), plain);                  // last support
 }
 
 TEST(Interaktion, SafetyClass1RuleAboveTheThresholdScalesEveryTerm) {

@@ -1,8 +1,9 @@
 // Sheet pieces: the reach of every sheet beyond its supports and the sheet
 // lengths, from the span and joint layout.
+#include "diaphragm/platbitar.h"
+
 #include <gtest/gtest.h>
 
-#include "diaphragm/platbitar.h"
 #include "driver/inkvop.h"
 
 namespace kvop {
@@ -78,8 +79,8 @@ TEST(Platbitar, OverlapsReachOverTheJointSections) {
   l.in.skarvtyp(3) = 2;  // single overlap: half the support width
   l.in.spv(1) = 6.0f;
   l.run();
-  EXPECT_FLOAT_EQ(l.dia.hosk(1), 0.5f);        // 5 * 0.1 into span 2
-  EXPECT_FLOAT_EQ(l.dia.vansk(2), 0.6f);       // (1 - 0.9) * 6
+  EXPECT_FLOAT_EQ(l.dia.hosk(1), 0.5f);   // 5 * 0.1 into span 2
+  EXPECT_FLOAT_EQ(l.dia.vansk(2), 0.6f);  // (1 - 0.9) * 6
   EXPECT_FLOAT_EQ(l.dia.hosk(2), 0.5f);
   EXPECT_FLOAT_EQ(l.dia.vansk(3), 0.05f);
   EXPECT_FLOAT_EQ(l.dia.plangd(2), 0.6f + 5.0f + 0.5f);

@@ -1,6 +1,8 @@
 // The diaphragm exchange file: every line of a two-span case, the
 // continuation lines of 20 spans, replacing an old file and a file that
 // cannot be created.  Expected lines are written from the file's layouts.
+#include "diaphragm/skiv.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "diaphragm/skiv.h"
 #include "driver/kvopwb.h"
 #include "test_support.h"
 
@@ -18,7 +19,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string padded(const std::string& s, std::size_t n) { return s + std::string(n - s.size(), ' '); }
+std::string padded(const std::string& s, std::size_t n) {
+  return s + std::string(n - s.size(), ' ');
+}
 
 struct Exchange {
   test::ScratchDir dir;
@@ -55,10 +58,8 @@ struct Exchange {
     chk.plattj(2) = 0.85f;
   }
   Lines lines() {
-    int unit = 8, istat = 5;
-    skiv(run.ctx, unit, istat);
-    EXPECT_EQ(istat, 0);
-    run.ctx.units.close(unit);
+    EXPECT_EQ(skiv(run.ctx), 0);
+    run.ctx.channels.exchange.close();
     for (const auto& e : std::filesystem::directory_iterator(dir.path()))
       if (e.is_regular_file()) return test::split_lines(dir.read(e.path().filename().string()));
     return {};
@@ -82,22 +83,58 @@ TEST(Skiv, EveryLineOfATwoSpanCase) {
   x.chk.skivfalt(4, 1) = 5.9f;
   x.chk.skivfalt(4, 2) = 6.1f;
   x.chk.skivstod(3, 1) = 77.0f;  // only load case 4 is handed on
-  EXPECT_EQ(x.lines(),
-            (Lines{"TAK1.IND    ", " 1", " 1", "  0.50", " 2", "  6.000  4.500", "R820    ",
-                   " 1", " 1", "  3.60", "  1.50", " 2", " 1", "  1200", "   600", " 3",
-                   "  0.10", "  0.20", "  0.30", "  0.40", "  0.50", "  0.60",
-                   "  0.000  0.000", "  0.000  0.000",
-                   "  0.700  0.850",
-                   " -3.000 -3.250", "  3.500  3.750", "  0.000  0.375  0.000",
-                   " -4.000 -4.250", "  4.500  4.750", "  0.000  0.500  0.000",
-                   " -1.000 -1.250", "  1.500  1.750", "  0.000  0.125  0.000",
-                   " 10.400  8.800  9.500", "  5.900  6.100",
-                   "  6.500  4.600",        // 0.05 + 6 + 0.45 and 0.05 + 4.5 + 0.05
-                   "  0.050  0.050  0.000",
-                   padded("LAGERHALL", 80), "  1  2  1",
-                   "0.05", " 0", "0.05", " 1", " 0", "0.00", " 0",
-                   padded("RAD 1", 80), padded("RAD 2", 80), padded("RAD 3", 80),
-                   padded("RAD 4", 80), padded("RAD 5", 80)}));
+  EXPECT_EQ(x.lines(), (Lines{"TAK1.IND    ",
+                              " 1",
+                              " 1",
+                              "  0.50",
+                              " 2",
+                              "  6.000  4.500",
+                              "R820    ",
+                              " 1",
+                              " 1",
+                              "  3.60",
+                              "  1.50",
+                              " 2",
+                              " 1",
+                              "  1200",
+                              "   600",
+                              " 3",
+                              "  0.10",
+                              "  0.20",
+                              "  0.30",
+                              "  0.40",
+                              "  0.50",
+                              "  0.60",
+                              "  0.000  0.000",
+                              "  0.000  0.000",
+                              "  0.700  0.850",
+                              " -3.000 -3.250",
+                              "  3.500  3.750",
+                              "  0.000  0.375  0.000",
+                              " -4.000 -4.250",
+                              "  4.500  4.750",
+                              "  0.000  0.500  0.000",
+                              " -1.000 -1.250",
+                              "  1.500  1.750",
+                              "  0.000  0.125  0.000",
+                              " 10.400  8.800  9.500",
+                              "  5.900  6.100",
+                              "  6.500  4.600",  // 0.05 + 6 + 0.45 and 0.05 + 4.5 + 0.05
+                              "  0.050  0.050  0.000",
+                              padded("LAGERHALL", 80),
+                              "  1  2  1",
+                              "0.05",
+                              " 0",
+                              "0.05",
+                              " 1",
+                              " 0",
+                              "0.00",
+                              " 0",
+                              padded("RAD 1", 80),
+                              padded("RAD 2", 80),
+                              padded("RAD 3", 80),
+                              padded("RAD 4", 80),
+                              padded("RAD 5", 80)}));
 }
 
 TEST(Skiv, SheetPiecesOfContinuousHingedAndGerberJoints) {
@@ -168,8 +205,8 @@ TEST(Skiv, TwentySpansContinueTheSupportListsOnASecondLine) {
     ones += "  1.000";
   }
   EXPECT_EQ(l[4], "20");
-  EXPECT_EQ(l[5], threes);  // exactly 20 span values: one line
-  EXPECT_EQ(l[27], ones);   // dskruv of load case 3 at supports 1..20 ...
+  EXPECT_EQ(l[5], threes);      // exactly 20 span values: one line
+  EXPECT_EQ(l[27], ones);       // dskruv of load case 3 at supports 1..20 ...
   EXPECT_EQ(l[28], "  0.000");  // ... and the last support on its own line
   // Each list of 21 support values ends on a line of its own, so the later
   // lines move down: load cases 4 and 1, the reserves (21 values on one
@@ -191,7 +228,8 @@ TEST(Skiv, AnOldFileIsReplacedCompletely) {
   EXPECT_EQ(l.size(), 52u);
   EXPECT_EQ(l[0], "TAK1.IND    ");
   int files = 0;
-  for (const auto& e : std::filesystem::directory_iterator(x.dir.path())) files += e.is_regular_file();
+  for (const auto& e : std::filesystem::directory_iterator(x.dir.path()))
+    files += e.is_regular_file();
   EXPECT_EQ(files, 1);  // replaced, not doubled
 }
 
@@ -199,13 +237,12 @@ TEST(Skiv, AFileThatCannotBeCreatedIsReportedAndTheRunGoesOn) {
   Exchange x;
   // A directory of that name: the file can be neither deleted nor created.
   std::filesystem::create_directory(x.dir.path() / "SKIVA.INS");
-  int unit = 8, istat = 5;
-  skiv(x.run.ctx, unit, istat);
-  EXPECT_EQ(istat, 0);
-  EXPECT_FALSE(x.run.ctx.units.is_open(8));
+  EXPECT_EQ(skiv(x.run.ctx), 0);
+  EXPECT_FALSE(x.run.ctx.channels.exchange.is_open());
   const std::string err = x.run.err.str();
   EXPECT_NE(err.find("*** FEL VID ÖPPNING AV FIL ***"), std::string::npos) << err;
-  EXPECT_NE(err.find("SKIVA.INS KAN EJ SKAPAS I " + x.dir.path().string()), std::string::npos) << err;
+  EXPECT_NE(err.find("SKIVA.INS KAN EJ SKAPAS I " + x.dir.path().string()), std::string::npos)
+      << err;
   EXPECT_NE(err.find("Is a directory"), std::string::npos) << err;
 }
 
@@ -214,13 +251,15 @@ TEST(Skiv, AFileThatCannotBeCreatedIsReportedAndTheRunGoesOn) {
 std::string diaphragm_case() {
   std::string text;
   {
-    std::ifstream f(std::filesystem::path(KVOP_SOURCE_DIR) / "examples" / "TAK1.IND", std::ios::binary);
+    std::ifstream f(std::filesystem::path(KVOP_SOURCE_DIR) / "examples" / "TAK1.IND",
+                    std::ios::binary);
     text.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
   }
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
   EXPECT_EQ(text.substr(text.size() - 2), " 2");
   text.replace(text.size() - 2, 2, " 1");
-  for (const char* d : {"1.5", "2", "1", "1200", "0", "600", "3", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6"})
+  for (const char* d :
+       {"1.5", "2", "1", "1200", "0", "600", "3", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6"})
     text += std::string("\n") + d;
   for (int t = 1; t <= 5; ++t) text += "\nTEXT " + std::to_string(t);
   return text + "\n";
@@ -233,9 +272,7 @@ TEST(Skiv, EngineRunWritesTheFileOrGoesOnWithoutIt) {
     dir.write("brasko.ini", std::string(KVOP_BINARY_DIR) + "/bin\n");
     if (blocked) std::filesystem::create_directory(dir.path() / "SKIVA.INS");
     test::TestRun run(dir.path());
-    int istat = -1;
-    EXPECT_EQ(kvopwb(run.ctx, istat), kExitOk) << run.err.str();
-    EXPECT_EQ(istat, 0);
+    EXPECT_EQ(kvopwb(run.ctx), kExitOk) << run.err.str();
     EXPECT_TRUE(dir.exists("TAK1.RED"));
     if (blocked) {
       EXPECT_NE(run.err.str().find("SKIVA.INS KAN EJ SKAPAS"), std::string::npos) << run.err.str();

@@ -1,13 +1,14 @@
 // The result section: detailed tables of the load cases and the graphical
 // summary.  Expected lines are built from the line layouts of the report by
 // hand (column counts, field widths); the check results are set directly.
+#include "report/skriva.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "report/cp1252.h"
-#include "report/skriva.h"
+#include "core/cp1252.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -57,12 +58,12 @@ struct Table {
     }
     in.skarvtyp(1) = in.skarvtyp(nfack + 1) = 1;
     run.ctx.prof.general(1) = 0.070f;
-    EXPECT_TRUE(run.ctx.units.open_write(7, dir.path() / "T.RED"));
+    EXPECT_TRUE(run.ctx.channels.report.open_write(dir.path() / "T.RED"));
   }
   // The lines written by skriva for these load cases, as UTF-8.
   Lines write(std::initializer_list<int> cases) {
     for (int lc : cases) skriva(run.ctx, lc);
-    run.ctx.units.close(7);
+    run.ctx.channels.report.close();
     return test::split_lines(cp1252::to_utf8(dir.read("T.RED")));
   }
 };
@@ -70,7 +71,8 @@ struct Table {
 // The lines from the title of the percentages to the end.
 Lines percentages(const Lines& all) {
   for (std::size_t k = 0; k < all.size(); ++k)
-    if (all[k] == "    UTNYTTJANDEGRADER %") return Lines(all.begin() + static_cast<long>(k) + 1, all.end());
+    if (all[k] == "    UTNYTTJANDEGRADER %")
+      return Lines(all.begin() + static_cast<long>(k) + 1, all.end());
   ADD_FAILURE() << "no percentage title";
   return {};
 }
@@ -100,7 +102,8 @@ TEST(SkrivaTable, RoofLoadCaseOneWithCantileversOverlapAndSafetyNote) {
     t.an.reakt(1, i) = rea[i - 1];
   }
   t.an.dskruv(1, 3) = 5.5f;
-  const float tj[] = {0.7f, 0.7f, 0.85f}, mf[] = {3.21f, 1.5f, 2.75f}, df[] = {0.0153f, 0.004f, 0.0101f};
+  const float tj[] = {0.7f, 0.7f, 0.85f}, mf[] = {3.21f, 1.5f, 2.75f},
+              df[] = {0.0153f, 0.004f, 0.0101f};
   for (int j = 1; j <= 3; ++j) {
     t.chk.plattj(j) = tj[j - 1];
     t.an.mfalt(1, j) = mf[j - 1];
@@ -110,35 +113,34 @@ TEST(SkrivaTable, RoofLoadCaseOneWithCantileversOverlapAndSafetyNote) {
   for (int i = 1; i <= 4; ++i) t.chk.KVOTS(1, i) = ks[i - 1];
   for (int j = 1; j <= 3; ++j) t.chk.KVOTF(1, j) = kf[j - 1];
 
-  expect_lines(t.write({1}),
-               {"",
-                "    LASTFALL 1        LAST MOT PLÅT         BROTTGRÄNSTILLSTÅND ",
-                sp(22) + "KONTROLL BÄRFÖRMÅGA" + sp(13),
-                "",
-                dashes(),
-                kHeads1,
-                kHeads2,
-                dashes(),
-                sp(7) + "   0.30" + sp(51) + "  -1.2",
-                sp(17) + "KONT    " + sp(18) + " -0.36     2.50",
-                "      1   6.00" + sp(15) + "  0.70   3.21" + sp(23) + "  15.3",
-                sp(17) + "KONT    " + sp(18) + " -4.56    12.34",
-                "      2   6.00" + sp(15) + "  0.70   1.50" + sp(23) + "   4.0",
-                sp(17) + "OML     0.61" + sp(14) + " -3.90    11.00   5.50",
-                "      3   6.00" + sp(15) + "  0.85   2.75" + sp(23) + "  10.1",
-                sp(17) + "KONT    " + sp(18) + " -0.40     2.60",
-                sp(7) + "   0.30" + sp(51) + "   0.8",
-                dashes(),
-                "",
-                "",
-                "    UTNYTTJANDEGRADER %",
-                "    FACK  NR      1     2     3",
-                "    STÖD      50    99   100   125",
-                "    FÄLT       " + ints({30, 0, 100}, 4, 2),
-                "",
-                "    I KONTINUERLIG ELLER KONTINUERLIGT SKARVAD PLÅT ÄR INNERSTÖD",
-                "    DIMENSIONERAD I SÄKERHETSKLASS 1",
-                ""});
+  expect_lines(t.write({1}), {"",
+                              "    LASTFALL 1        LAST MOT PLÅT         BROTTGRÄNSTILLSTÅND ",
+                              sp(22) + "KONTROLL BÄRFÖRMÅGA" + sp(13),
+                              "",
+                              dashes(),
+                              kHeads1,
+                              kHeads2,
+                              dashes(),
+                              sp(7) + "   0.30" + sp(51) + "  -1.2",
+                              sp(17) + "KONT    " + sp(18) + " -0.36     2.50",
+                              "      1   6.00" + sp(15) + "  0.70   3.21" + sp(23) + "  15.3",
+                              sp(17) + "KONT    " + sp(18) + " -4.56    12.34",
+                              "      2   6.00" + sp(15) + "  0.70   1.50" + sp(23) + "   4.0",
+                              sp(17) + "OML     0.61" + sp(14) + " -3.90    11.00   5.50",
+                              "      3   6.00" + sp(15) + "  0.85   2.75" + sp(23) + "  10.1",
+                              sp(17) + "KONT    " + sp(18) + " -0.40     2.60",
+                              sp(7) + "   0.30" + sp(51) + "   0.8",
+                              dashes(),
+                              "",
+                              "",
+                              "    UTNYTTJANDEGRADER %",
+                              "    FACK  NR      1     2     3",
+                              "    STÖD      50    99   100   125",
+                              "    FÄLT       " + ints({30, 0, 100}, 4, 2),
+                              "",
+                              "    I KONTINUERLIG ELLER KONTINUERLIGT SKARVAD PLÅT ÄR INNERSTÖD",
+                              "    DIMENSIONERAD I SÄKERHETSKLASS 1",
+                              ""});
 }
 
 TEST(SkrivaTable, EveryJointRowLayout) {
@@ -151,10 +153,10 @@ TEST(SkrivaTable, EveryJointRowLayout) {
   t.in.skarvprc(4) = 15.0f;
   t.in.skarvtyp(5) = 5;
   t.in.skarvprc(5) = 10.25f;
-  t.an.snittpos(4, 4) = 0.15f;   // skarvrel1(4): 0.9 m into span 4
-  t.an.snittpos(3, 5) = 1.0f;    // skarvrel2(4) = 1 - frac(15.0): no lap to the left
-  t.an.snittpos(5, 4) = 0.10f;   // skarvrel1(5): 0.6 m
-  t.an.snittpos(4, 5) = 0.75f;   // skarvrel2(5): 0.25 of span 4 = 1.5 m to the left
+  t.an.snittpos(4, 4) = 0.15f;  // skarvrel1(4): 0.9 m into span 4
+  t.an.snittpos(3, 5) = 1.0f;   // skarvrel2(4) = 1 - frac(15.0): no lap to the left
+  t.an.snittpos(5, 4) = 0.10f;  // skarvrel1(5): 0.6 m
+  t.an.snittpos(4, 5) = 0.75f;  // skarvrel2(5): 0.25 of span 4 = 1.5 m to the left
   for (int i = 1; i <= 6; ++i) {
     t.an.mstod(1, i) = -1.0f * static_cast<float>(i);
     t.an.reakt(1, i) = 10.0f;
@@ -177,10 +179,9 @@ TEST(SkrivaTable, PercentageRowsFillLinesOfEightAndNine) {
   {  // 8 spans: each row fills its first line exactly and an empty line follows.
     Table t(8);
     t.in.marknadskod = 2;
-    expect_lines(percentages(t.write({1})),
-                 {"    FACK  NR   " + ints(range(1, 8), 4, 2), "",
-                  "    STÖD     " + ints(zeros(9), 3, 3), "",
-                  "    FÄLT       " + ints(zeros(8), 4, 2), ""});
+    expect_lines(percentages(t.write({1})), {"    FACK  NR   " + ints(range(1, 8), 4, 2), "",
+                                             "    STÖD     " + ints(zeros(9), 3, 3), "",
+                                             "    FÄLT       " + ints(zeros(8), 4, 2), ""});
   }
   {  // 16 spans, 17 supports: two full lines, no empty line.
     Table t(16);
@@ -194,16 +195,18 @@ TEST(SkrivaTable, PercentageRowsFillLinesOfEightAndNine) {
     Table t(17);
     t.in.marknadskod = 2;
     expect_lines(percentages(t.write({1})),
-                 {"    FACK  NR   " + ints(range(1, 8), 4, 2), sp(19) + ints(range(9, 16), 4, 2), "",
-                  sp(19) + "  17",
-                  "    STÖD     " + ints(zeros(9), 3, 3), sp(19) + ints(zeros(9), 3, 3),
-                  "    FÄLT       " + ints(zeros(8), 4, 2), sp(21) + ints(zeros(8), 4, 2), "",
-                  sp(21) + "   0"});
+                 {"    FACK  NR   " + ints(range(1, 8), 4, 2), sp(19) + ints(range(9, 16), 4, 2),
+                  "", sp(19) + "  17", "    STÖD     " + ints(zeros(9), 3, 3),
+                  sp(19) + ints(zeros(9), 3, 3), "    FÄLT       " + ints(zeros(8), 4, 2),
+                  sp(21) + ints(zeros(8), 4, 2), "", sp(21) + "   0"});
   }
 }
 
 TEST(SkrivaTable, HeaderTextsByLoadCaseMethodAndMarket) {
-  struct Case { int market, sakkl, lc; std::string line2, line3; };
+  struct Case {
+    int market, sakkl, lc;
+    std::string line2, line3;
+  };
   const std::string exc = "EXC IGT LASTFALL    ", mot = "LAST MOT PLÅT   ";
   const Case cases[] = {
       {1, 0, 1, mot + sp(6) + exc, "KONTROLL BÄRFÖRMÅGA" + sp(13)},
@@ -251,11 +254,9 @@ TEST(SkrivaTable, WallWritesLoadCasesOneAndThreeWithDeflections) {
   t.in.vagg = 1;
   t.chk.KVOTD(3, 1) = 0.5f;
   const Lines l = t.write({1, 2, 3, 4});
-  const Lines head = {"",
-                      "    LASTFALL 3        LAST FRÅN PLÅT  ",
+  const Lines head = {"", "    LASTFALL 3        LAST FRÅN PLÅT  ",
                       sp(22) + "KONTROLL BÄRFÖRMÅGA ,  BROTTGRÄNSTILLSTÅND ",
-                      sp(22) + "KONTROLL DEFORMATION,  BRUKSGRÄNSTILLSTÅND ",
-                      ""};
+                      sp(22) + "KONTROLL DEFORMATION,  BRUKSGRÄNSTILLSTÅND ", ""};
   // One span, LED at both ends: 4 header lines + rule, heads, rule, two
   // supports, a span, the rule, the title (3) and 4 percentage rows.
   ASSERT_EQ(l.size(), 2u * 20u);
@@ -266,7 +267,11 @@ TEST(SkrivaTable, WallWritesLoadCasesOneAndThreeWithDeflections) {
 }
 
 TEST(SkrivaTable, SafetyNoteNeedsHeightContinuityClassAndSweden) {
-  struct Case { float h; int market, sakkl, inner, lc; bool note; };
+  struct Case {
+    float h;
+    int market, sakkl, inner, lc;
+    bool note;
+  };
   const Case cases[] = {
       {0.065f, 1, 2, 0, 1, true},  {0.064f, 1, 2, 0, 1, false}, {0.065f, 2, 2, 0, 1, false},
       {0.065f, 1, 1, 0, 1, false}, {0.065f, 1, 3, 1, 1, false}, {0.065f, 1, 3, 5, 3, true},
@@ -280,7 +285,8 @@ TEST(SkrivaTable, SafetyNoteNeedsHeightContinuityClassAndSweden) {
     t.in.skarvtyp(2) = c.inner;
     const Lines l = t.write({c.lc});
     const bool has = l.size() >= 3 && l[l.size() - 2] == "    DIMENSIONERAD I SÄKERHETSKLASS 1";
-    EXPECT_EQ(has, c.note) << c.h << " " << c.market << " " << c.sakkl << " " << c.inner << " " << c.lc;
+    EXPECT_EQ(has, c.note) << c.h << " " << c.market << " " << c.sakkl << " " << c.inner << " "
+                           << c.lc;
   }
 }
 
@@ -296,32 +302,40 @@ TEST(SkrivaSummary, EightSpansOrFewerOnOnePageBothSectionsMarkedA) {
   t.chk.KVOTS(2, 2) = 0.996f;  // the larger of load cases 1 and 2
   t.chk.KVOTF(1, 1) = 1.25f;
   t.chk.KVOTD(2, 3) = 0.5f;
-  t.chk.KVOTD(1, 3) = 0.9f;    // a roof shows load case 2's deflections
+  t.chk.KVOTD(1, 3) = 0.9f;  // a roof shows load case 2's deflections
   t.chk.KVOTS(3, 4) = 0.2f;
   t.chk.KVOTF(3, 2) = 0.3f;
-  const std::string drawing = sp(12) + "   " + "_--" + "---" + "===" + "---" + "---" + "---" + "_  ";
+  const std::string drawing =
+      sp(12) + "   " + "_--" + "---" + "===" + "---" + "---" + "---" + "_  ";
   const std::string markers = sp(15) + "A     0     0     0";
   const std::string numbers = "    FACK       " + ints(range(1, 3), 4, 2);
-  expect_lines(t.write({1}),
-               {"", drawing, markers, numbers,
-                "    SPV  M 0.05  6.00  6.00  6.00  0.05",
-                "",
-                "    TJLK MM      0.70  0.70  0.70",
-                "", "", "    UTNYTTJANDEGRADER %",
-                "", drawing, markers, numbers,
-                "",
-                "    LAST MOT PLÅT   ",
-                "    STÖD     " + ints({0, 100, 0, 0}, 3, 3),
-                "    FÄLT       " + ints({125, 0, 0}, 4, 2),
-                "    DEF.       " + ints({0, 0, 50}, 4, 2),
-                "",
-                "    LAST FRÅN PLÅT  ",
-                "    STÖD     " + ints({0, 0, 0, 20}, 3, 3),
-                "    FÄLT       " + ints({0, 30, 0}, 4, 2),
-                "",
-                "    I KONTINUERLIG ELLER KONTINUERLIGT SKARVAD PLÅT ÄR INNERSTÖD",
-                "    DIMENSIONERAD I SÄKERHETSKLASS 1",
-                ""});
+  expect_lines(t.write({1}), {"",
+                              drawing,
+                              markers,
+                              numbers,
+                              "    SPV  M 0.05  6.00  6.00  6.00  0.05",
+                              "",
+                              "    TJLK MM      0.70  0.70  0.70",
+                              "",
+                              "",
+                              "    UTNYTTJANDEGRADER %",
+                              "",
+                              drawing,
+                              markers,
+                              numbers,
+                              "",
+                              "    LAST MOT PLÅT   ",
+                              "    STÖD     " + ints({0, 100, 0, 0}, 3, 3),
+                              "    FÄLT       " + ints({125, 0, 0}, 4, 2),
+                              "    DEF.       " + ints({0, 0, 50}, 4, 2),
+                              "",
+                              "    LAST FRÅN PLÅT  ",
+                              "    STÖD     " + ints({0, 0, 0, 20}, 3, 3),
+                              "    FÄLT       " + ints({0, 30, 0}, 4, 2),
+                              "",
+                              "    I KONTINUERLIG ELLER KONTINUERLIGT SKARVAD PLÅT ÄR INNERSTÖD",
+                              "    DIMENSIONERAD I SÄKERHETSKLASS 1",
+                              ""});
 }
 
 TEST(SkrivaSummary, TwentySpansOnPagesOfEightEightAndFour) {

@@ -1,9 +1,9 @@
-#include "driver/file_names.h"
+#include "core/file_names.h"
 
 #include <string>
 #include <system_error>
 
-#include "report/cp1252.h"
+#include "core/cp1252.h"
 
 namespace kvop {
 namespace fs = std::filesystem;
@@ -82,7 +82,8 @@ std::string shown(const fs::path& p) {
 
 bool is_bare_file_name(std::string_view name) {
   if (name.empty() || name == "." || name == "..") return false;
-  return name.find_first_of("/\\:") == std::string_view::npos && name.find('\0') == std::string_view::npos;
+  return name.find_first_of("/\\:") == std::string_view::npos &&
+         name.find('\0') == std::string_view::npos;
 }
 
 }  // namespace kvop

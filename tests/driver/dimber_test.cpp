@@ -1,15 +1,16 @@
 // The dimensioning driver (both analysis passes, the page mark) and the
 // analysis part of the run account.
+#include "driver/dimber.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "analysis/dimber.h"
+#include "analysis/analysis_json.h"
 #include "analysis/krdef.h"
+#include "core/cp1252.h"
 #include "driver/inkvop.h"
-#include "driver/run_json.h"
 #include "profiles/profile_test_support.h"
-#include "report/cp1252.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -21,17 +22,16 @@ using test::TestRun;
 struct Driver {
   ScratchDir dir;
   TestRun run{dir.path()};
-  int dbunit = 2, unit = 7, istat = -1;
 
   explicit Driver(const ProfileRecord& profile = test::sample_profile("R820")) {
     blkdat(run.ctx.in);
     std::filesystem::create_directory(dir.path() / "bin");
     dir.write("BRASKO.INI", "bin\r\n");
     dir.write("bin/PROFILKV.BIN", test::db_bytes({profile}));
-    EXPECT_TRUE(run.ctx.units.open_write(unit, dir.path() / "CASE.RED"));
+    EXPECT_TRUE(run.ctx.channels.report.open_write(dir.path() / "CASE.RED"));
   }
   std::string report() {
-    run.ctx.units.close(unit);
+    run.ctx.channels.report.close();
     return dir.read("CASE.RED");
   }
 };
@@ -40,8 +40,7 @@ TEST(Dimber, NoProfileWritesOnlyThePageMark) {
   Driver d;
   d.run.ctx.in.nprof = 0;
   d.run.ctx.in.utskr = 1;
-  dimber(d.run.ctx, d.dbunit, d.unit, d.istat);
-  EXPECT_EQ(d.istat, 0);
+  EXPECT_EQ(dimber(d.run.ctx), 0);
   EXPECT_FALSE(d.run.ctx.an.analysed);
   EXPECT_EQ(d.report(), "^\n");
 }
@@ -56,8 +55,7 @@ TEST(Dimber, BothPassesRunAndSelfWeightIsConvertedOnce) {
     in.taklutn = 30.0f;
     in.egentyngd = 0.5f;
     in.konsv = in.konsh = 0.3f;
-    dimber(d.run.ctx, d.dbunit, d.unit, d.istat);
-    EXPECT_EQ(d.istat, 0) << d.run.err.str();
+    EXPECT_EQ(dimber(d.run.ctx), 0) << d.run.err.str();
     EXPECT_TRUE(d.run.ctx.an.analysed);
     EXPECT_NEAR(in.egentyngd, 0.5 * std::cos(30 * 3.14159 / 180), 1e-6);
     EXPECT_EQ(d.run.ctx.chk.styvkvot(2), 1.0f);
@@ -65,7 +63,8 @@ TEST(Dimber, BothPassesRunAndSelfWeightIsConvertedOnce) {
     // The profile header of pass 2 opens the profile's section; the
     // closing page mark ends it.
     const std::string header = test::join_lines(
-        {"", "    UTDATA", "    ******", "", "", enc("    PROFIL:           EJ LÅSTA TJOCKLEKAR    EXTRA SIDÖVERLAPP: 0.00"),
+        {"", "    UTDATA", "    ******", "", "",
+         enc("    PROFIL:           EJ LÅSTA TJOCKLEKAR    EXTRA SIDÖVERLAPP: 0.00"),
          "                      SF MOT REGEL           EJ PERF.    "});
     const std::string report = d.report();
     EXPECT_EQ(report.substr(0, header.size()), header);
@@ -83,9 +82,12 @@ ProfileRecord short_walk(int origin) {
 }
 
 TEST(Dimber, SummaryAndWalkabilityOnlyForRoofsOfTheOwnRange) {
-  struct Case { int vagg, utskr, origin; bool summary, walk; };
+  struct Case {
+    int vagg, utskr, origin;
+    bool summary, walk;
+  };
   const Case cases[] = {
-      {0, 1, 1, true, true}, {0, 0, 1, false, true}, {0, 2, 1, false, true},
+      {0, 1, 1, true, true},   {0, 0, 1, false, true},  {0, 2, 1, false, true},
       {0, 1, 2, false, false}, {1, 1, 1, false, false},
   };
   for (const Case& c : cases) {
@@ -96,17 +98,17 @@ TEST(Dimber, SummaryAndWalkabilityOnlyForRoofsOfTheOwnRange) {
     in.vagg = c.vagg;
     in.utskr = c.utskr;
     in.konsv = in.konsh = 0.3f;
-    d.istat = 7;
-    dimber(d.run.ctx, d.dbunit, d.unit, d.istat);
+    const int status = dimber(d.run.ctx);
     const std::string report = d.report();
-    EXPECT_EQ(report.find("    SKIVVERKAN\n") != std::string::npos, c.summary) << c.vagg << c.utskr << c.origin;
+    EXPECT_EQ(report.find("    SKIVVERKAN\n") != std::string::npos, c.summary)
+        << c.vagg << c.utskr << c.origin;
     const std::size_t walk = report.find(enc("    OBS!! GÅBARHETEN ÖVERSKRIDEN I FACK NR:  1\n"));
     EXPECT_EQ(walk != std::string::npos, c.walk) << c.vagg << c.utskr << c.origin;
     if (c.summary && c.walk) {
       EXPECT_LT(report.find("    SKIVVERKAN\n"), walk);
     }
     if (c.walk) {
-      EXPECT_EQ(d.istat, 0);
+      EXPECT_EQ(status, 0);
     }
   }
 }
@@ -117,8 +119,7 @@ TEST(AnalysisJson, EmptyUntilAnalysedThenTheResultsAsStored) {
   ctx.in.nfack = 2;
   ctx.in.konsv = ctx.in.konsh = 0.3f;
   EXPECT_EQ(analysis_to_json(ctx), nlohmann::json::object());
-  int ip = 1, unit = 7, istat = 0, pass = 1;
-  krdef(ctx, ip, unit, istat, pass);
+  krdef(ctx, 1, 1);
   const nlohmann::json a = nlohmann::json::parse(analysis_to_json(ctx).dump());
   auto f = [](const nlohmann::json& v) { return static_cast<float>(v.get<double>()); };
   EXPECT_EQ(a["bandix"], 1);
