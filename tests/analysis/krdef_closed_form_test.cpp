@@ -36,8 +36,7 @@ RunContext two_spans(double L1, double L2, double a, double b) {
 
 // M(2) over a single overlap (type 2) under downward load, from the overlap
 // equation with the known cantilever moments folded in.
-double overlap_moment(double L1, double L2, double a, double b, double beta, double c8,
-                      double c9) {
+double overlap_moment(double L1, double L2, double a, double b, double beta, double c8, double c9) {
   const double g = 1.0;
   const double thB1 = g * L1 * L1 * L1 / 24 * kLumping;
   const double thA2 = g * L2 * L2 * L2 / 24 * kLumping;

@@ -135,9 +135,8 @@ TEST(Belastning, RoofLoadCasesOfEveryMarketAndClass) {
       for (int lc = 1; lc <= 4; ++lc) {
         const Belastning b = belastning(in, an, static_cast<float>(c), lc);
         const Expected& e = want[static_cast<std::size_t>(lc - 1)];
-        const std::string at =
-            "market " + std::to_string(m) + " class " + std::to_string(klass) + " lc " +
-            std::to_string(lc);
+        const std::string at = "market " + std::to_string(m) + " class " + std::to_string(klass) +
+                               " lc " + std::to_string(lc);
         expect_rel(b.lf.q, e.q, at + " q");
         expect_rel(b.lf.pL, e.s * (2.4 - mu), at + " left drift peak");
         expect_rel(b.lf.pR, e.s * (1.6 - mu), at + " right drift peak");

@@ -26,8 +26,8 @@ std::vector<std::string> example(const std::string& name) {
 
 // Lines of examples/TAK1.IND (0-based) that the tests change.
 constexpr std::size_t kTrivlgd = 23, kTrihlgd = 25, kFickfack = 26, kFickform = 27,
-                      kFickmaxlgd = 28, kFicklgd = 29, kFickavst = 30, kNlinj = 31,
-                      kLinjlast = 32, kDesignation = 49, kUtskr = 54;
+                      kFickmaxlgd = 28, kFicklgd = 29, kFickavst = 30, kNlinj = 31, kLinjlast = 32,
+                      kDesignation = 49, kUtskr = 54;
 
 struct EngineRun {
   ScratchDir dir;
@@ -57,7 +57,8 @@ TEST(Kvopwb, ProgressTextFirstThenEveryStepInOrder) {
   EngineRun r(example("TAK1.IND"));
   r.go();
   ASSERT_EQ(r.rc, kExitOk) << r.err();
-  EXPECT_EQ(r.run.out.str(), std::string(14, '\n') + "                       BERÄKNING PÅGÅR ............. \n");
+  EXPECT_EQ(r.run.out.str(),
+            std::string(14, '\n') + "                       BERÄKNING PÅGÅR ............. \n");
   EXPECT_EQ(r.run.err.str(), "");
   const std::string red = r.dir.read("TAK1.RED");
   // defork ran before the echo: the default limit 150 of an insulated roof

@@ -12,9 +12,9 @@
 #include <system_error>
 
 #include "core/cp1252.h"
+#include "profile_rows.h"
 #include "profiles/profile_codec.h"
 #include "profiles/profile_file.h"
-#include "profile_rows.h"
 
 namespace kvop {
 namespace fs = std::filesystem;
