@@ -37,6 +37,8 @@ WALK_F = 1.5        # design load of a person: 1.5 x 1.0 kN, kN
 WALK_QK = 1.0       # the same, characteristic, for the deflection, kN
 WALK_BEFF = 0.4     # width of sheet carrying the person's load, m
 WALK_DEFL = 200.0   # deflection limit under the person's load, L/200
+WALK_LA = 50.0      # bearing length of the foot along the rib, mm (the 50 mm
+                    # square of the roof point load, EN 1991-1-1 6.3.4.2)
 
 
 def elements(g, t, tweb):
@@ -141,6 +143,41 @@ def web_crippling(g, t, mat, phi_deg, la):
     return rw
 
 
+def walkable_spans(g, tc, mat, phid, m6, m10, i5, i9):
+    """Walkable spans (m) of a span with no continuous end (row 16) and with
+    one (row 19): the smaller of the sheet model and the loaded rib alone.
+
+    Sheet: the person's load on WALK_BEFF of sheet width, moment and
+    deflection, simply supported and propped (load at mid-span).
+    Rib: the load on one rib (one module, its two webs), the moment of the
+    rib at the foot interacting with web crippling under the foot
+    (EN 1993-1-3 6.1.11, M/Mc + F/Rw <= 1.25 with F/Rw <= 1, Rw of 6.1.7.3
+    at the bearing length WALK_LA), the moment at the continuous support on
+    its own, and the deflection L/200 of the rib under the characteristic
+    load; moments for the worst position of the load."""
+    b = g["b"]
+    per_m = 1000.0 / b
+    e_kn = mat["E"] * 1000
+    mk = min(m6, m10) * WALK_BEFF
+    ei = e_kn * min(i5, i9) * per_m * 1e-12 * WALK_BEFF                    # kNm2
+    sheet16 = min(4 * mk / WALK_F, math.sqrt(48 * ei / (WALK_DEFL * WALK_QK)))
+    sheet19 = min(16 * mk / (3 * WALK_F), math.sqrt(48 * math.sqrt(5) * ei / (WALK_DEFL * WALK_QK)))
+
+    mrib = min(m6, m10) / per_m                                             # kNm per rib
+    eirib = e_kn * min(i5, i9) * 1e-12                                      # kNm2 per rib
+    rw = web_crippling(g, tc, mat, phid, WALK_LA) * 2 / 1000                # kN, two webs
+    share = max(0.0, min(1.0, 1.25 - WALK_F / rw)) if WALK_F <= rw else 0.0
+    # propped span, load at u L from the free end: largest moment under the
+    # load u (1 - u)^2 (2 + u) / 2 F L, at the fixed end F L / (3 sqrt 3)
+    sag = max(u * (1 - u) ** 2 * (2 + u) / 2 for u in (k / 1000 for k in range(1001)))
+    hog = 1 / (3 * math.sqrt(3))
+    rib16 = min(4 * mrib * share / WALK_F, math.sqrt(48 * eirib / (WALK_DEFL * WALK_QK)))
+    rib19 = min(mrib * share / (sag * WALK_F), mrib / (hog * WALK_F),
+                math.sqrt(48 * math.sqrt(5) * eirib / (WALK_DEFL * WALK_QK)))
+    down = lambda v: math.floor(v * 100) / 100
+    return down(min(sheet16, rib16)), down(min(sheet19, rib19))
+
+
 def bearing(t, d, fu):
     """EN 1993-1-3 Table 8.2, screw in a thin sheet on thick steel, N."""
     alpha = min(3.2 * math.sqrt(t / d), 2.1)
@@ -172,15 +209,9 @@ def derive(g):
         dx = e_kn * (tc / 1000) ** 3 * b / (12 * (1 - NU ** 2) * developed)
         dy = e_kn * ig * per_m * 1e-12 / 1                                 # kNm2/m
         p24 = 14.4 * dx ** 0.25 * dy ** 0.75
-        # walkable spans: the person's load on WALK_BEFF of sheet, moment and
-        # deflection, simply supported (row 16) and propped (row 19)
-        mk = min(m6, m10) * WALK_BEFF
-        ei = e_kn * min(i5, i9) * per_m * 1e-12 * WALK_BEFF                # kNm2
-        l16 = min(4 * mk / WALK_F, math.sqrt(48 * ei / (WALK_DEFL * WALK_QK)))
-        l19 = min(16 * mk / (3 * WALK_F), math.sqrt(48 * math.sqrt(5) * ei / (WALK_DEFL * WALK_QK)))
+        l16, l19 = walkable_spans(g, tc, mat, phid, m6, m10, i5, i9)
         cols.append(dict(t=tn, tc=tc, w=weight, i5=i5 * per_m / 1e4, m6=m6, i9=i9 * per_m / 1e4,
-                         m10=m10, rw=rw, l16=math.floor(l16 * 100) / 100,
-                         l19=math.floor(l19 * 100) / 100, p22=p22, a23=a23, p24=p24, d25=d25))
+                         m10=m10, rw=rw, l16=l16, l19=l19, p22=p22, a23=a23, p24=p24, d25=d25))
     mid = cols[len(cols) // 2]
     tmid = mid["tc"]
     # perforated webs: effective thickness 1.18 t (1 - d / 0.9 a)

@@ -156,9 +156,12 @@ TEST(Kvopwb, RadnrCountsTheEchoLinesOfEveryCombination) {
             lines[kNlinj] = std::to_string(nlinj);
             for (std::size_t k = 1; k < 5; ++k)
               lines[kLinjlast + k] = "  1  1.000  2.000  1.500  0.500";
+            // No such profile: the run stops after the echo, before the
+            // checks and tables advance the counter.
+            lines[kDesignation] = "NOSUCH";
             EngineRun r(lines);
             r.go();
-            ASSERT_EQ(r.rc, kExitOk) << r.err();
+            ASSERT_EQ(r.rc, kExitDimensioning) << r.err();
             // 25 lines for a paged report, 22 otherwise; one per drift, three
             // for the pocket, the line loads with their two heading lines.
             int expected = utskr != 0 ? 25 : 22;
@@ -180,15 +183,20 @@ TEST(Kvopwb, RadnrOfTheWorkedExampleAndOfAWall) {
   lines[kNlinj] = "3";
   lines[kLinjlast + 1] = "  1  1.000  2.000  1.500  0.500";
   lines[kLinjlast + 2] = "  3  2.000  2.000  1.500  0.500";
+  lines[kDesignation] = "NOSUCH";  // the run stops after the echo
   EngineRun roof(lines);
   roof.go();
-  ASSERT_EQ(roof.rc, kExitOk) << roof.err();
+  ASSERT_EQ(roof.rc, kExitDimensioning) << roof.err();
   EXPECT_EQ(roof.run.ctx.page.radnr, 35);
 
-  EngineRun wall(example("VAGG1.IND"));  // a wall keeps the snow and line-load defaults
+  // A wall keeps the snow and line-load defaults: the echo leaves 25.  The
+  // tables then advance the counter by 22 + 2*2 per load case: 51 after load
+  // case 1, load case 2 starts a page (26), load case 3 52, load case 4
+  // starts a page again (26).
+  EngineRun wall(example("VAGG1.IND"));
   wall.go();
   ASSERT_EQ(wall.rc, kExitOk) << wall.err();
-  EXPECT_EQ(wall.run.ctx.page.radnr, 25);
+  EXPECT_EQ(wall.run.ctx.page.radnr, 26);
 }
 
 }  // namespace

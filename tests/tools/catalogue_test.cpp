@@ -250,10 +250,17 @@ TEST(DeliveredDatabase, ValuesAreSaneInTheEngineUnits) {
       EXPECT_LT(v(6), 60.0f) << d;
       EXPECT_FLOAT_EQ(v(7), 1.0f);
       EXPECT_FLOAT_EQ(v(8), p.general(12) > 1.0f ? 1.25f : 1.0f);
-      // walkable spans, 10000 * value in m; one continuous end allows more
-      EXPECT_GT(10000 * v(16), 0.3f) << d;
-      EXPECT_LT(10000 * v(19), 25.0f) << d;
+      // walkable spans, 10000 * value in m; one continuous end allows more.
+      // The loaded rib governs: a low profile is walkable only over short
+      // spans, a deep one over the spans it is laid on.
+      EXPECT_GT(10000 * v(16), 0.1f) << d;
+      EXPECT_LT(10000 * v(19), 16.0f) << d;
       EXPECT_GT(v(19), v(16)) << d;
+      if (p.general(1) >= 0.13f) {
+        EXPECT_GT(10000 * v(16), 4.0f) << d;
+        EXPECT_LT(10000 * v(16), 11.0f) << d;
+      }
+      if (p.general(1) <= 0.045f) EXPECT_LT(10000 * v(16), 2.0f) << d;
       EXPECT_LT(v(25), v(23)) << d;
       if (i > 1) {
         const auto u = [&](int row) { return p.per_thickness(row, i - 1); };
