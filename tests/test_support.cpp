@@ -4,6 +4,8 @@
 #include <iterator>
 #include <random>
 
+#include "core/cp1252.h"
+
 namespace kvop::test {
 
 ScratchDir::ScratchDir() {
@@ -38,6 +40,13 @@ TestRun::TestRun(const std::filesystem::path& dir) {
   ctx.dir = dir;
   ctx.console = Console{&out, &err};
   ctx.clock = [] { return LocalTime{2026, 3, 5, 14, 7, 9, 42}; };
+}
+
+ReportRun::ReportRun() { run.ctx.channels.report.open_write(dir.path() / "T.RED"); }
+
+std::vector<std::string> ReportRun::report_lines() {
+  run.ctx.channels.report.close();
+  return split_lines(cp1252::to_utf8(dir.read("T.RED")));
 }
 
 std::vector<std::string> split_lines(const std::string& text) {

@@ -36,6 +36,16 @@ struct TestRun {
   std::ostringstream out, err;
 };
 
+// A run in a scratch directory whose report channel is open on a file there:
+// for the report writers.  report_lines() closes the report and returns its
+// lines as UTF-8.
+struct ReportRun {
+  ReportRun();
+  std::vector<std::string> report_lines();
+  ScratchDir dir;
+  TestRun run{dir.path()};
+};
+
 // The lines of a text (LF line ends; a final line end closes the last line).
 std::vector<std::string> split_lines(const std::string& text);
 

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "core/cp1252.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -17,9 +16,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct Walk {
-  test::ScratchDir dir;
-  test::TestRun run{dir.path()};
+struct Walk : test::ReportRun {
   InputCase& in = run.ctx.in;
 
   // n spans of 1 m over KONT supports, LED at both ends, one sheet in column 1.
@@ -39,12 +36,10 @@ struct Walk {
     p.per_thickness(19, 1) = 0.0004f;
     p.per_thickness(16, 2) = 0.0005f;
     p.per_thickness(19, 2) = 0.0006f;
-    EXPECT_TRUE(run.ctx.channels.report.open_write(dir.path() / "T.RED"));
   }
   Lines lines() {
     gabar(run.ctx);
-    run.ctx.channels.report.close();
-    return test::split_lines(cp1252::to_utf8(dir.read("T.RED")));
+    return report_lines();
   }
   // Whether only span j is flagged (true) or nothing at all (false).
   bool flags(int j) {

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "core/cp1252.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -14,9 +13,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct Summary {
-  test::ScratchDir dir;
-  test::TestRun run{dir.path()};
+struct Summary : test::ReportRun {
   InputCase& in = run.ctx.in;
   CheckResults& chk = run.ctx.chk;
 
@@ -24,12 +21,10 @@ struct Summary {
     in.nfack = n;
     in.sakkl = 0;
     in.vextak = 0;
-    EXPECT_TRUE(run.ctx.channels.report.open_write(dir.path() / "T.RED"));
   }
   Lines lines() {
     skrivs(run.ctx);
-    run.ctx.channels.report.close();
-    return test::split_lines(cp1252::to_utf8(dir.read("T.RED")));
+    return report_lines();
   }
 };
 

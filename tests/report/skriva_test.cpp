@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "core/cp1252.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -37,9 +36,7 @@ std::vector<int> range(int from, int to) {
 }
 std::vector<int> zeros(int n) { return std::vector<int>(static_cast<std::size_t>(n), 0); }
 
-struct Table {
-  test::ScratchDir dir;
-  test::TestRun run{dir.path()};
+struct Table : test::ReportRun {
   InputCase& in = run.ctx.in;
   CheckResults& chk = run.ctx.chk;
   AnalysisResults& an = run.ctx.an;
@@ -58,13 +55,11 @@ struct Table {
     }
     in.skarvtyp(1) = in.skarvtyp(nfack + 1) = 1;
     run.ctx.prof.general(1) = 0.070f;
-    EXPECT_TRUE(run.ctx.channels.report.open_write(dir.path() / "T.RED"));
   }
   // The lines written by skriva for these load cases, as UTF-8.
   Lines write(std::initializer_list<int> cases) {
     for (int lc : cases) skriva(run.ctx, lc);
-    run.ctx.channels.report.close();
-    return test::split_lines(cp1252::to_utf8(dir.read("T.RED")));
+    return report_lines();
   }
 };
 

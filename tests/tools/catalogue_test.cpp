@@ -260,7 +260,9 @@ TEST(DeliveredDatabase, ValuesAreSaneInTheEngineUnits) {
         EXPECT_GT(10000 * v(16), 4.0f) << d;
         EXPECT_LT(10000 * v(16), 11.0f) << d;
       }
-      if (p.general(1) <= 0.045f) EXPECT_LT(10000 * v(16), 2.0f) << d;
+      if (p.general(1) <= 0.045f) {
+        EXPECT_LT(10000 * v(16), 2.0f) << d;
+      }
       EXPECT_LT(v(25), v(23)) << d;
       if (i > 1) {
         const auto u = [&](int row) { return p.per_thickness(row, i - 1); };
