@@ -196,8 +196,7 @@ TEST(Inkvop, ReportNamesFromTheCaseName) {
       {"ABCDEFGH", "ABCDEFGH.RED", "ABCDEFGH.IND"},
       {"ABCDEFGHIJ", "ABCDEFGH.RED", "ABCDEFGH.IND"},  // A8: the first 8 only
       {"AB CD", "AB.RED      ", "AB.IND      "},
-      {" PROV1", ".RED        ", ".IND        "},
-  };
+  };  // a name beginning with a blank would give ".RED": refused below
   for (const Case& c : cases) {
     const Result r = read(roof().set("1", c.line));
     ASSERT_EQ(r.istat, 0) << c.line << r.err;
@@ -344,7 +343,8 @@ TEST(Inkvop, SpanLengthsWithImpliedDecimals) {
 TEST(Inkvop, FreeFormatSkipsEmptyLinesAndIgnoresTrailingText) {
   CaseFile c = roof();
   c.insert_after("14", "blank", "").insert_after("blank", "blank2", "   ");
-  c.set("15", "  0.45  konsol vänster").set("16", "1,0");
+  // A comma before a blank separates values ("1,0" would be a decimal comma).
+  c.set("15", "  0.45  konsol vänster").set("16", "1, 0");
   const Result r = read(c.text("\r\n"));
   ASSERT_EQ(r.istat, 0) << r.err;
   EXPECT_EQ(r.in.konsv, 0.45f);
@@ -384,10 +384,9 @@ TEST(Inkvop, CodesWithDescribedMeaningsAreNotRefused) {
 
 // A refused case: istat non-zero and one message naming file, line, record
 // and field.  The line is that of the record unless given.
-void expect_refused(const CaseFile& c, const std::string& record, const std::string& field,
-                    const std::string& what, int line = 0) {
-  if (line == 0) line = c.line_of(record);
-  const Result r = read(c);
+void expect_refused_bytes(const std::string& bytes, const std::string& record,
+                          const std::string& field, const std::string& what, int line) {
+  const Result r = read(bytes);
   const std::string where = "kvopwb: ~INDATA~.TMP line " + std::to_string(line) + " (record " +
                             record + ", " + field + "): ";
   EXPECT_NE(r.istat, 0) << where;
@@ -396,8 +395,13 @@ void expect_refused(const CaseFile& c, const std::string& record, const std::str
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
 }
 
+void expect_refused(const CaseFile& c, const std::string& record, const std::string& field,
+                    const std::string& what, int line = 0) {
+  expect_refused_bytes(c.text(), record, field, what, line == 0 ? c.line_of(record) : line);
+}
+
 TEST(InkvopRefuses, NumbersThatCannotBeRead) {
-  expect_refused(roof().set("7", "  6,000  5.000  4.000"), "7", "spv(1)", "\"6,000\" in columns 1-7 is not a number");
+  expect_refused(roof().set("7", "  6.000  5,000  4.000"), "7", "spv(2)", "\"5,000\" in columns 8-14 is written with a decimal comma; a decimal point is needed (\"5.000\")");
   expect_refused(roof().set("19", "10.10 10.10 1O.10 10.10"), "19", "skarvprc(3)", "\"1O.10\" in columns 13-17 is not a number");
   expect_refused(roof().set("15", "abc"), "15", "konsv", "\"abc\" is not a number");
   expect_refused(roof().set("16", "1.0"), "16", "mbkonsv", "\"1.0\" is not a whole number");
@@ -464,10 +468,110 @@ TEST(InkvopRefuses, SnowPocketBeyondItsSpan) {
   c.set("32", "5.25").insert_after("31", "blank", "");
   expect_refused(c, "32", "fickavst", "beyond span 3");
 
-  // No pocket placed, nothing to refuse: none given, dropped as not above
-  // the plain snow, or a span number beyond the sheet.
-  for (const char* ff : {"0", "9"}) EXPECT_EQ(read(roof().set("28", ff).set("29", "1.6").set("32", "50")).istat, 0) << ff;
+  // No pocket placed, nothing to refuse: none given, or dropped as not above
+  // the plain snow (whatever its span number and distance).
+  EXPECT_EQ(read(roof().set("28", "0").set("29", "1.6").set("32", "50")).istat, 0);
   EXPECT_EQ(read(roof().set("28", "2").set("29", "0.8").set("32", "50")).istat, 0);
+  EXPECT_EQ(read(roof().set("28", "9").set("29", "0.8").set("32", "-1")).istat, 0);
+}
+
+TEST(InkvopRefuses, SnowPocketInNoSpanOfTheSheet) {
+  // Three spans: a placed pocket names span 1..3; 0 is no pocket.
+  CaseFile c = roof();
+  c.set("29", "1.6").set("30", "0.5").set("31", "1.0").set("32", "1.0");
+  EXPECT_EQ(read(c.set("28", "3")).istat, 0);
+  expect_refused(c.set("28", "4"), "28", "fickfack", "span 4 is outside 0..3 (0 = no snow pocket)");
+  expect_refused(c.set("28", "-1"), "28", "fickfack", "span -1 is outside 0..3");
+  // The pocket's own line is named, not the line of fickform after it.
+  c.set("28", "7").insert_after("28", "blank", "");
+  expect_refused(c, "28", "fickfack", "span 7 is outside 0..3");
+}
+
+TEST(InkvopRefuses, SnowPocketBeforeItsSpan) {
+  CaseFile c = roof();
+  c.set("28", "2").set("29", "1.6").set("30", "0.5").set("31", "1.0");
+  for (const char* d : {"0", "-0.0", "0.001"}) EXPECT_EQ(read(c.set("32", d)).istat, 0) << d;
+  expect_refused(c.set("32", "-0.5"), "32", "fickavst",
+                 "the snow pocket's distance -0.500 m is negative; it is measured from the left "
+                 "support of span 2");
+}
+
+TEST(InkvopRefuses, NegativeSupportWidths) {
+  EXPECT_EQ(read(roof().set("20", " 0.00  0.12  0.14  0.00")).istat, 0);
+  expect_refused(roof().set("20", " 0.10 -0.12  0.14  0.10"), "20", "upplbredd(2)",
+                 "support width -0.120 m (columns 7-11) must not be negative");
+  expect_refused(roof().set("20", " 0.10  0.12  0.14   -10"), "20", "upplbredd(4)",
+                 "support width -0.100 m (columns 19-23)");
+}
+
+TEST(InkvopRefuses, DecimalCommas) {
+  expect_refused(roof().set("15", "0,30"), "15", "konsv",
+                 "\"0,30\" is written with a decimal comma; a decimal point is needed (\"0.30\")");
+  expect_refused(roof().set("21", "  -1,25 KN/M2"), "21", "egentyngd", "\"-1,25\" is written with a decimal comma");
+  expect_refused(roof().set("16", "0,5"), "16", "mbkonsv", "decimal comma");
+  expect_refused(roof().set("19", "10.10 10,10 10.10 10.10"), "19", "skarvprc(2)",
+                 "\"10,10\" in columns 7-11 is written with a decimal comma; a decimal point is needed (\"10.10\")");
+  // A comma after a number with a point, or before a blank, separates values.
+  Result r = read(roof().set("15", "0.30,0.40").set("17", "0.25, 7"));
+  ASSERT_EQ(r.istat, 0) << r.err;
+  EXPECT_EQ(r.in.konsv, 0.30f);
+  EXPECT_EQ(r.in.konsh, 0.25f);
+}
+
+TEST(InkvopRefuses, BlankCaseNamesAndControlCharacters) {
+  for (const char* name : {"", "        ", " PROV1"})
+    expect_refused(roof().set("1", name), "1", "indatafil", "the case name is blank");
+  for (const char* name : {"AB\tCD", "PROV\x01", "AB CD\x1b", "X\x7f"})
+    expect_refused(roof().set("1", name), "1", "indatafil", "holds a control character");
+}
+
+// The roof case in UTF-16, little- or big-endian, with or without its mark.
+std::string utf16(const std::string& ascii, bool little, bool mark) {
+  std::string s;
+  if (mark) s += little ? "\xFF\xFE" : "\xFE\xFF";
+  for (char c : ascii) s += little ? std::string{c, '\0'} : std::string{'\0', c};
+  return s;
+}
+
+TEST(InkvopRefuses, FilesInOtherEncodings) {
+  const std::string text = roof().text();
+  expect_refused_bytes("\xEF\xBB\xBF" + text, "1", "indatafil",
+                       "the file starts with a UTF-8 byte-order mark; a case file is "
+                       "Windows-1252 text: save it as Windows-1252", 1);
+  for (bool little : {true, false})
+    for (bool mark : {true, false})
+      expect_refused_bytes(utf16(text, little, mark), "1", "indatafil", "is UTF-16 text", 1);
+  // Windows-1252 letters are single bytes and are read as they stand.
+  const Result r = read(roof().set("2", "TAK \xC5\xC4\xD6").text());
+  ASSERT_EQ(r.istat, 0) << r.err;
+  EXPECT_EQ(r.in.rubrik.view().substr(0, 7), "TAK \xC5\xC4\xD6");
+}
+
+TEST(InkvopRefuses, LinesLongerThan4096Bytes) {
+  // The line end (LF or CR LF) is not counted.
+  for (const char* eol : {"\n", "\r\n"}) {
+    const Result r = read(roof().set("2", "TITEL" + std::string(4091, ' ')).text(eol));
+    EXPECT_EQ(r.istat, 0) << r.err;
+  }
+  expect_refused(roof().set("2", "TITEL" + std::string(4092, ' ')), "2", "rubrik",
+                 "the line is longer than 4096 bytes");
+  // A long run of blanks before a free-format value is a long line too, and a
+  // huge last line without a line end is refused without reading it whole.
+  expect_refused(roof().set("15", std::string(5000, ' ') + "0.30"), "15", "konsv", "longer than 4096");
+  expect_refused_bytes(roof().end_after("1").text() + std::string(64 << 20, 'x'), "2", "rubrik",
+                       "longer than 4096", 2);
+}
+
+TEST(InkvopRefuses, FieldsMissingFromShortLinesAreNamedMissing) {
+  expect_refused(roof().set("7", "  6.000  5.000"), "7", "spv(3)",
+                 "span length missing (the line ends at column 14, before columns 15-21): it must "
+                 "be greater than 0");
+  expect_refused(roof().set("7", "  6.000         4.000"), "7", "spv(2)",
+                 "span length blank in columns 8-14: it must be greater than 0");
+  expect_refused(roof().set("7", ""), "7", "spv(1)", "span length missing (the line is empty)");
+  expect_refused(roof().set("3", ""), "3", "marknadskod",
+                 "marknadskod is missing (the line is empty); it must be 1..5");
+  expect_refused(roof().set("60", "  "), "60", "vandr(1)", "vandr(1) is blank in columns 1-2; it must be 1..2");
 }
 
 TEST(InkvopRefuses, CaseNamesLeadingOutOfTheWorkingDirectory) {
