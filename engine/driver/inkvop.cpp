@@ -568,6 +568,11 @@ bool read_case(CaseReader& rd, InputCase& in) {
 
 }  // namespace
 
+bool read_input_case(std::istream& in, const Console& console, InputCase& rec) {
+  CaseReader rd(in, console);
+  return rd.encoding({"1", "indatafil"}) && read_case(rd, rec);
+}
+
 void inkvop(RunContext& ctx, int& unit, int& istat) {
   istat = 0;
   unit = kInputUnit;
@@ -583,8 +588,7 @@ void inkvop(RunContext& ctx, int& unit, int& istat) {
     istat = 1;
     return;
   }
-  CaseReader rd(*ctx.units.stream(unit), ctx.console);
-  if (!rd.encoding({"1", "indatafil"}) || !read_case(rd, ctx.in)) istat = 1;
+  if (!read_input_case(*ctx.units.stream(unit), ctx.console, ctx.in)) istat = 1;
 }
 
 }  // namespace kvop
