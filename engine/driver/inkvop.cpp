@@ -266,8 +266,10 @@ bool read_case_name(CaseReader& rd, InputCase& in) {
     return rd.fail(rec, "the case name is blank; the report is named after the case, so the "
                         "name must begin in column 1");
   for (char c : all) {
+    // C0 controls, DEL, and the five bytes Windows-1252 leaves unassigned,
+    // which stand for C1 controls in a file name.
     const auto b = static_cast<unsigned char>(c);
-    if (b < 0x20 || b == 0x7f)
+    if (b < 0x20 || b == 0x7f || b == 0x81 || b == 0x8d || b == 0x8f || b == 0x90 || b == 0x9d)
       return rd.fail(rec, "the case name \"" + infield::quoted(all) +
                               "\" holds a control character (shown as ?); the report is named "
                               "after the case");

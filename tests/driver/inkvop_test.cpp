@@ -521,8 +521,12 @@ TEST(InkvopRefuses, DecimalCommas) {
 TEST(InkvopRefuses, BlankCaseNamesAndControlCharacters) {
   for (const char* name : {"", "        ", " PROV1"})
     expect_refused(roof().set("1", name), "1", "indatafil", "the case name is blank");
-  for (const char* name : {"AB\tCD", "PROV\x01", "AB CD\x1b", "X\x7f"})
+  for (const char* name : {"AB\tCD", "PROV\x01", "AB CD\x1b", "X\x7f", "X\x81", "\x9d"})
     expect_refused(roof().set("1", name), "1", "indatafil", "holds a control character");
+  // Letters of Windows-1252 are names like any other.
+  const Result r = read(roof().set("1", "\xC5S\xC4\x8A"));
+  ASSERT_EQ(r.istat, 0) << r.err;
+  EXPECT_EQ(r.in.rednamn, "\xC5S\xC4\x8A.RED    ");
 }
 
 // The roof case in UTF-16, little- or big-endian, with or without its mark.
