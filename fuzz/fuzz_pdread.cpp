@@ -17,10 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::write_file(db, bytes);
 
   fuzz::QuietRun run(fuzz::scratch());
-  int unit = 2, istat = -1;
-  if (!run.ctx.units.open_read(unit, db)) fuzz::fault("the database cannot be opened");
+  if (!run.ctx.channels.database.open_read(db)) fuzz::fault("the database cannot be opened");
   const Text<8> designation(size >= 12 ? bytes.substr(4, 8) : std::string("R820"));
-  pdread(run.ctx, designation, unit, 1, 1, istat);
+  const int istat = pdread(run.ctx, designation, ProfileScaling::scaled, NotFound::reported);
   if (istat == 0) {
     const ProfileRecord& p = run.ctx.prof;
     if (p.designation != designation) fuzz::fault("found another designation");

@@ -11,10 +11,10 @@
 #include <string>
 #include <system_error>
 
-#include "driver/file_names.h"
+#include "core/cp1252.h"
+#include "core/file_names.h"
 #include "driver/kvopwb.h"
 #include "fuzz_support.h"
-#include "report/cp1252.h"
 
 using namespace kvop;
 namespace fs = std::filesystem;
@@ -55,8 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string report;
   {
     fuzz::QuietRun run(dir);
-    int istat = 0;
-    rc = kvopwb(run.ctx, istat);
+    rc = kvopwb(run.ctx);
     if (rc == kExitInput && run.err.str().empty()) fuzz::fault("a refusal without a message");
     report = cp1252::to_utf8(run.ctx.in.rednamn.trimmed());
     if (rc == kExitOk && !fs::is_regular_file(dir / report, ec))

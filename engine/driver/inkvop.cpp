@@ -14,14 +14,13 @@
 #include <string>
 
 #include "analysis/lastford.h"
-#include "driver/file_names.h"
+#include "core/file_names.h"
 #include "driver/input_fields.h"
 
 namespace kvop {
 namespace {
 
 constexpr std::string_view kInputName = "~INDATA~.TMP";
-constexpr int kInputUnit = 3;
 // The longest line a case file may hold, line end not counted.  The editor's
 // longest record has 126 columns; the limit keeps a damaged or hostile file
 // from being read into memory whole.
@@ -575,22 +574,18 @@ bool read_input_case(std::istream& in, const Console& console, InputCase& rec) {
   return rd.encoding({"1", "indatafil"}) && read_case(rd, rec);
 }
 
-void inkvop(RunContext& ctx, int& unit, int& istat) {
-  istat = 0;
-  unit = kInputUnit;
+int inkvop(RunContext& ctx) {
   const auto path = find_file(ctx.dir, kInputName);
   if (!path) {
     ctx.console.error(input_message(0, nullptr, "the calculation input file is missing in the "
                                                 "working directory"));
-    istat = 1;
-    return;
+    return 1;
   }
-  if (!ctx.units.open_read(unit, *path)) {
+  if (!ctx.channels.input.open_read(*path)) {
     ctx.console.error(input_message(0, nullptr, "the calculation input file cannot be opened"));
-    istat = 1;
-    return;
+    return 1;
   }
-  if (!read_input_case(*ctx.units.stream(unit), ctx.console, ctx.in)) istat = 1;
+  return read_input_case(*ctx.channels.input.stream(), ctx.console, ctx.in) ? 0 : 1;
 }
 
 }  // namespace kvop

@@ -3,17 +3,17 @@
 
 #include <istream>
 
-#include "driver/run_context.h"
+#include "core/run_context.h"
 
 namespace kvop {
 
-// Reads "~INDATA~.TMP" from the working directory into the input case record.
-// Sets `unit` to 3 and leaves the file open on that unit.  istat = 0 after a
-// complete read; on a missing file, a file that ends early, a field that is
-// no number, or a value the record cannot hold, a message naming the file,
-// the record, the field and the line goes to the console, istat is non-zero
-// and no report file has been touched.
-void inkvop(RunContext& ctx, int& unit, int& istat);
+// Reads "~INDATA~.TMP" from the working directory into the input case record
+// and leaves the file open on the input channel.  Returns 0 after a complete
+// read; on a missing file, a file that ends early, a field that is no number,
+// or a value the record cannot hold, a message naming the file, the record,
+// the field and the line goes to the console, the status is non-zero and no
+// report file has been touched.
+[[nodiscard]] int inkvop(RunContext& ctx);
 
 // Reads the bytes of a case file from `in` into `rec`, as inkvop does with
 // the calculation input file; false after a refusal, whose message went to
