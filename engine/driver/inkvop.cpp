@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <istream>
 #include <string>
+#include <system_error>
 
 #include "analysis/lastford.h"
 #include "core/file_names.h"
@@ -577,12 +578,27 @@ bool read_input_case(std::istream& in, const Console& console, InputCase& rec) {
 int inkvop(RunContext& ctx) {
   const auto path = find_file(ctx.dir, kInputName);
   if (!path) {
+    // Something else of the name - a directory, a dangling link - is not a
+    // missing file, and the message says what stands there.
+    const auto other = same_name_ignoring_case(ctx.dir, std::string(kInputName));
+    std::error_code ec;
+    if (!other.empty()) {
+      const bool dir = std::filesystem::is_directory(other.front(), ec);
+      ctx.console.error(input_message(
+          0, nullptr,
+          shown_path(other.front()) +
+              (dir ? " is a directory, not the calculation input file"
+                   : " is not a readable file (a dangling link or a special file)")));
+      return 1;
+    }
     ctx.console.error(input_message(0, nullptr, "the calculation input file is missing in the "
                                                 "working directory"));
     return 1;
   }
   if (!ctx.channels.input.open_read(*path)) {
-    ctx.console.error(input_message(0, nullptr, "the calculation input file cannot be opened"));
+    ctx.console.error(input_message(0, nullptr, "the calculation input file " + shown_path(*path) +
+                                                    " cannot be opened: " +
+                                                    ctx.channels.input.failure()));
     return 1;
   }
   return read_input_case(*ctx.channels.input.stream(), ctx.console, ctx.in) ? 0 : 1;

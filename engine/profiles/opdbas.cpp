@@ -32,12 +32,6 @@ bool is_utf8_text(std::string_view s) {
   return wide;
 }
 
-// A path for a console message (console texts are Windows-1252).
-std::string shown(const std::filesystem::path& p) {
-  std::error_code ec;
-  const std::filesystem::path a = std::filesystem::absolute(p, ec);
-  return cp1252::from_utf8((ec ? p : a.lexically_normal()).string());
-}
 
 // Reads the first line of the settings file as 80 characters.  The editor
 // writes the file in Windows-1252 with CR LF line ends; a line typed on this
@@ -83,16 +77,16 @@ int opdbas(RunContext& ctx) {
   if (!ini) {
     ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
     ctx.console.error(enc(" INSTÄLLNINGSFILEN BRASKO.INI FINNS EJ I ARBETSKATALOGEN ") +
-                      shown(ctx.dir));
+                      shown_path(ctx.dir));
     return 2;
   }
   if (!read_first_line(*ini, first_line, empty_file)) {
     ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
     if (empty_file)
-      ctx.console.error(enc(" INSTÄLLNINGSFILEN ") + shown(*ini) +
+      ctx.console.error(enc(" INSTÄLLNINGSFILEN ") + shown_path(*ini) +
                         enc(" ÄR TOM; FÖRSTA RADEN SKA ANGE PROGRAMKATALOGEN"));
     else
-      ctx.console.error(enc(" INSTÄLLNINGSFILEN ") + shown(*ini) + enc(" KAN EJ LÄSAS"));
+      ctx.console.error(enc(" INSTÄLLNINGSFILEN ") + shown_path(*ini) + enc(" KAN EJ LÄSAS"));
     return 2;
   }
 
@@ -103,8 +97,8 @@ int opdbas(RunContext& ctx) {
     ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
     ctx.console.error(enc(db ? " PROFILDATABASEN KAN EJ ÖPPNAS: " : " PROFILDATABASEN FINNS EJ: ") +
                       std::string(wanted));
-    ctx.console.error(enc(" NAMNET ÄR BILDAT AV FÖRSTA RADEN I ") + shown(*ini) +
-                      enc(", SÖKT FRÅN ") + shown(ctx.dir));
+    ctx.console.error(enc(" NAMNET ÄR BILDAT AV FÖRSTA RADEN I ") + shown_path(*ini) +
+                      enc(", SÖKT FRÅN ") + shown_path(ctx.dir));
     return 2;
   }
   return 0;
