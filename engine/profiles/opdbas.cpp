@@ -95,8 +95,11 @@ int opdbas(RunContext& ctx) {
   const auto db = resolve(ctx.dir, wanted);
   if (!db || !ctx.channels.database.open_read(*db)) {
     ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
-    ctx.console.error(enc(db ? " PROFILDATABASEN KAN EJ ÖPPNAS: " : " PROFILDATABASEN FINNS EJ: ") +
-                      std::string(wanted));
+    if (db)
+      ctx.console.error(enc(" PROFILDATABASEN KAN EJ ÖPPNAS: ") + shown_path(*db) + " (" +
+                        cp1252::from_utf8(ctx.channels.database.failure()) + ")");
+    else
+      ctx.console.error(enc(" PROFILDATABASEN FINNS EJ: ") + std::string(wanted));
     ctx.console.error(enc(" NAMNET ÄR BILDAT AV FÖRSTA RADEN I ") + shown_path(*ini) +
                       enc(", SÖKT FRÅN ") + shown_path(ctx.dir));
     return 2;
