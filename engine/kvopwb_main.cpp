@@ -6,9 +6,9 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "driver/kvopwb.h"
 #include "core/cp1252.h"
 #include "driver/account_file.h"
+#include "driver/kvopwb.h"
 
 int main(int argc, char** argv) {
   CLI::App app{

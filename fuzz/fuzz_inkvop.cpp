@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   blkdat(in);
   if (!read_input_case(file, console, in)) {
     const std::string m = err.str();
-    if (m.empty() || m.find('\n') != m.size() - 1) fuzz::fault("a refusal without its one message: " + m);
+    if (m.empty() || m.find('\n') != m.size() - 1)
+      fuzz::fault("a refusal without its one message: " + m);
     return 0;
   }
   if (!err.str().empty()) fuzz::fault("a case read with a message: " + err.str());

@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (istat == 0) {
     const ProfileRecord& p = run.ctx.prof;
     if (p.designation != designation) fuzz::fault("found another designation");
-    if (p.thickness_count < 1 || p.thickness_count > 10) fuzz::fault("thickness_count outside 1..10");
+    if (p.thickness_count < 1 || p.thickness_count > 10)
+      fuzz::fault("thickness_count outside 1..10");
     if (p.scaled_count < 0 || p.scaled_count > 30) fuzz::fault("scaled_count outside 0..30");
   } else if (istat != 1) {
     fuzz::fault("status " + std::to_string(istat));

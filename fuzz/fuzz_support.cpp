@@ -17,7 +17,8 @@ struct Scratch {
   fs::path path;
   Scratch() {
     std::error_code ec;
-    const fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+    const fs::path base =
+        fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
     path = base / ("kvop-fuzz-" + std::to_string(getpid()));
     fs::remove_all(path, ec);
     fs::create_directories(path);

@@ -42,9 +42,11 @@ std::string in_the_way(const fs::path& path, const fs::path& wanted) {
   const std::string name = path.filename() == wanted.filename()
                                ? std::string("of that name")
                                : "named " + path.filename().string();
-  if (fs::is_symlink(st)) return "a symbolic link " + name + " is in the way (links are not followed)";
+  if (fs::is_symlink(st))
+    return "a symbolic link " + name + " is in the way (links are not followed)";
   if (fs::is_directory(st)) return "a directory " + name + " is in the way";
-  if (fs::exists(st) && !fs::is_regular_file(st)) return "a special file " + name + " is in the way";
+  if (fs::exists(st) && !fs::is_regular_file(st))
+    return "a special file " + name + " is in the way";
   return "a file of that name appeared while the old one was removed";
 }
 

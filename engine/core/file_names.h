@@ -26,7 +26,7 @@ std::filesystem::path file_for_writing(const std::filesystem::path& dir, std::st
 // `utf8name` without regard to letter case; the exact name when it exists
 // and `dir` cannot be listed.
 std::vector<std::filesystem::path> same_name_ignoring_case(const std::filesystem::path& dir,
-                                                          const std::string& utf8name);
+                                                           const std::string& utf8name);
 
 // True when the two names are equal without regard to letter case.
 bool same_ignoring_case(std::string_view a, std::string_view b);

@@ -88,8 +88,8 @@ std::string shown_field(std::string_view line, int first, int width) {
 }
 
 std::string outside(std::string_view what, long v, long lo, long hi) {
-  return std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) +
-         ".." + std::to_string(hi);
+  return std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) + ".." +
+         std::to_string(hi);
 }
 
 // Reads the lines of the open input file in sequence.  Each read consumes one
@@ -126,8 +126,10 @@ class CaseReader {
     else if (n >= 2 && (at(0) == 0) != (at(1) == 0))
       what = "is UTF-16 text (it holds zero bytes between the characters)";
     if (what.empty()) return true;
-    return fail_at(1, rec, "the file " + what + "; a case file is Windows-1252 text: save it as "
-                           "Windows-1252 (ANSI)");
+    return fail_at(1, rec,
+                   "the file " + what +
+                       "; a case file is Windows-1252 text: save it as "
+                       "Windows-1252 (ANSI)");
   }
 
   // The next line, without its line end (LF, or CR LF from Windows).  A line
@@ -140,7 +142,8 @@ class CaseReader {
     const std::size_t got = static_cast<std::size_t>(in_.gcount());
     if (in_.bad()) return fail_at(line_no_ + 1, rec, "the file cannot be read");
     if (in_.fail()) {
-      if (got == 0 && in_.eof()) return fail_at(line_no_ + 1, rec, "the file ends before this record");
+      if (got == 0 && in_.eof())
+        return fail_at(line_no_ + 1, rec, "the file ends before this record");
       return fail_at(line_no_ + 1, rec, too_long());
     }
     ++line_no_;
@@ -236,7 +239,8 @@ class CaseReader {
 
  private:
   std::string too_long() const {
-    return "the line is longer than " + std::to_string(kMaxLine) + " bytes; a case file holds "
+    return "the line is longer than " + std::to_string(kMaxLine) +
+           " bytes; a case file holds "
            "short text lines";
   }
 
@@ -263,8 +267,9 @@ bool read_case_name(CaseReader& rd, InputCase& in) {
   const std::size_t blank = all.find(' ');
   const std::string_view base = all.substr(0, blank == std::string_view::npos ? 8 : blank);
   if (base.empty())
-    return rd.fail(rec, "the case name is blank; the report is named after the case, so the "
-                        "name must begin in column 1");
+    return rd.fail(rec,
+                   "the case name is blank; the report is named after the case, so the "
+                   "name must begin in column 1");
   for (char c : all) {
     // C0 controls, DEL, and the five bytes Windows-1252 leaves unassigned,
     // which stand for C1 controls in a file name.
@@ -302,8 +307,8 @@ bool read_geometry(CaseReader& rd, InputCase& in) {
     if (!rd.real_at(rec, line, 7 * i - 6, 7, 3, in.spv(i))) return false;
     // A span of no length would divide by zero in the analysis.
     if (!(in.spv(i) > 0.0f))
-      return rd.fail(rec, "span length " + shown_field(line, 7 * i - 6, 7) +
-                              ": it must be greater than 0");
+      return rd.fail(
+          rec, "span length " + shown_field(line, 7 * i - 6, 7) + ": it must be greater than 0");
   }
 
   int locked = 0;
@@ -413,7 +418,8 @@ bool read_roof(CaseReader& rd, InputCase& in) {
     if (in.fickavst < 0.0f)
       return rd.fail(fickavst_rec, "the snow pocket's distance " + metres(in.fickavst) +
                                        " is negative; it is measured from the left support "
-                                       "of span " + std::to_string(in.fickfack));
+                                       "of span " +
+                                       std::to_string(in.fickfack));
     const float L = in.spv(in.fickfack);
     if (fickslot(in.fickavst, L) > 41.0)
       return rd.fail(fickavst_rec, "the snow pocket's distance " + metres(in.fickavst) +
@@ -545,7 +551,8 @@ bool read_tail(CaseReader& rd, InputCase& in) {
     if (integer) {
       int v = 0;
       if (!rd.free_int(rec, v)) return false;
-      if (std::llabs(static_cast<long long>(v)) > 16777216) return rd.fail(rec, outside("value", v, -16777216, 16777216));
+      if (std::llabs(static_cast<long long>(v)) > 16777216)
+        return rd.fail(rec, outside("value", v, -16777216, 16777216));
       in.skivdata(k) = static_cast<float>(v);
     } else if (!rd.free_real(rec, in.skivdata(k))) {
       return false;
@@ -584,21 +591,22 @@ int inkvop(RunContext& ctx) {
     std::error_code ec;
     if (!other.empty()) {
       const bool dir = std::filesystem::is_directory(other.front(), ec);
-      ctx.console.error(input_message(
-          0, nullptr,
-          shown_path(other.front()) +
-              (dir ? " is a directory, not the calculation input file"
-                   : " is not a readable file (a dangling link or a special file)")));
+      ctx.console.error(
+          input_message(0, nullptr,
+                        shown_path(other.front()) +
+                            (dir ? " is a directory, not the calculation input file"
+                                 : " is not a readable file (a dangling link or a special file)")));
       return 1;
     }
-    ctx.console.error(input_message(0, nullptr, "the calculation input file is missing in the "
-                                                "working directory"));
+    ctx.console.error(input_message(0, nullptr,
+                                    "the calculation input file is missing in the "
+                                    "working directory"));
     return 1;
   }
   if (!ctx.channels.input.open_read(*path)) {
-    ctx.console.error(input_message(0, nullptr, "the calculation input file " + shown_path(*path) +
-                                                    " cannot be opened: " +
-                                                    ctx.channels.input.failure()));
+    ctx.console.error(input_message(0, nullptr,
+                                    "the calculation input file " + shown_path(*path) +
+                                        " cannot be opened: " + ctx.channels.input.failure()));
     return 1;
   }
   return read_input_case(*ctx.channels.input.stream(), ctx.console, ctx.in) ? 0 : 1;

@@ -125,7 +125,8 @@ Read<int> to_integer(std::string_view s) {
 // digits, is taken for a decimal point.
 bool comma_for_point(std::string s) {
   const std::size_t c = s.find(',');
-  if (c == std::string::npos || c == 0 || c + 1 >= s.size() || s.find(',', c + 1) != std::string::npos)
+  if (c == std::string::npos || c == 0 || c + 1 >= s.size() ||
+      s.find(',', c + 1) != std::string::npos)
     return false;
   if (!is_digit(s[c - 1]) || !is_digit(s[c + 1])) return false;
   s[c] = '.';
@@ -170,7 +171,8 @@ std::optional<std::string_view> first_value(std::string_view line) {
 }
 
 bool decimal_comma(std::string_view line, std::string_view value) {
-  if (value.empty() || value.data() < line.data() || end_of(line, value) > line.size()) return false;
+  if (value.empty() || value.data() < line.data() || end_of(line, value) > line.size())
+    return false;
   std::size_t i = (value[0] == '+' || value[0] == '-') ? 1 : 0;
   if (i == value.size()) return false;
   for (; i < value.size(); ++i)

@@ -19,10 +19,10 @@ std::string_view columns(std::string_view line, int first, int width);
 // How a numeric field failed.
 enum class Fault {
   none,
-  not_a_number,  // the characters do not form a number
-  not_integer,   // a number, but a whole number is required
-  out_of_range,  // a number beyond what a 32-bit field holds
-  decimal_comma, // a number written with a decimal comma ("0,30")
+  not_a_number,   // the characters do not form a number
+  not_integer,    // a number, but a whole number is required
+  out_of_range,   // a number beyond what a 32-bit field holds
+  decimal_comma,  // a number written with a decimal comma ("0,30")
 };
 
 template <class T>

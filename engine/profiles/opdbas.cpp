@@ -32,7 +32,6 @@ bool is_utf8_text(std::string_view s) {
   return wide;
 }
 
-
 // Reads the first line of the settings file as 80 characters.  The editor
 // writes the file in Windows-1252 with CR LF line ends; a line typed on this
 // system is UTF-8 and is taken over character by character.

@@ -75,8 +75,8 @@ int pdread(RunContext& ctx, const Text<8>& designation, ProfileScaling scaling,
   };
   // A record that cannot be read ends the search: which one and why first.
   auto refuse = [&](int position, const std::string& why) {
-    ctx.console.error(enc(" PROFILDATABASEN") + database(ctx) + enc(": POST NR ") + std::to_string(position) +
-                      enc(" KAN EJ LÄSAS (") + why + ")");
+    ctx.console.error(enc(" PROFILDATABASEN") + database(ctx) + enc(": POST NR ") +
+                      std::to_string(position) + enc(" KAN EJ LÄSAS (") + why + ")");
     return give_up();
   };
 

@@ -4,11 +4,10 @@
 // stands in the way.
 #include "core/channels.h"
 
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <csignal>
@@ -115,7 +114,8 @@ TEST(Channel, LinksAreNeverFollowed) {
   fs::create_symlink(outside.path() / "target.txt", dir.path() / "TAK1.RED");
   Channel ch;
   EXPECT_FALSE(ch.open_write(dir.path() / "TAK1.RED"));
-  EXPECT_EQ(ch.failure(), "cannot create: a symbolic link of that name is in the way (links are not followed)");
+  EXPECT_EQ(ch.failure(),
+            "cannot create: a symbolic link of that name is in the way (links are not followed)");
   EXPECT_FALSE(fs::exists(outside.path() / "target.txt"));
   EXPECT_TRUE(fs::is_symlink(dir.path() / "TAK1.RED"));
   ch.write_line("never written");
@@ -127,7 +127,9 @@ TEST(Channel, LinksAreNeverFollowed) {
   fs::create_symlink(outside.path() / "report.txt", dir.path() / "vagg1.red");
   Channel linked;
   EXPECT_FALSE(linked.open_write(dir.path() / "VAGG1.RED"));
-  EXPECT_EQ(linked.failure(), "cannot create: a symbolic link named vagg1.red is in the way (links are not followed)");
+  EXPECT_EQ(
+      linked.failure(),
+      "cannot create: a symbolic link named vagg1.red is in the way (links are not followed)");
   EXPECT_EQ(outside.read("report.txt"), "someone else's\n");
   EXPECT_FALSE(fs::exists(dir.path() / "VAGG1.RED"));
 }

@@ -111,8 +111,8 @@ TEST(Kvopwb, ReportThatCannotBeCreatedIsExitThreeAndNoLookup) {
   r.go();
   EXPECT_EQ(r.rc, kExitReport);
   // The documented line, then the file and the system's reason.
-  EXPECT_EQ(r.err(), enc(" *** FEL VID ÖPPNING AV FIL ***\n") + "kvopwb: " +
-                         (r.dir.path() / "TAK1.RED").string() +
+  EXPECT_EQ(r.err(), enc(" *** FEL VID ÖPPNING AV FIL ***\n") +
+                         "kvopwb: " + (r.dir.path() / "TAK1.RED").string() +
                          ": cannot create: a directory of that name is in the way\n");
   EXPECT_FALSE(r.run.ctx.an.analysed);
 }

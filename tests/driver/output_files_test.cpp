@@ -3,11 +3,10 @@
 // account never replaces a file of the run, an opening failure tells the
 // system's reason, and a failed dimensioning is marked in the report itself.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <csignal>
@@ -119,8 +118,9 @@ TEST(OutputFiles, RunAccountNeverNamesAFileOfTheRun) {
   c.dir.write("TAK1.RED", "old report\n");
   const std::string input = c.dir.read("~indata~.tmp");
   fs::create_symlink("~indata~.tmp", c.path("account.json"));
-  for (const std::string& name : std::vector<std::string>{"~INDATA~.TMP", "~indata~.tmp", "./~indata~.tmp", c.path("~indata~.tmp").string(),
-        "BRASKO.INI", "brasko.ini", "TAK1.RED", "tak1.red", "SKIVA.INS", "account.json"}) {
+  for (const std::string& name : std::vector<std::string>{
+           "~INDATA~.TMP", "~indata~.tmp", "./~indata~.tmp", c.path("~indata~.tmp").string(),
+           "BRASKO.INI", "brasko.ini", "TAK1.RED", "tak1.red", "SKIVA.INS", "account.json"}) {
     const Exit r = kvopwb(c.dir.path(), {"--json", name});
     EXPECT_EQ(r.rc, 64) << name;
     EXPECT_NE(r.err.find("--json"), std::string::npos) << name << r.err;
@@ -189,7 +189,8 @@ TEST(OutputFiles, FailedDimensioningIsMarkedInTheReport) {
   ASSERT_FALSE(red.empty());
   EXPECT_EQ(red.back(), enc("    *******LÄSFEL"));
   EXPECT_NE(b.err.find(" PROFILBETECKNING NOSUCH   FINNS EJ INLAGD"), std::string::npos) << b.err;
-  EXPECT_NE(b.err.find((fs::path(KVOP_BINARY_DIR) / "bin" / "PROFILKV.BIN").string()), std::string::npos)
+  EXPECT_NE(b.err.find((fs::path(KVOP_BINARY_DIR) / "bin" / "PROFILKV.BIN").string()),
+            std::string::npos)
       << b.err;
 }
 

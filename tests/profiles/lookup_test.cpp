@@ -203,7 +203,9 @@ TEST(Pdread, TruncatedOrShortRecordIsAReadFailureWithItsPosition) {
     Lookup l(good + whole.substr(0, 1000));
     EXPECT_EQ(l.find("R820    "), 1);
     const std::string err = l.run.err.str();
-    EXPECT_NE(err.find(" PROFILDATABASEN " + l.database() + ": POST NR 2 KAN EJ"), std::string::npos) << err;
+    EXPECT_NE(err.find(" PROFILDATABASEN " + l.database() + ": POST NR 2 KAN EJ"),
+              std::string::npos)
+        << err;
     EXPECT_NE(err.find(kNotPresent + kPause + l.searched()), std::string::npos) << err;
   }
   // a record of 2227 bytes
