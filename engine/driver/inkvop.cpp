@@ -126,10 +126,9 @@ class CaseReader {
     else if (n >= 2 && (at(0) == 0) != (at(1) == 0))
       what = "is UTF-16 text (it holds zero bytes between the characters)";
     if (what.empty()) return true;
-    return fail_at(1, rec,
-                   "the file " + what +
-                       "; a case file is Windows-1252 text: save it as "
-                       "Windows-1252 (ANSI)");
+    return fail_at(
+        1, rec,
+        "the file " + what + "; a case file is Windows-1252 text: save it as Windows-1252 (ANSI)");
   }
 
   // The next line, without its line end (LF, or CR LF from Windows).  A line
@@ -240,8 +239,7 @@ class CaseReader {
  private:
   std::string too_long() const {
     return "the line is longer than " + std::to_string(kMaxLine) +
-           " bytes; a case file holds "
-           "short text lines";
+           " bytes; a case file holds short text lines";
   }
 
   // A comma directly between digits is a decimal comma, not the end of the

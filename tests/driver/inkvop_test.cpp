@@ -644,5 +644,22 @@ TEST(InkvopRefuses, MissingFileAndNoReportTouched) {
             2);
 }
 
+TEST(InkvopRefuses, SomethingElseUnderTheInputNameIsNotAMissingFile) {
+  ScratchDir dir;
+  std::filesystem::create_directory(dir.path() / "~indata~.tmp");
+  TestRun run(dir.path());
+  EXPECT_NE(inkvop(run.ctx), 0);
+  EXPECT_EQ(run.err.str(), "kvopwb: ~INDATA~.TMP: " + (dir.path() / "~indata~.tmp").string() +
+                               " is a directory, not the calculation input file\n");
+
+  ScratchDir linked;
+  std::filesystem::create_symlink(linked.path() / "gone.ind", linked.path() / "~INDATA~.TMP");
+  TestRun dangling(linked.path());
+  EXPECT_NE(inkvop(dangling.ctx), 0);
+  EXPECT_NE(dangling.err.str().find("is not a readable file (a dangling link or a special file)"),
+            std::string::npos)
+      << dangling.err.str();
+}
+
 }  // namespace
 }  // namespace kvop
