@@ -4,11 +4,11 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
-#include <fstream>
 #include <iostream>
 
+#include "core/cp1252.h"
+#include "driver/account_file.h"
 #include "driver/kvopwb.h"
-#include "driver/run_json.h"
 
 int main(int argc, char** argv) {
   CLI::App app{
@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
       "report <case>.RED (and SKIVA.INS when the case asks for diaphragm action).\n"
       "Exit status: 0 success, 1 dimensioning failed (profile lookup), 2 input file\n"
       "missing or not readable, 3 report file not created, 4 diaphragm step failed,\n"
-      "64 bad command line."};
+      "5 an output file (report, SKIVA.INS, the --json file) not written in full,\n"
+      "64 bad command line (or --json naming a file of the run)."};
   std::string json_file;
   app.add_option("--json", json_file, "write an account of the run as JSON to FILE")
       ->type_name("FILE");
@@ -29,17 +30,17 @@ int main(int argc, char** argv) {
     return rc == 0 ? 0 : kvop::kExitUsage;
   }
 
+  // The account must not replace a file of the run; refused before the run.
+  if (!json_file.empty()) {
+    const std::string conflict = kvop::account_file_conflict(".", json_file);
+    if (!conflict.empty()) {
+      std::cerr << kvop::cp1252::to_utf8(conflict) << '\n';
+      return kvop::kExitUsage;
+    }
+  }
+
   kvop::RunContext ctx;
   if (isatty(STDIN_FILENO)) ctx.keyboard = &std::cin;
   const int rc = kvop::kvopwb(ctx);
-
-  if (!json_file.empty()) {
-    std::ofstream out(json_file, std::ios::binary);
-    out << kvop::run_to_json(ctx, rc).dump(1) << '\n';
-    if (!out) {
-      std::cerr << "kvopwb: cannot write " << json_file << '\n';
-      return rc != 0 ? rc : kvop::kExitUsage;
-    }
-  }
-  return rc;
+  return json_file.empty() ? rc : kvop::write_account(ctx, json_file, rc);
 }

@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev)
+# The fuzz build (scripts/fuzz.sh) compiles with clang and its libFuzzer runtime.
+case " $* " in *" -DKVOP_FUZZ=ON "*) packages+=(clang libclang-rt-dev) ;; esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,34 +2,79 @@
 // of its files - the calculation input file, the profile database, the report
 // and the diaphragm exchange file - held by name in the run context.  A step
 // opens the channel it needs; the main routine or the owning step closes it.
+//
+// A channel open for writing checks every write and its close: the first
+// failure (a full disk, a file-size limit, a file that could not be created)
+// is kept with the system's reason, later lines are dropped, and the main
+// routine reports it when it closes the channel, so that a cut-off file never
+// passes for a finished one.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 namespace kvop {
 
 class Channel {
  public:
+  Channel() = default;
+  Channel(const Channel&) = delete;
+  Channel& operator=(const Channel&) = delete;
+  // A moved channel hands its open file over; the one moved from is closed.
+  Channel(Channel&& other) noexcept;
+  Channel& operator=(Channel&& other) noexcept;
+  ~Channel();
+
   // Opens an existing file for reading (bytes, no translation).  A file that
   // was open on the channel is closed first.
   bool open_read(const std::filesystem::path& path);
-  // Creates (or truncates) a file for writing.
+  // Creates the file `path` anew for writing.  Every file of its directory
+  // whose name equals the name of `path` without regard to letter case is
+  // removed first (names are matched like that when files are looked up), and
+  // the file is created under exactly that name.  A name that still exists
+  // then - a symbolic link, a directory, a file made meanwhile - makes the
+  // creation fail: nothing is ever written through a link.  On failure
+  // failure() tells why.
   bool open_write(const std::filesystem::path& path);
-  bool is_open() const { return file_ != nullptr; }
-  // The stream of the open file, or nullptr.
+  bool is_open() const { return file_ != nullptr || fd_ >= 0; }
+  // The stream of a file open for reading, or nullptr.
   std::fstream* stream() { return file_.get(); }
-  // Closes the file when one is open; nothing happens otherwise.
-  void close() { file_.reset(); }
+  // Closes the file when one is open; nothing happens otherwise.  A file
+  // open for writing is written out first; a failure of that or of the close
+  // is kept like a failed write.
+  void close();
   // Writes one line (Windows-1252 bytes) and its LF line end to a file open
-  // for writing; nothing is written when no file is open.
+  // for writing; nothing is written when no file is open or a write failed.
   void write_line(std::string_view bytes);
 
+  // The file last opened or created on the channel (empty before).
+  const std::filesystem::path& path() const { return path_; }
+  // True when opening, creating, writing or closing the file failed.
+  bool failed() const { return !failure_.empty(); }
+  // True when a file was created and a write or the close then failed: the
+  // file on disk is incomplete.
+  bool write_failed() const { return created_ && failed(); }
+  // What failed and the system's reason ("cannot write: No space left on
+  // device"); empty when nothing failed.
+  const std::string& failure() const { return failure_; }
+  // The console message of the failure: the program, the file (absolute
+  // path) and what failed with the system's reason (Windows-1252).
+  std::string failure_message() const;
+
  private:
-  std::unique_ptr<std::fstream> file_;
+  void flush();
+  void fail(const std::string& what, int error);
+
+  std::unique_ptr<std::fstream> file_;  // open for reading
+  int fd_ = -1;                         // open for writing
+  std::string buffer_;                  // lines not yet written to fd_
+  std::filesystem::path path_;
+  std::string failure_;
+  bool created_ = false;
 };
 
 // The files of one run.
@@ -39,6 +84,11 @@ struct Channels {
   Channel report;    // the report "<case>.RED"
   Channel exchange;  // the diaphragm exchange file "SKIVA.INS"
 };
+
+// Writes `bytes` as the whole file `path` (created or truncated; a link is
+// followed, as the user named the file); every write and the close are
+// checked.  Returns the failure with the system's reason, empty on success.
+std::string write_whole_file(const std::filesystem::path& path, std::string_view bytes);
 
 // The engine's console.  Engine texts are Windows-1252; the console gets them
 // as UTF-8, the encoding of today's terminals.

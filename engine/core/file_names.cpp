@@ -11,13 +11,6 @@ namespace {
 
 char fold(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
-bool same_ignoring_case(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (fold(a[i]) != fold(b[i])) return false;
-  return true;
-}
-
 // Looks `utf8name` up among the entries of `dir`.
 std::optional<fs::path> find_entry(const fs::path& dir, const std::string& utf8name,
                                    bool want_directory) {
@@ -37,13 +30,38 @@ std::optional<fs::path> find_entry(const fs::path& dir, const std::string& utf8n
 
 }  // namespace
 
+bool same_ignoring_case(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (fold(a[i]) != fold(b[i])) return false;
+  return true;
+}
+
+std::vector<fs::path> same_name_ignoring_case(const fs::path& dir, const std::string& utf8name) {
+  std::vector<fs::path> found;
+  std::error_code ec;
+  fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec);
+  if (ec) {
+    if (fs::exists(fs::symlink_status(dir / utf8name, ec))) found.push_back(dir / utf8name);
+    return found;
+  }
+  for (fs::directory_iterator end; !ec && it != end; it.increment(ec))
+    if (same_ignoring_case(it->path().filename().string(), utf8name)) found.push_back(it->path());
+  return found;
+}
+
+std::string shown_path(const fs::path& p) {
+  std::error_code ec;
+  const fs::path a = fs::absolute(p, ec);
+  return cp1252::from_utf8((ec ? p : a.lexically_normal()).string());
+}
+
 std::optional<fs::path> find_file(const fs::path& dir, std::string_view name) {
   if (!is_bare_file_name(name)) return std::nullopt;
   return find_entry(dir, cp1252::to_utf8(name), false);
 }
 
 fs::path file_for_writing(const fs::path& dir, std::string_view name) {
-  if (auto found = find_file(dir, name)) return *found;
   return dir / cp1252::to_utf8(name);
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvop {
 
@@ -16,9 +17,23 @@ namespace kvop {
 std::optional<std::filesystem::path> find_file(const std::filesystem::path& dir,
                                                std::string_view name);
 
-// The path under which `name` is to be created in `dir`: an existing file of
-// that name in any letter case is reused, so that it is replaced, not doubled.
+// The path under which `name` is created in `dir`: exactly that name.  The
+// channel that creates it removes an old file of the name in any letter case
+// first (Channel::open_write), so that it is replaced, not doubled.
 std::filesystem::path file_for_writing(const std::filesystem::path& dir, std::string_view name);
+
+// Every entry of `dir` (files, links, directories) whose name equals
+// `utf8name` without regard to letter case; the exact name when it exists
+// and `dir` cannot be listed.
+std::vector<std::filesystem::path> same_name_ignoring_case(const std::filesystem::path& dir,
+                                                           const std::string& utf8name);
+
+// True when the two names are equal without regard to letter case.
+bool same_ignoring_case(std::string_view a, std::string_view b);
+
+// A path as console messages show it: absolute, without "." and "..", in
+// Windows-1252.
+std::string shown_path(const std::filesystem::path& p);
 
 // A Windows path name (backslashes as separators, a leading backslash for the
 // root of the drive) resolved against `dir` component by component without

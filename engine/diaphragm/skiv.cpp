@@ -5,10 +5,7 @@
 #include "diaphragm/skiv.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "core/cp1252.h"
@@ -38,21 +35,11 @@ bool create_file(RunContext& ctx) {
     file_message(ctx, enc("SKIVVERKANSFILEN ") + name, enc("OGILTIGT FILNAMN"));
     return false;
   }
-  if (auto old = find_file(ctx.dir, name)) {
-    std::error_code ec;
-    std::filesystem::remove(*old, ec);
-    if (ec) {
-      file_message(ctx, enc("SKIVVERKANSFILEN ") + shown(*old) + enc(" KAN EJ TAS BORT"),
-                   ec.message());
-      return false;
-    }
-  }
-  const auto path = file_for_writing(ctx.dir, name);
-  errno = 0;
-  if (!ctx.channels.exchange.open_write(path)) {
-    const std::string reason = errno != 0 ? std::strerror(errno) : std::string("unknown cause");
+  // The channel removes the old file in any letter case first and creates
+  // the new one under the exact name, never through a link.
+  if (!ctx.channels.exchange.open_write(ctx.dir / name)) {
     file_message(ctx, enc("SKIVVERKANSFILEN ") + name + enc(" KAN EJ SKAPAS I ") + shown(ctx.dir),
-                 reason);
+                 ctx.channels.exchange.failure());
     return false;
   }
   return true;

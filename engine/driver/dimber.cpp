@@ -16,9 +16,12 @@ int dimber(RunContext& ctx) {
     status = opdbas(ctx);
     if (status == 0) status = pdread(ctx, in.pnamn(ip), ProfileScaling::scaled, NotFound::reported);
     if (status != 0) {
-      // The read-error line goes where the lookup's own messages go: the
-      // console, since the database channel holds a binary file.
+      // The read-error line goes where the lookup's own messages go, the
+      // console (the database channel holds a binary file), and closes the
+      // report, so that the report alone tells a failed run from a finished
+      // one.
       ctx.console.error(enc("    *******LÄSFEL"));
+      ctx.channels.report.write_line(enc("    *******LÄSFEL"));
       return status;
     }
     clfile(ctx);

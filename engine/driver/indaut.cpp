@@ -81,16 +81,11 @@ bool widths_equal(const InputCase& in) {
   return true;
 }
 
-// Deletes an old report of the case and creates the new one on the report
-// channel.
+// Creates the report of the case on the report channel; the channel removes
+// an old report first, in whatever letter case it was written.
 bool create_report(RunContext& ctx) {
   const std::string name(ctx.in.rednamn.trimmed());
   if (!is_bare_file_name(name)) return false;
-  std::error_code ec;
-  if (auto old = find_file(ctx.dir, name)) {
-    std::filesystem::remove(*old, ec);
-    if (ec) return false;
-  }
   return ctx.channels.report.open_write(file_for_writing(ctx.dir, name));
 }
 
@@ -217,7 +212,9 @@ void write_wall(RunContext& ctx) {
 int indaut(RunContext& ctx) {
   if (!create_report(ctx)) {
     // Without a report file the run cannot deliver anything: it stops here.
+    // The second line names the file and the system's reason.
     ctx.console.error(notation::list_directed(enc("*** FEL VID ÖPPNING AV FIL ***")));
+    if (ctx.channels.report.failed()) ctx.console.error(ctx.channels.report.failure_message());
     return 1;
   }
   write_heading(ctx);

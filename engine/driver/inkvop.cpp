@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <istream>
 #include <string>
+#include <system_error>
 
 #include "analysis/lastford.h"
 #include "core/file_names.h"
@@ -21,6 +22,10 @@ namespace kvop {
 namespace {
 
 constexpr std::string_view kInputName = "~INDATA~.TMP";
+// The longest line a case file may hold, line end not counted.  The editor's
+// longest record has 126 columns; the limit keeps a damaged or hostile file
+// from being read into memory whole.
+constexpr std::size_t kMaxLine = 4096;
 
 // Where a value comes from: its record in the file layout ("19", "22a",
 // "44w", "D2") and the field it fills.
@@ -48,6 +53,13 @@ std::string describe(infield::Fault f, std::string_view text, const std::string&
   switch (f) {
     case infield::Fault::not_integer: return q + " is not a whole number";
     case infield::Fault::out_of_range: return q + " is out of range";
+    case infield::Fault::decimal_comma: {
+      std::string point(text);
+      for (char& c : point)
+        if (c == ',') c = '.';
+      return q + " is written with a decimal comma; a decimal point is needed (\"" +
+             infield::quoted(point) + "\")";
+    }
     default: return q + " is not a number";
   }
 }
@@ -63,9 +75,21 @@ std::string cols(int first, int width) {
   return "columns " + std::to_string(first) + "-" + std::to_string(first + width - 1);
 }
 
+// A fixed field of `line` as a message shows it: quoted, or named blank, or
+// missing when the line ends before the field begins.
+std::string shown_field(std::string_view line, int first, int width) {
+  const std::string_view f = infield::columns(line, first, width);
+  if (f.empty())
+    return line.empty() ? "missing (the line is empty)"
+                        : "missing (the line ends at column " + std::to_string(line.size()) +
+                              ", before " + cols(first, width) + ")";
+  if (f.find_first_not_of(" \t") == std::string_view::npos) return "blank in " + cols(first, width);
+  return "\"" + infield::quoted(f) + "\" in " + cols(first, width);
+}
+
 std::string outside(std::string_view what, long v, long lo, long hi) {
-  return std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) +
-         ".." + std::to_string(hi);
+  return std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) + ".." +
+         std::to_string(hi);
 }
 
 // Reads the lines of the open input file in sequence.  Each read consumes one
@@ -83,14 +107,50 @@ class CaseReader {
   }
   bool fail(const Rec& rec, std::string_view what) { return fail_at(line_no_, rec, what); }
 
-  // The next line, without its line end (LF, or CR LF from Windows).
+  // The first bytes of the file: the case file is Windows-1252 text, one
+  // byte per character.  A byte-order mark or the zero bytes of UTF-16 show a
+  // file saved in another encoding, whose first record would otherwise become
+  // part of the report's name.
+  bool encoding(const Rec& rec) {
+    char b[3] = {};
+    in_.read(b, 3);
+    const std::streamsize n = in_.gcount();
+    in_.clear();
+    in_.seekg(0);
+    const auto at = [&](int i) { return static_cast<unsigned char>(b[i]); };
+    std::string what;
+    if (n >= 3 && at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF)
+      what = "starts with a UTF-8 byte-order mark";
+    else if (n >= 2 && ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF)))
+      what = "is UTF-16 text (it starts with a byte-order mark)";
+    else if (n >= 2 && (at(0) == 0) != (at(1) == 0))
+      what = "is UTF-16 text (it holds zero bytes between the characters)";
+    if (what.empty()) return true;
+    return fail_at(
+        1, rec,
+        "the file " + what + "; a case file is Windows-1252 text: save it as Windows-1252 (ANSI)");
+  }
+
+  // The next line, without its line end (LF, or CR LF from Windows).  A line
+  // longer than kMaxLine bytes is refused without being read whole.
   bool next(const Rec& rec, std::string& line) {
-    if (!std::getline(in_, line)) {
-      if (in_.bad()) return fail_at(line_no_ + 1, rec, "the file cannot be read");
-      return fail_at(line_no_ + 1, rec, "the file ends before this record");
+    // Room for kMaxLine bytes, a CR and one byte more, which tells a line
+    // that is too long.
+    char buf[kMaxLine + 3];
+    in_.getline(buf, sizeof buf);
+    const std::size_t got = static_cast<std::size_t>(in_.gcount());
+    if (in_.bad()) return fail_at(line_no_ + 1, rec, "the file cannot be read");
+    if (in_.fail()) {
+      if (got == 0 && in_.eof())
+        return fail_at(line_no_ + 1, rec, "the file ends before this record");
+      return fail_at(line_no_ + 1, rec, too_long());
     }
     ++line_no_;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // gcount counts the LF that ended the line.
+    std::size_t len = got - (in_.eof() ? 0 : 1);
+    if (len > 0 && buf[len - 1] == '\r') --len;
+    if (len > kMaxLine) return fail(rec, too_long());
+    line.assign(buf, len);
     return true;
   }
 
@@ -127,11 +187,18 @@ class CaseReader {
     return next(rec, line) && int_at(rec, line, 1, 2, v);
   }
 
-  // A code in I2 whose values form a closed list lo..hi.
+  // A code in I2 whose values form a closed list lo..hi.  An empty field of
+  // a code that cannot be 0 is named as missing, not as the code 0.
   bool code(const Rec& rec, int lo, int hi, int& v) {
+    std::string line;
     int c = 0;
-    if (!i2(rec, c)) return false;
-    if (c < lo || c > hi) return fail(rec, outside(rec.field, c, lo, hi));
+    if (!next(rec, line) || !int_at(rec, line, 1, 2, c)) return false;
+    if (c < lo || c > hi) {
+      if (infield::columns(line, 1, 2).find_first_not_of(" \t") == std::string_view::npos)
+        return fail(rec, rec.field + " is " + shown_field(line, 1, 2) + "; it must be " +
+                             std::to_string(lo) + ".." + std::to_string(hi));
+      return fail(rec, outside(rec.field, c, lo, hi));
+    }
     v = c;
     return true;
   }
@@ -150,7 +217,7 @@ class CaseReader {
   bool free_real(const Rec& rec, float& v) {
     std::string line;
     std::string_view text;
-    if (!free_value(rec, line, text)) return false;
+    if (!free_value(rec, line, text) || !no_decimal_comma(rec, line, text)) return false;
     const auto r = infield::free_real(text);
     if (!r) return fail(rec, describe(r.fault, text));
     v = r.value;
@@ -162,7 +229,7 @@ class CaseReader {
   bool free_int(const Rec& rec, int& v) {
     std::string line;
     std::string_view text;
-    if (!free_value(rec, line, text)) return false;
+    if (!free_value(rec, line, text) || !no_decimal_comma(rec, line, text)) return false;
     const auto r = infield::free_integer(text);
     if (!r) return fail(rec, describe(r.fault, text));
     v = r.value;
@@ -170,6 +237,18 @@ class CaseReader {
   }
 
  private:
+  std::string too_long() const {
+    return "the line is longer than " + std::to_string(kMaxLine) +
+           " bytes; a case file holds short text lines";
+  }
+
+  // A comma directly between digits is a decimal comma, not the end of the
+  // value: "0,30" would otherwise read as 0.
+  bool no_decimal_comma(const Rec& rec, std::string_view line, std::string_view text) {
+    if (!infield::decimal_comma(line, text)) return true;
+    return fail(rec, describe(infield::Fault::decimal_comma, infield::comma_number(line, text)));
+  }
+
   std::istream& in_;
   const Console& console_;
   int line_no_ = 0;
@@ -185,7 +264,20 @@ bool read_case_name(CaseReader& rd, InputCase& in) {
   const std::string_view all = name.view();
   const std::size_t blank = all.find(' ');
   const std::string_view base = all.substr(0, blank == std::string_view::npos ? 8 : blank);
-  if (!base.empty() && (!is_bare_file_name(base) || base.find("..") != std::string_view::npos))
+  if (base.empty())
+    return rd.fail(rec,
+                   "the case name is blank; the report is named after the case, so the "
+                   "name must begin in column 1");
+  for (char c : all) {
+    // C0 controls, DEL, and the five bytes Windows-1252 leaves unassigned,
+    // which stand for C1 controls in a file name.
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7f || b == 0x81 || b == 0x8d || b == 0x8f || b == 0x90 || b == 0x9d)
+      return rd.fail(rec, "the case name \"" + infield::quoted(all) +
+                              "\" holds a control character (shown as ?); the report is named "
+                              "after the case");
+  }
+  if (!is_bare_file_name(base) || base.find("..") != std::string_view::npos)
     return rd.fail(rec, "the case name \"" + infield::quoted(base) +
                             "\" is not a plain file name; the report must stay in the "
                             "working directory");
@@ -213,8 +305,8 @@ bool read_geometry(CaseReader& rd, InputCase& in) {
     if (!rd.real_at(rec, line, 7 * i - 6, 7, 3, in.spv(i))) return false;
     // A span of no length would divide by zero in the analysis.
     if (!(in.spv(i) > 0.0f))
-      return rd.fail(rec, "span length \"" + infield::quoted(infield::columns(line, 7 * i - 6, 7)) +
-                              "\" must be greater than 0");
+      return rd.fail(
+          rec, "span length " + shown_field(line, 7 * i - 6, 7) + ": it must be greater than 0");
   }
 
   int locked = 0;
@@ -264,9 +356,15 @@ bool read_geometry(CaseReader& rd, InputCase& in) {
   in.skarvtyp(n + 1) = in.konsh < 0.11f ? 1 : 0;
 
   if (!rd.next({"20", "upplbredd"}, line)) return false;
-  for (int j = 1; j <= n + 1; ++j)
-    if (!rd.real_at({"20", indexed("upplbredd", j)}, line, 6 * j - 5, 5, 2, in.upplbredd(j)))
-      return false;
+  for (int j = 1; j <= n + 1; ++j) {
+    const Rec rec{"20", indexed("upplbredd", j)};
+    if (!rd.real_at(rec, line, 6 * j - 5, 5, 2, in.upplbredd(j))) return false;
+    // A negative width would give negative cantilever pieces and bearing
+    // lengths.
+    if (in.upplbredd(j) < 0.0f)
+      return rd.fail(rec, "support width " + metres(in.upplbredd(j)) + " (" + cols(6 * j - 5, 5) +
+                              ") must not be negative");
+  }
   return true;
 }
 
@@ -292,10 +390,17 @@ bool read_roof(CaseReader& rd, InputCase& in) {
   if (!rd.free_real({"25", "trivlgd"}, in.trivlgd)) return false;
   if (!rd.free_real({"26", "trihform"}, in.trihform)) return false;
   if (!rd.free_real({"27", "trihlgd"}, in.trihlgd)) return false;
-  if (!rd.free_int({"28", "fickfack"}, in.fickfack)) return false;
+  const Rec fickfack_rec{"28", "fickfack"};
+  if (!rd.free_int(fickfack_rec, in.fickfack)) return false;
+  const int fickfack_line = rd.line_no();
   if (!rd.free_real({"29", "fickform"}, in.fickform)) return false;
   // A pocket whose maximum does not exceed the plain snow adds nothing.
   if (in.snoform >= in.fickform) in.fickfack = 0;
+  // A pocket that is placed lies in one of the spans: the echo would show a
+  // pocket that the analysis never loads.
+  if (in.fickfack < 0 || in.fickfack > in.nfack)
+    return rd.fail_at(fickfack_line, fickfack_rec,
+                      outside("span", in.fickfack, 0, in.nfack) + " (0 = no snow pocket)");
   if (!rd.free_real({"30", "fickmaxlgd"}, in.fickmaxlgd)) return false;
   if (!rd.free_real({"31", "ficklgd"}, in.ficklgd)) return false;
   const Rec fickavst_rec{"32", "fickavst"};
@@ -304,7 +409,15 @@ bool read_roof(CaseReader& rd, InputCase& in) {
   // maximum starts further out does not lie in its span, and placing only
   // what fits would lose part of its load; it is to be given in the span
   // where it lies.
-  if (in.fickfack >= 1 && in.fickfack <= in.nfack) {
+  if (in.fickfack >= 1) {
+    // The distance is measured into the span from its left support; a
+    // negative one would put the pocket before its span and give its
+    // rising ramp a negative length.
+    if (in.fickavst < 0.0f)
+      return rd.fail(fickavst_rec, "the snow pocket's distance " + metres(in.fickavst) +
+                                       " is negative; it is measured from the left support "
+                                       "of span " +
+                                       std::to_string(in.fickfack));
     const float L = in.spv(in.fickfack);
     if (fickslot(in.fickavst, L) > 41.0)
       return rd.fail(fickavst_rec, "the snow pocket's distance " + metres(in.fickavst) +
@@ -436,7 +549,8 @@ bool read_tail(CaseReader& rd, InputCase& in) {
     if (integer) {
       int v = 0;
       if (!rd.free_int(rec, v)) return false;
-      if (std::llabs(static_cast<long long>(v)) > 16777216) return rd.fail(rec, outside("value", v, -16777216, 16777216));
+      if (std::llabs(static_cast<long long>(v)) > 16777216)
+        return rd.fail(rec, outside("value", v, -16777216, 16777216));
       in.skivdata(k) = static_cast<float>(v);
     } else if (!rd.free_real(rec, in.skivdata(k))) {
       return false;
@@ -461,19 +575,39 @@ bool read_case(CaseReader& rd, InputCase& in) {
 
 }  // namespace
 
+bool read_input_case(std::istream& in, const Console& console, InputCase& rec) {
+  CaseReader rd(in, console);
+  return rd.encoding({"1", "indatafil"}) && read_case(rd, rec);
+}
+
 int inkvop(RunContext& ctx) {
   const auto path = find_file(ctx.dir, kInputName);
   if (!path) {
-    ctx.console.error(input_message(0, nullptr, "the calculation input file is missing in the "
-                                                "working directory"));
+    // Something else of the name - a directory, a dangling link - is not a
+    // missing file, and the message says what stands there.
+    const auto other = same_name_ignoring_case(ctx.dir, std::string(kInputName));
+    std::error_code ec;
+    if (!other.empty()) {
+      const bool dir = std::filesystem::is_directory(other.front(), ec);
+      ctx.console.error(
+          input_message(0, nullptr,
+                        shown_path(other.front()) +
+                            (dir ? " is a directory, not the calculation input file"
+                                 : " is not a readable file (a dangling link or a special file)")));
+      return 1;
+    }
+    ctx.console.error(input_message(0, nullptr,
+                                    "the calculation input file is missing in the "
+                                    "working directory"));
     return 1;
   }
   if (!ctx.channels.input.open_read(*path)) {
-    ctx.console.error(input_message(0, nullptr, "the calculation input file cannot be opened"));
+    ctx.console.error(input_message(0, nullptr,
+                                    "the calculation input file " + shown_path(*path) +
+                                        " cannot be opened: " + ctx.channels.input.failure()));
     return 1;
   }
-  CaseReader rd(*ctx.channels.input.stream(), ctx.console);
-  return read_case(rd, ctx.in) ? 0 : 1;
+  return read_input_case(*ctx.channels.input.stream(), ctx.console, ctx.in) ? 0 : 1;
 }
 
 }  // namespace kvop

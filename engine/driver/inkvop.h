@@ -1,6 +1,8 @@
 // The calculation input file reader.
 #pragma once
 
+#include <istream>
+
 #include "core/run_context.h"
 
 namespace kvop {
@@ -12,6 +14,11 @@ namespace kvop {
 // the field and the line goes to the console, the status is non-zero and no
 // report file has been touched.
 [[nodiscard]] int inkvop(RunContext& ctx);
+
+// Reads the bytes of a case file from `in` into `rec`, as inkvop does with
+// the calculation input file; false after a refusal, whose message went to
+// `console`.
+bool read_input_case(std::istream& in, const Console& console, InputCase& rec);
 
 // Stores the defaults of every field of the input case record; the case name
 // and the file names formed from it (record 1) are kept.

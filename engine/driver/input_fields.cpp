@@ -121,6 +121,23 @@ Read<int> to_integer(std::string_view s) {
   return r;
 }
 
+// True when `s` reads as a number once its one comma, standing between two
+// digits, is taken for a decimal point.
+bool comma_for_point(std::string s) {
+  const std::size_t c = s.find(',');
+  if (c == std::string::npos || c == 0 || c + 1 >= s.size() ||
+      s.find(',', c + 1) != std::string::npos)
+    return false;
+  if (!is_digit(s[c - 1]) || !is_digit(s[c + 1])) return false;
+  s[c] = '.';
+  return split_number(s).has_value();
+}
+
+// Where `value`, a view into `line`, ends on the line.
+std::size_t end_of(std::string_view line, std::string_view value) {
+  return static_cast<std::size_t>(value.data() - line.data()) + value.size();
+}
+
 }  // namespace
 
 std::string_view columns(std::string_view line, int first, int width) {
@@ -139,7 +156,7 @@ Read<float> real_field(std::string_view field, int decimals) {
   const std::string s = compact(field);
   if (s.empty()) return {};
   auto n = split_number(s);
-  if (!n) return {0.0f, Fault::not_a_number};
+  if (!n) return {0.0f, comma_for_point(s) ? Fault::decimal_comma : Fault::not_a_number};
   return to_real(*n, decimals);
 }
 
@@ -151,6 +168,24 @@ std::optional<std::string_view> first_value(std::string_view line) {
   std::size_t j = i;
   while (j < line.size() && !is_blank(line[j]) && line[j] != ',' && line[j] != '/') ++j;
   return line.substr(i, j - i);
+}
+
+bool decimal_comma(std::string_view line, std::string_view value) {
+  if (value.empty() || value.data() < line.data() || end_of(line, value) > line.size())
+    return false;
+  std::size_t i = (value[0] == '+' || value[0] == '-') ? 1 : 0;
+  if (i == value.size()) return false;
+  for (; i < value.size(); ++i)
+    if (!is_digit(value[i])) return false;
+  const std::size_t e = end_of(line, value);
+  return e + 1 < line.size() && line[e] == ',' && is_digit(line[e + 1]);
+}
+
+std::string_view comma_number(std::string_view line, std::string_view value) {
+  std::size_t e = end_of(line, value) + 1;
+  while (e < line.size() && is_digit(line[e])) ++e;
+  return line.substr(static_cast<std::size_t>(value.data() - line.data()),
+                     e - static_cast<std::size_t>(value.data() - line.data()));
 }
 
 Read<float> free_real(std::string_view value) {

@@ -8,6 +8,7 @@
 #include "driver/inledn.h"
 
 namespace kvop {
+
 int echo_lines(const InputCase& in) {
   int n = in.utskr != 0 ? 25 : 22;
   // The counts are compared as reals, so the additions apply from 1 on.
@@ -18,7 +19,10 @@ int echo_lines(const InputCase& in) {
   return n;
 }
 
-int kvopwb(RunContext& ctx) {
+namespace {
+
+// The steps in their order; the first that fails ends the run.
+int run_steps(RunContext& ctx) {
   for (int k = 0; k < 14; ++k) ctx.console.empty_line();
   ctx.console.line(enc("                      BERÄKNING PÅGÅR ............. "));
 
@@ -36,12 +40,28 @@ int kvopwb(RunContext& ctx) {
 
   if (ctx.in.iskiv == 0 || ctx.in.iskiv == 1) {
     if (skiv(ctx) != 0) return kExitDiaphragm;
-    ctx.channels.exchange.close();
   }
-  ctx.channels.input.close();
-  ctx.channels.database.close();
-  ctx.channels.report.close();
   return kExitOk;
+}
+
+}  // namespace
+
+int kvopwb(RunContext& ctx) {
+  int rc = run_steps(ctx);
+  // Every path closes the files, the exchange file first, so that a write
+  // that failed - a full disk, a file-size limit - is found and told: a file
+  // cut off is never left behind as a finished one.
+  Channels& ch = ctx.channels;
+  ch.exchange.close();
+  ch.input.close();
+  ch.database.close();
+  ch.report.close();
+  for (const Channel* out : {&ch.report, &ch.exchange}) {
+    if (!out->write_failed()) continue;
+    ctx.console.error(out->failure_message() + "; the file is incomplete");
+    if (rc == kExitOk) rc = kExitWrite;
+  }
+  return rc;
 }
 
 }  // namespace kvop

@@ -12,6 +12,7 @@ enum ExitCode : int {
   kExitInput = 2,         // calculation input file missing or not readable
   kExitReport = 3,        // the report file could not be created
   kExitDiaphragm = 4,     // the diaphragm step failed
+  kExitWrite = 5,         // an output file could not be written in full
   kExitUsage = 64,        // bad command line
 };
 
@@ -20,7 +21,9 @@ enum ExitCode : int {
 [[nodiscard]] int echo_lines(const InputCase& in);
 
 // Runs the steps in their fixed order on the run's channels and returns the
-// exit status.  The first step that fails ends the run.
+// exit status.  The first step that fails ends the run.  The files are closed
+// on every path; a report or exchange file whose writing failed is told on
+// the console and makes the status kExitWrite unless a step failed first.
 [[nodiscard]] int kvopwb(RunContext& ctx);
 
 }  // namespace kvop

@@ -76,16 +76,16 @@ int opdbas(RunContext& ctx) {
   if (!ini) {
     ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
     ctx.console.error(enc(" INSTÄLLNINGSFILEN BRASKO.INI FINNS EJ I ARBETSKATALOGEN ") +
-                      shown(ctx.dir));
+                      shown_path(ctx.dir));
     return 2;
   }
   if (!read_first_line(*ini, first_line, empty_file)) {
     ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
     if (empty_file)
-      ctx.console.error(enc(" INSTÄLLNINGSFILEN ") + shown(*ini) +
+      ctx.console.error(enc(" INSTÄLLNINGSFILEN ") + shown_path(*ini) +
                         enc(" ÄR TOM; FÖRSTA RADEN SKA ANGE PROGRAMKATALOGEN"));
     else
-      ctx.console.error(enc(" INSTÄLLNINGSFILEN ") + shown(*ini) + enc(" KAN EJ LÄSAS"));
+      ctx.console.error(enc(" INSTÄLLNINGSFILEN ") + shown_path(*ini) + enc(" KAN EJ LÄSAS"));
     return 2;
   }
 
@@ -94,10 +94,13 @@ int opdbas(RunContext& ctx) {
   const auto db = resolve(ctx.dir, wanted);
   if (!db || !ctx.channels.database.open_read(*db)) {
     ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
-    ctx.console.error(enc(db ? " PROFILDATABASEN KAN EJ ÖPPNAS: " : " PROFILDATABASEN FINNS EJ: ") +
-                      std::string(wanted));
-    ctx.console.error(enc(" NAMNET ÄR BILDAT AV FÖRSTA RADEN I ") + shown(*ini) +
-                      enc(", SÖKT FRÅN ") + shown(ctx.dir));
+    if (db)
+      ctx.console.error(enc(" PROFILDATABASEN KAN EJ ÖPPNAS: ") + shown_path(*db) + " (" +
+                        cp1252::from_utf8(ctx.channels.database.failure()) + ")");
+    else
+      ctx.console.error(enc(" PROFILDATABASEN FINNS EJ: ") + std::string(wanted));
+    ctx.console.error(enc(" NAMNET ÄR BILDAT AV FÖRSTA RADEN I ") + shown_path(*ini) +
+                      enc(", SÖKT FRÅN ") + shown_path(ctx.dir));
     return 2;
   }
   return 0;

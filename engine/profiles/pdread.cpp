@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/cp1252.h"
+#include "core/file_names.h"
 #include "profiles/profile_codec.h"
 #include "profiles/profile_db.h"
 #include "profiles/profile_file.h"
@@ -15,8 +16,19 @@ namespace {
 // Only the first 10000 records of the database are ever examined.
 constexpr int kMaxRecords = 10000;
 
+// The database searched, for the messages (its path when it is open).
+std::string database(const RunContext& ctx) {
+  const auto& path = ctx.channels.database.path();
+  return path.empty() ? std::string() : " " + shown_path(path);
+}
+
 void not_present(const RunContext& ctx, const Text<8>& designation) {
   ctx.console.error(" PROFILBETECKNING " + std::string(designation.view()) + " FINNS EJ INLAGD");
+}
+
+// After the messages of a failed search: which database was searched.
+void searched(const RunContext& ctx) {
+  ctx.console.error(enc(" SÖKT I PROFILDATABASEN") + database(ctx));
 }
 
 // The failure path of a record that cannot be read: the message, the request
@@ -24,6 +36,7 @@ void not_present(const RunContext& ctx, const Text<8>& designation) {
 void read_failure(RunContext& ctx, const Text<8>& designation) {
   not_present(ctx, designation);
   ctx.console.error(enc(" TRYCK VALFRI TANGENT FÖR ATT FORTSÄTTA"));
+  searched(ctx);
   if (ctx.keyboard) {
     std::string line;
     std::getline(*ctx.keyboard, line);
@@ -62,8 +75,8 @@ int pdread(RunContext& ctx, const Text<8>& designation, ProfileScaling scaling,
   };
   // A record that cannot be read ends the search: which one and why first.
   auto refuse = [&](int position, const std::string& why) {
-    ctx.console.error(enc(" PROFILDATABASEN: POST NR ") + std::to_string(position) +
-                      enc(" KAN EJ LÄSAS (") + why + ")");
+    ctx.console.error(enc(" PROFILDATABASEN") + database(ctx) + enc(": POST NR ") +
+                      std::to_string(position) + enc(" KAN EJ LÄSAS (") + why + ")");
     return give_up();
   };
 
@@ -90,7 +103,10 @@ int pdread(RunContext& ctx, const Text<8>& designation, ProfileScaling scaling,
     }
     return 0;
   }
-  if (not_found == NotFound::reported) not_present(ctx, designation);
+  if (not_found == NotFound::reported) {
+    not_present(ctx, designation);
+    searched(ctx);
+  }
   return fail();
 }
 

@@ -248,7 +248,11 @@ TEST(Indaut, ReportThatCannotBeCreatedStopsTheRun) {
   TestRun run(dir.path());
   base_case(run.ctx.in);
   EXPECT_NE(indaut(run.ctx), 0);
-  EXPECT_EQ(run.err.str(), " *** FEL VID ÖPPNING AV FIL ***\n");
+  // The documented line, then the file and the reason.
+  EXPECT_EQ(run.err.str(),
+            " *** FEL VID ÖPPNING AV FIL ***\nkvopwb: " + (dir.path() / "PROV1.RED").string() +
+                ": cannot create: a directory of that name is in the way\n");
+  EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "PROV1.RED"));
 }
 
 }  // namespace

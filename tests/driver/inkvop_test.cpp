@@ -1,6 +1,8 @@
 // Reading a case from the calculation input file: the records present by
 // roof, wall, market and roof type, the reader's corrections, the file names
 // formed from the case name, and the refusal of input the engine cannot use.
+#include "driver/inkvop.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "driver/inkvop.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -47,7 +48,8 @@ class CaseFile {
   int line_of(const std::string& id) const {
     return static_cast<int>(std::find_if(lines_.begin(), lines_.end(),
                                          [&](const auto& l) { return l.first == id; }) -
-                            lines_.begin()) + 1;
+                            lines_.begin()) +
+           1;
   }
   std::string text(const std::string& eol = "\n") const {
     std::string s;
@@ -58,7 +60,8 @@ class CaseFile {
  private:
   using Lines = std::vector<std::pair<std::string, std::string>>;
   Lines::iterator at(const std::string& id) {
-    auto it = std::find_if(lines_.begin(), lines_.end(), [&](const auto& l) { return l.first == id; });
+    auto it =
+        std::find_if(lines_.begin(), lines_.end(), [&](const auto& l) { return l.first == id; });
     if (it == lines_.end()) throw std::runtime_error("no record " + id + " in the test case");
     return it;
   }
@@ -81,7 +84,12 @@ CaseFile roof() {
   for (int k = 2; k <= 5; ++k) c.add(std::to_string(33 + k), "  0  0.000  0.000  0.000  0.000");
   c.add("39", " 1").add("42", "3.6").add("43", " 0");
   c.add("44", "0.60").add("45", "1.00").add("46", "0.20");
-  c.add("51", "0").add("52", " 2").add("53", "0.7").add("54", "0.4").add("55", "0.3").add("56", "0.2");
+  c.add("51", "0")
+      .add("52", " 2")
+      .add("53", "0.7")
+      .add("54", "0.4")
+      .add("55", "0.3")
+      .add("56", "0.2");
   c.add("57", "R820").add("58", "0").add("59", "0").add("60", " 1").add("61", " 0");
   c.add("62", " 1").add("63", " 2");
   return c;
@@ -97,7 +105,12 @@ CaseFile wall() {
   c.add("19", "10.10 10.10 10.10").add("20", " 0.06  0.10  0.06");
   const char* wind[] = {"0.65", "0.80", "1.00", "1.50", "0.50", "1.20", "1.40"};
   for (int k = 0; k < 7; ++k) c.add(std::to_string(44 + k) + "w", wind[k]);
-  c.add("51", "0").add("52", " 2").add("53", "0.7").add("54", "0.4").add("55", "0.3").add("56", "0.2");
+  c.add("51", "0")
+      .add("52", " 2")
+      .add("53", "0.7")
+      .add("54", "0.4")
+      .add("55", "0.3")
+      .add("56", "0.2");
   c.add("57", "R46FA").add("58", "0").add("59", "0").add("60", " 2").add("62", " 1");
   return c;
 }
@@ -188,14 +201,17 @@ TEST(Inkvop, WindowsLineEndsReadAsUnixOnes) {
 }
 
 TEST(Inkvop, ReportNamesFromTheCaseName) {
-  struct Case { const char* line; const char* red; const char* ind; };
+  struct Case {
+    const char* line;
+    const char* red;
+    const char* ind;
+  };
   const Case cases[] = {
       {"PROV1", "PROV1.RED   ", "PROV1.IND   "},
       {"ABCDEFGH", "ABCDEFGH.RED", "ABCDEFGH.IND"},
       {"ABCDEFGHIJ", "ABCDEFGH.RED", "ABCDEFGH.IND"},  // A8: the first 8 only
       {"AB CD", "AB.RED      ", "AB.IND      "},
-      {" PROV1", ".RED        ", ".IND        "},
-  };
+  };  // a name beginning with a blank would give ".RED": refused below
   for (const Case& c : cases) {
     const Result r = read(roof().set("1", c.line));
     ASSERT_EQ(r.istat, 0) << c.line << r.err;
@@ -260,7 +276,12 @@ TEST(Inkvop, SnowRecordsByMarket) {
 
 TEST(Inkvop, SnowPocketDroppedWhenNotAboveThePlainSnow) {
   CaseFile c = roof();
-  c.set("23", "1.0").set("28", "2").set("29", "0.8").set("30", "1.5").set("31", "3.0").set("32", "0.5");
+  c.set("23", "1.0")
+      .set("28", "2")
+      .set("29", "0.8")
+      .set("30", "1.5")
+      .set("31", "3.0")
+      .set("32", "0.5");
   const Result dropped = read(c);
   ASSERT_EQ(dropped.istat, 0) << dropped.err;
   EXPECT_EQ(dropped.in.fickfack, 0);
@@ -273,7 +294,9 @@ TEST(Inkvop, SnowPocketDroppedWhenNotAboveThePlainSnow) {
 
 TEST(Inkvop, LineLoadsCountResetWhenTheFirstHasNoSpan) {
   CaseFile c = roof();
-  c.set("33", "2").set("34", "  0  1.000  1.000  1.000  0.000").set("35", "  3  2.000  4.000  3.000  0.000");
+  c.set("33", "2")
+      .set("34", "  0  1.000  1.000  1.000  0.000")
+      .set("35", "  3  2.000  4.000  3.000  0.000");
   const Result r = read(c);
   ASSERT_EQ(r.istat, 0) << r.err;
   EXPECT_EQ(r.in.nlinj, 0);
@@ -315,12 +338,16 @@ TEST(Inkvop, EndSupportsFollowTheCantilevers) {
 }
 
 TEST(Inkvop, DesignationFollowsTheMicroRibFlag) {
-  struct Case { const char* line; const char* flag; const char* want; };
+  struct Case {
+    const char* line;
+    const char* flag;
+    const char* want;
+  };
   const Case cases[] = {
-      {"R820", "1", "R820P   "},     {"R820", "0", "R820    "},
-      {"R820M", "0", "R820U   "},    {"R820M", "1", "R820M   "},
-      {"R820MSTD", "0", "R820USTD"}, {"R820MSTD", "1", "R820MSTD"},
-      {"r820", "1", "r820    "},     {" R820", "1", " R820   "},
+      {"R820", "1", "R820P   "},      {"R820", "0", "R820    "},
+      {"R820M", "0", "R820U   "},     {"R820M", "1", "R820M   "},
+      {"R820MSTD", "0", "R820USTD"},  {"R820MSTD", "1", "R820MSTD"},
+      {"r820", "1", "r820    "},      {" R820", "1", " R820   "},
       {"R820M   X", "0", "R820U   "},  // only the first 8 characters count
   };
   for (const Case& c : cases) {
@@ -342,7 +369,8 @@ TEST(Inkvop, SpanLengthsWithImpliedDecimals) {
 TEST(Inkvop, FreeFormatSkipsEmptyLinesAndIgnoresTrailingText) {
   CaseFile c = roof();
   c.insert_after("14", "blank", "").insert_after("blank", "blank2", "   ");
-  c.set("15", "  0.45  konsol vänster").set("16", "1,0");
+  // A comma before a blank separates values ("1,0" would be a decimal comma).
+  c.set("15", "  0.45  konsol vänster").set("16", "1, 0");
   const Result r = read(c.text("\r\n"));
   ASSERT_EQ(r.istat, 0) << r.err;
   EXPECT_EQ(r.in.konsv, 0.45f);
@@ -353,8 +381,8 @@ TEST(Inkvop, VexRoofWithDiaphragmData) {
   CaseFile c = roof();
   c.set("39", " 2").insert_after("39", "40", " 1").insert_after("40", "41", "0.5");
   c.set("61", " 1").set("63", " 0");
-  const char* d[] = {"1.25", "2", "3", "120000", "9.9", "5", "6", "8.5", "9.5", "10.5", "11.5",
-                     "12.5", "13.5"};
+  const char* d[] = {"1.25", "2",   "3",    "120000", "9.9",  "5",   "6",
+                     "8.5",  "9.5", "10.5", "11.5",   "12.5", "13.5"};
   for (int k = 0; k < 13; ++k) c.add("D" + std::to_string(k + 1), d[k]);
   for (int t = 1; t <= 5; ++t) c.add("T" + std::to_string(t), "SKIVTEXT " + std::to_string(t));
   c.add("after", "this line is never read");
@@ -382,10 +410,9 @@ TEST(Inkvop, CodesWithDescribedMeaningsAreNotRefused) {
 
 // A refused case: istat non-zero and one message naming file, line, record
 // and field.  The line is that of the record unless given.
-void expect_refused(const CaseFile& c, const std::string& record, const std::string& field,
-                    const std::string& what, int line = 0) {
-  if (line == 0) line = c.line_of(record);
-  const Result r = read(c);
+void expect_refused_bytes(const std::string& bytes, const std::string& record,
+                          const std::string& field, const std::string& what, int line) {
+  const Result r = read(bytes);
   const std::string where = "kvopwb: ~INDATA~.TMP line " + std::to_string(line) + " (record " +
                             record + ", " + field + "): ";
   EXPECT_NE(r.istat, 0) << where;
@@ -394,13 +421,22 @@ void expect_refused(const CaseFile& c, const std::string& record, const std::str
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
 }
 
+void expect_refused(const CaseFile& c, const std::string& record, const std::string& field,
+                    const std::string& what, int line = 0) {
+  expect_refused_bytes(c.text(), record, field, what, line == 0 ? c.line_of(record) : line);
+}
+
 TEST(InkvopRefuses, NumbersThatCannotBeRead) {
-  expect_refused(roof().set("7", "  6,000  5.000  4.000"), "7", "spv(1)", "\"6,000\" in columns 1-7 is not a number");
-  expect_refused(roof().set("19", "10.10 10.10 1O.10 10.10"), "19", "skarvprc(3)", "\"1O.10\" in columns 13-17 is not a number");
+  expect_refused(roof().set("7", "  6.000  5,000  4.000"), "7", "spv(2)",
+                 "\"5,000\" in columns 8-14 is written with a decimal comma; a decimal point is "
+                 "needed (\"5.000\")");
+  expect_refused(roof().set("19", "10.10 10.10 1O.10 10.10"), "19", "skarvprc(3)",
+                 "\"1O.10\" in columns 13-17 is not a number");
   expect_refused(roof().set("15", "abc"), "15", "konsv", "\"abc\" is not a number");
   expect_refused(roof().set("16", "1.0"), "16", "mbkonsv", "\"1.0\" is not a whole number");
   expect_refused(roof().set("3", "1."), "3", "marknadskod", "is not a whole number");
-  expect_refused(roof().set("35", "  0  0.000  x.000  0.000  0.000"), "35", "brottned(2)", "columns 11-17");
+  expect_refused(roof().set("35", "  0  0.000  x.000  0.000  0.000"), "35", "brottned(2)",
+                 "columns 11-17");
 }
 
 TEST(InkvopRefuses, FileEndingEarly) {
@@ -410,10 +446,12 @@ TEST(InkvopRefuses, FileEndingEarly) {
   // Blank lines do not hold the free-format value the file still owes.
   CaseFile blank_tail = roof().end_after("14");
   blank_tail.add("x", "").add("y", "  ");
-  expect_refused(blank_tail, "15", "konsv", "ends before this record",
-                 roof_case.line_of("14") + 3);
+  expect_refused(blank_tail, "15", "konsv", "ends before this record", roof_case.line_of("14") + 3);
   CaseFile vex = roof();
-  vex.set("39", " 2").insert_after("39", "40", " 1").insert_after("40", "41", "0.5").set("63", " 1");
+  vex.set("39", " 2")
+      .insert_after("39", "40", " 1")
+      .insert_after("40", "41", "0.5")
+      .set("63", " 1");
   expect_refused(vex, "D1", "skivdata(1)", "ends before this record", vex.line_of("63") + 1);
 }
 
@@ -424,14 +462,19 @@ TEST(InkvopRefuses, CountsAndSupportNumbersOutsideTheRecord) {
   expect_refused(roof().set("12", " -1"), "12", "skarvtyp", "support -1 is outside 0..4");
   expect_refused(roof().set("33", "6"), "33", "nlinj", "outside 0..5");
   expect_refused(roof().set("33", "-1"), "33", "nlinj", "outside 0..5");
-  expect_refused(roof().set("34", "  4  1.000  1.000  1.000  0.000"), "34", "linjfack(1)", "span 4 is outside 1..3");
+  expect_refused(roof().set("34", "  4  1.000  1.000  1.000  0.000"), "34", "linjfack(1)",
+                 "span 4 is outside 1..3");
   expect_refused(roof().set("33", "2"), "35", "linjfack(2)", "span 0 is outside 1..3");
   expect_refused(roof().set("7", "  6.000  0.000  4.000"), "7", "spv(2)", "must be greater than 0");
   expect_refused(roof().set("7", "  6.000  5.000 -4.000"), "7", "spv(3)", "must be greater than 0");
 }
 
 TEST(InkvopRefuses, CodesOutsideTheirLists) {
-  struct Case { const char* record; const char* line; const char* field; };
+  struct Case {
+    const char* record;
+    const char* line;
+    const char* field;
+  };
   const Case cases[] = {
       {"3", " 0", "marknadskod"}, {"3", " 6", "marknadskod"}, {"4", " 4", "sakkl"},
       {"4", "-1", "sakkl"},       {"5", " 2", "vagg"},        {"39", " 3", "taktyp"},
@@ -457,15 +500,125 @@ TEST(InkvopRefuses, SnowPocketBeyondItsSpan) {
   expect_refused(c.set("32", "5.25"), "32", "fickavst",
                  "the snow pocket's distance 5.250 m lies beyond span 2 of length 5.000 m; the "
                  "pocket belongs in a later span");
-  expect_refused(c.set("28", "3").set("32", "4.3"), "32", "fickavst", "beyond span 3 of length 4.000 m");
+  expect_refused(c.set("28", "3").set("32", "4.3"), "32", "fickavst",
+                 "beyond span 3 of length 4.000 m");
   // Found on the line of the value, after skipped blank lines.
   c.set("32", "5.25").insert_after("31", "blank", "");
   expect_refused(c, "32", "fickavst", "beyond span 3");
 
-  // No pocket placed, nothing to refuse: none given, dropped as not above
-  // the plain snow, or a span number beyond the sheet.
-  for (const char* ff : {"0", "9"}) EXPECT_EQ(read(roof().set("28", ff).set("29", "1.6").set("32", "50")).istat, 0) << ff;
+  // No pocket placed, nothing to refuse: none given, or dropped as not above
+  // the plain snow (whatever its span number and distance).
+  EXPECT_EQ(read(roof().set("28", "0").set("29", "1.6").set("32", "50")).istat, 0);
   EXPECT_EQ(read(roof().set("28", "2").set("29", "0.8").set("32", "50")).istat, 0);
+  EXPECT_EQ(read(roof().set("28", "9").set("29", "0.8").set("32", "-1")).istat, 0);
+}
+
+TEST(InkvopRefuses, SnowPocketInNoSpanOfTheSheet) {
+  // Three spans: a placed pocket names span 1..3; 0 is no pocket.
+  CaseFile c = roof();
+  c.set("29", "1.6").set("30", "0.5").set("31", "1.0").set("32", "1.0");
+  EXPECT_EQ(read(c.set("28", "3")).istat, 0);
+  expect_refused(c.set("28", "4"), "28", "fickfack", "span 4 is outside 0..3 (0 = no snow pocket)");
+  expect_refused(c.set("28", "-1"), "28", "fickfack", "span -1 is outside 0..3");
+  // The pocket's own line is named, not the line of fickform after it.
+  c.set("28", "7").insert_after("28", "blank", "");
+  expect_refused(c, "28", "fickfack", "span 7 is outside 0..3");
+}
+
+TEST(InkvopRefuses, SnowPocketBeforeItsSpan) {
+  CaseFile c = roof();
+  c.set("28", "2").set("29", "1.6").set("30", "0.5").set("31", "1.0");
+  for (const char* d : {"0", "-0.0", "0.001"}) EXPECT_EQ(read(c.set("32", d)).istat, 0) << d;
+  expect_refused(c.set("32", "-0.5"), "32", "fickavst",
+                 "the snow pocket's distance -0.500 m is negative; it is measured from the left "
+                 "support of span 2");
+}
+
+TEST(InkvopRefuses, NegativeSupportWidths) {
+  EXPECT_EQ(read(roof().set("20", " 0.00  0.12  0.14  0.00")).istat, 0);
+  expect_refused(roof().set("20", " 0.10 -0.12  0.14  0.10"), "20", "upplbredd(2)",
+                 "support width -0.120 m (columns 7-11) must not be negative");
+  expect_refused(roof().set("20", " 0.10  0.12  0.14   -10"), "20", "upplbredd(4)",
+                 "support width -0.100 m (columns 19-23)");
+}
+
+TEST(InkvopRefuses, DecimalCommas) {
+  expect_refused(roof().set("15", "0,30"), "15", "konsv",
+                 "\"0,30\" is written with a decimal comma; a decimal point is needed (\"0.30\")");
+  expect_refused(roof().set("21", "  -1,25 KN/M2"), "21", "egentyngd",
+                 "\"-1,25\" is written with a decimal comma");
+  expect_refused(roof().set("16", "0,5"), "16", "mbkonsv", "decimal comma");
+  expect_refused(roof().set("19", "10.10 10,10 10.10 10.10"), "19", "skarvprc(2)",
+                 "\"10,10\" in columns 7-11 is written with a decimal comma; a decimal point is "
+                 "needed (\"10.10\")");
+  // A comma after a number with a point, or before a blank, separates values.
+  Result r = read(roof().set("15", "0.30,0.40").set("17", "0.25, 7"));
+  ASSERT_EQ(r.istat, 0) << r.err;
+  EXPECT_EQ(r.in.konsv, 0.30f);
+  EXPECT_EQ(r.in.konsh, 0.25f);
+}
+
+TEST(InkvopRefuses, BlankCaseNamesAndControlCharacters) {
+  for (const char* name : {"", "        ", " PROV1"})
+    expect_refused(roof().set("1", name), "1", "indatafil", "the case name is blank");
+  for (const char* name : {"AB\tCD", "PROV\x01", "AB CD\x1b", "X\x7f", "X\x81", "\x9d"})
+    expect_refused(roof().set("1", name), "1", "indatafil", "holds a control character");
+  // Letters of Windows-1252 are names like any other.
+  const Result r = read(roof().set("1", "\xC5S\xC4\x8A"));
+  ASSERT_EQ(r.istat, 0) << r.err;
+  EXPECT_EQ(r.in.rednamn, "\xC5S\xC4\x8A.RED    ");
+}
+
+// The roof case in UTF-16, little- or big-endian, with or without its mark.
+std::string utf16(const std::string& ascii, bool little, bool mark) {
+  std::string s;
+  if (mark) s += little ? "\xFF\xFE" : "\xFE\xFF";
+  for (char c : ascii) s += little ? std::string{c, '\0'} : std::string{'\0', c};
+  return s;
+}
+
+TEST(InkvopRefuses, FilesInOtherEncodings) {
+  const std::string text = roof().text();
+  expect_refused_bytes("\xEF\xBB\xBF" + text, "1", "indatafil",
+                       "the file starts with a UTF-8 byte-order mark; a case file is "
+                       "Windows-1252 text: save it as Windows-1252",
+                       1);
+  for (bool little : {true, false})
+    for (bool mark : {true, false})
+      expect_refused_bytes(utf16(text, little, mark), "1", "indatafil", "is UTF-16 text", 1);
+  // Windows-1252 letters are single bytes and are read as they stand.
+  const Result r = read(roof().set("2", "TAK \xC5\xC4\xD6").text());
+  ASSERT_EQ(r.istat, 0) << r.err;
+  EXPECT_EQ(r.in.rubrik.view().substr(0, 7), "TAK \xC5\xC4\xD6");
+}
+
+TEST(InkvopRefuses, LinesLongerThan4096Bytes) {
+  // The line end (LF or CR LF) is not counted.
+  for (const char* eol : {"\n", "\r\n"}) {
+    const Result r = read(roof().set("2", "TITEL" + std::string(4091, ' ')).text(eol));
+    EXPECT_EQ(r.istat, 0) << r.err;
+  }
+  expect_refused(roof().set("2", "TITEL" + std::string(4092, ' ')), "2", "rubrik",
+                 "the line is longer than 4096 bytes");
+  // A long run of blanks before a free-format value is a long line too, and a
+  // huge last line without a line end is refused without reading it whole.
+  expect_refused(roof().set("15", std::string(5000, ' ') + "0.30"), "15", "konsv",
+                 "longer than 4096");
+  expect_refused_bytes(roof().end_after("1").text() + std::string(64 << 20, 'x'), "2", "rubrik",
+                       "longer than 4096", 2);
+}
+
+TEST(InkvopRefuses, FieldsMissingFromShortLinesAreNamedMissing) {
+  expect_refused(roof().set("7", "  6.000  5.000"), "7", "spv(3)",
+                 "span length missing (the line ends at column 14, before columns 15-21): it must "
+                 "be greater than 0");
+  expect_refused(roof().set("7", "  6.000         4.000"), "7", "spv(2)",
+                 "span length blank in columns 8-14: it must be greater than 0");
+  expect_refused(roof().set("7", ""), "7", "spv(1)", "span length missing (the line is empty)");
+  expect_refused(roof().set("3", ""), "3", "marknadskod",
+                 "marknadskod is missing (the line is empty); it must be 1..5");
+  expect_refused(roof().set("60", "  "), "60", "vandr(1)",
+                 "vandr(1) is blank in columns 1-2; it must be 1..2");
 }
 
 TEST(InkvopRefuses, CaseNamesLeadingOutOfTheWorkingDirectory) {
@@ -489,6 +642,23 @@ TEST(InkvopRefuses, MissingFileAndNoReportTouched) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
             2);
+}
+
+TEST(InkvopRefuses, SomethingElseUnderTheInputNameIsNotAMissingFile) {
+  ScratchDir dir;
+  std::filesystem::create_directory(dir.path() / "~indata~.tmp");
+  TestRun run(dir.path());
+  EXPECT_NE(inkvop(run.ctx), 0);
+  EXPECT_EQ(run.err.str(), "kvopwb: ~INDATA~.TMP: " + (dir.path() / "~indata~.tmp").string() +
+                               " is a directory, not the calculation input file\n");
+
+  ScratchDir linked;
+  std::filesystem::create_symlink(linked.path() / "gone.ind", linked.path() / "~INDATA~.TMP");
+  TestRun dangling(linked.path());
+  EXPECT_NE(inkvop(dangling.ctx), 0);
+  EXPECT_NE(dangling.err.str().find("is not a readable file (a dangling link or a special file)"),
+            std::string::npos)
+      << dangling.err.str();
 }
 
 }  // namespace

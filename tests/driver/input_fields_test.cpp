@@ -32,7 +32,7 @@ TEST(RealField, ImpliedDecimalsOnlyWithoutAPoint) {
 }
 
 TEST(RealField, FieldsThatAreNoNumber) {
-  for (const char* f : {"  6,000", "  1.2.3", "    abc", "      +", "      .", " 1.5E  ", "    inf",
+  for (const char* f : {"  6,0,0", "  1.2.3", "    abc", "      +", "      .", " 1.5E  ", "    inf",
                         "    nan", "  0x1p3"}) {
     const auto r = real_field(f, 3);
     EXPECT_EQ(r.fault, Fault::not_a_number) << '"' << f << '"';
@@ -45,6 +45,30 @@ TEST(RealField, FieldsThatAreNoNumber) {
   ASSERT_TRUE(tiny);
   EXPECT_EQ(tiny.value, 0.0f);
   EXPECT_EQ(real_field("0E99999", 3).value, 0.0f);
+}
+
+TEST(RealField, DecimalCommaTold) {
+  for (const char* f : {"  6,000", " -0,30", "1,5E2", "  0 , 3"}) {
+    EXPECT_EQ(real_field(f, 3).fault, Fault::decimal_comma) << '"' << f << '"';
+  }
+  for (const char* f : {"   6,  ", "  ,5   ", "  1,2,3"})
+    EXPECT_EQ(real_field(f, 3).fault, Fault::not_a_number) << '"' << f << '"';
+}
+
+TEST(FreeFormat, DecimalCommaAfterTheFirstValue) {
+  auto check = [](std::string_view line) {
+    const auto v = first_value(line);
+    return v && decimal_comma(line, *v);
+  };
+  EXPECT_TRUE(check("0,30"));
+  EXPECT_TRUE(check("  -12,5 kN"));
+  EXPECT_FALSE(check("1.5,2.0"));  // a point: the comma separates values
+  EXPECT_FALSE(check("1, 2"));
+  EXPECT_FALSE(check("1,"));
+  EXPECT_FALSE(check("1,,2"));
+  EXPECT_FALSE(check(",5"));
+  const std::string_view line = "  0,305 M";
+  EXPECT_EQ(comma_number(line, *first_value(line)), "0,305");
 }
 
 TEST(IntegerField, BlanksIgnoredAndWholeNumbersOnly) {

@@ -35,6 +35,9 @@ struct Lookup {
     clfile(run.ctx);
     return istat;
   }
+  // The database a failed search names after its messages.
+  std::string database() const { return (dir.path() / "bin" / "PROFILKV.BIN").string(); }
+  std::string searched() const { return " SÖKT I PROFILDATABASEN " + database() + "\n"; }
 };
 
 const std::string kNotPresent = " PROFILBETECKNING R820     FINNS EJ INLAGD\n";
@@ -144,7 +147,7 @@ TEST(Pdread, TrailingBlanksAndLetterCaseMustMatch) {
   Lookup l(db_bytes(
       {sample_profile("r820    "), sample_profile(" R820   "), sample_profile("R820P   ")}));
   EXPECT_EQ(l.find("R820    "), 1);
-  EXPECT_EQ(cp1252::from_utf8(l.run.err.str()), enc(kNotPresent + kPause));
+  EXPECT_EQ(cp1252::from_utf8(l.run.err.str()), enc(kNotPresent + kPause + l.searched()));
   EXPECT_EQ(l.find("R820P   "), 0);
 }
 
@@ -154,7 +157,7 @@ TEST(Pdread, OnlyTheFirstTenThousandRecordsAreExamined) {
   Lookup l(db_bytes(many));
   EXPECT_EQ(l.find("R820    "), 1);
   // after 10000 records: the not-present line only, no pause
-  EXPECT_EQ(l.run.err.str(), kNotPresent);
+  EXPECT_EQ(l.run.err.str(), kNotPresent + l.searched());
   EXPECT_EQ(l.run.ctx.prof.thickness_count, 0);  // no profile left behind
   l.run.err.str("");
   EXPECT_EQ(l.find("R820    ", ProfileScaling::scaled, NotFound::silent), 1);
@@ -200,8 +203,10 @@ TEST(Pdread, TruncatedOrShortRecordIsAReadFailureWithItsPosition) {
     Lookup l(good + whole.substr(0, 1000));
     EXPECT_EQ(l.find("R820    "), 1);
     const std::string err = l.run.err.str();
-    EXPECT_NE(err.find("POST NR 2"), std::string::npos) << err;
-    EXPECT_NE(err.find(kNotPresent + kPause), std::string::npos) << err;
+    EXPECT_NE(err.find(" PROFILDATABASEN " + l.database() + ": POST NR 2 KAN EJ"),
+              std::string::npos)
+        << err;
+    EXPECT_NE(err.find(kNotPresent + kPause + l.searched()), std::string::npos) << err;
   }
   // a record of 2227 bytes
   {
@@ -254,7 +259,7 @@ TEST(Dimber, UnknownDesignationEndsTheRunWithTheReadErrorLine) {
   l.run.ctx.in.nprof = 1;
   l.run.ctx.in.pnamn(1) = Text<8>("R820    ");
   EXPECT_NE(dimber(l.run.ctx), 0);  // no keyboard: nothing is waited for
-  EXPECT_EQ(l.run.err.str(), kNotPresent + kPause + "    *******LÄSFEL\n");
+  EXPECT_EQ(l.run.err.str(), kNotPresent + kPause + l.searched() + "    *******LÄSFEL\n");
 }
 
 }  // namespace
