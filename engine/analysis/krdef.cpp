@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "analysis/ekv3.h"
 #include "analysis/lastford.h"
@@ -127,11 +128,24 @@ Belastning belastning(const InputCase& in, const AnalysisResults& an, float c, i
   return b;
 }
 
-// A cantilever fixed at its support: moment at the support, tip deflection
-// times stiffness, and the sum of its loads.
-struct Konsol {
-  float M = 0, t = 0, F = 0;
-};
+// Rounds to a 32-bit real in a way the optimiser has to keep: the value
+// leaves through a register the compiler cannot see into, so a vectorised
+// loop cannot carry the wider value on in its place.
+float lagrad(double v) {
+  float f = static_cast<float>(v);
+#if defined(__GNUC__) && defined(__x86_64__)
+  asm("" : "+x"(f));
+#elif defined(__GNUC__)
+  asm("" : "+m"(f));
+#else
+  volatile float g = f;
+  f = g;
+#endif
+  return f;
+}
+
+using Konsol = CantileverTerms;
+using Fack = SpanTerms;
 
 // The uniform load q and an edge-zone load qe over the length E from the
 // free end, then a drift of peak p and length l from the free end.
@@ -176,20 +190,6 @@ void konsol_punkt(Konsol& k, float a, float h, float P) {
   k.F = f32(k.F + P);
 }
 
-// The same for a lumped slot load, deflection written by parts.
-void konsol_slot(Konsol& k, float a, float h, float P) {
-  const double hd = h;
-  k.M = f32(k.M - hd * P);
-  k.t = f32(k.t + P * (hd * hd * hd / 3 + (a - hd) * hd * hd / 2));
-  k.F = f32(k.F + P);
-}
-
-// Simply supported span tables of one load case.
-struct Fack {
-  PerFack thA, thB, VA, VB;
-  PerSnitt mom, nedb;
-};
-
 // A point load P at the distance a from support j of the simply supported
 // span j: end rotations, end shears, moments and deflections at the sections.
 void punkt_i_fack(Fack& fk, const Arr2<float, 1, 20, 1, 11>& snittpos, int j, float L, float P,
@@ -214,29 +214,159 @@ void punkt_i_fack(Fack& fk, const Arr2<float, 1, 20, 1, 11>& snittpos, int j, fl
   }
 }
 
-// Sections of the field moment and the deflection; 4 and 5 are the joints.
-constexpr int kFaltsnitt[9] = {1, 2, 3, 6, 7, 8, 9, 10, 11};
+constexpr int kSlots = 40;
+// The eleven sections and one empty lane, so that the section loop runs in
+// whole pairs of doubles.
+constexpr int kLanes = 12;
 
-// One load case on the whole sheet; results into the entries of lc.
-void analysera(RunContext& ctx, int lc, const Belastning& bel) {
-  InputCase& in = ctx.in;
-  AnalysisResults& an = ctx.an;
-  const auto& styv = ctx.chk.styvkvot;
-  const auto& pos = an.snittpos;
+// The load-independent geometry of the 40 slot loads of one span: the slot
+// centres a from the left and b from the right support, their quotients and
+// the section terms, each evaluated exactly as the per-load formulas of
+// punkt_i_fack evaluate them.
+struct Faltgeometri {
+  double L, LL, L6;
+  double a[kSlots], b[kSlots];
+  double GA[kSlots], GB[kSlots];  // L² - b², L² - a²
+  double ettb[kSlots];            // 1 - b²/L²
+  double qa[kSlots];              // a²/L²
+  double xi[kLanes], xiL[kLanes], om[kLanes], xi2[kLanes], tvaxi[kLanes];
+  int lik = 0;  // an earlier span of the same length and sections, else itself
+};
+
+void faltgeometri(Faltgeometri& g, float L, const Arr2<float, 1, 20, 1, 11>& snittpos, int j) {
+  g.L = L;
+  g.LL = g.L * g.L;
+  g.L6 = 6 * g.L;
+  for (int s = 0; s < kSlots; ++s) {
+    const float a = f32((s + 0.5) * L / 40);
+    const float b = f32(static_cast<double>(L) - a);
+    const double ad = a, bd = b;
+    g.a[s] = ad;
+    g.b[s] = bd;
+    g.GA[s] = g.LL - bd * bd;
+    g.GB[s] = g.LL - ad * ad;
+    g.ettb[s] = 1 - bd * bd / g.LL;
+    g.qa[s] = ad * ad / g.LL;
+  }
+  for (int k = 0; k < kLanes; ++k) {
+    const double xi = k < 11 ? snittpos(j, k + 1) : 0.0;
+    g.xi[k] = xi;
+    g.xiL[k] = xi * g.L;
+    g.om[k] = 1 - xi;
+    g.xi2[k] = xi * xi;
+    g.tvaxi[k] = 2 * xi;
+  }
+}
+
+// The 40 slot loads P of span j on the simply supported span, into the
+// tables of span j (which start at 0).  The terms of all slots are evaluated
+// first, side by side; then they are summed slot by slot in the order of
+// punkt_i_fack, every running sum rounded to 32 bits after each addition
+// exactly as a stored real is (the sums are held as doubles of 32-bit values).
+void slotlaster_i_fack(const Faltgeometri& g, const float* P, int j, Fack& fk) {
+  double tA[kSlots], tB[kSlots], vA[kSlots], vB[kSlots];
+  double tm[kSlots][kLanes], tn[kSlots][kLanes];
+  for (int s = 0; s < kSlots; ++s) {
+    const double Pd = P[s];
+    const double Pb = Pd * g.b[s], Pa = Pd * g.a[s];
+    tA[s] = Pb * g.GA[s] / g.L6;
+    tB[s] = Pa * g.GB[s] / g.L6;
+    vA[s] = Pb / g.L;
+    vB[s] = Pa / g.L;
+  }
+  for (int s = 0; s < kSlots; ++s) {
+    const double Pd = P[s];
+    const double Pb = Pd * g.b[s], Pa = Pd * g.a[s];
+    const double a = g.a[s], ettb = g.ettb[s], qa = g.qa[s];
+    for (int k = 0; k < kLanes; ++k) {
+      // Left of the load (xi L < a) the section sees the left reaction.
+      // Both sides are evaluated and one is chosen, so the loop runs in
+      // vector lanes.
+      const bool vanster = g.xiL[k] < a;
+      const double mv = Pb * g.xi[k], mh = Pa * g.om[k];
+      const double fh = g.tvaxi[k] - qa;
+      const double m = vanster ? mv : mh;
+      const double X = (vanster ? ettb : fh) - g.xi2[k];
+      tm[s][k] = m;
+      tn[s][k] = m * g.LL * X / 6;
+    }
+  }
+  double thA = 0, thB = 0, VA = 0, VB = 0;
+  double mom[kLanes] = {}, nedb[kLanes] = {};
+  for (int s = 0; s < kSlots; ++s) {
+    thA = f32(thA + tA[s]);
+    thB = f32(thB + tB[s]);
+    VA = f32(VA + vA[s]);
+    VB = f32(VB + vB[s]);
+    for (int k = 0; k < kLanes; ++k) {
+      mom[k] = f32(mom[k] + tm[s][k]);
+      nedb[k] = f32(nedb[k] + tn[s][k]);
+    }
+  }
+  fk.thA(j) = static_cast<float>(thA);
+  fk.thB(j) = static_cast<float>(thB);
+  fk.VA(j) = static_cast<float>(VA);
+  fk.VB(j) = static_cast<float>(VB);
+  for (int k = 0; k < 11; ++k) {
+    fk.mom(j, k + 1) = static_cast<float>(mom[k]);
+    fk.nedb(j, k + 1) = static_cast<float>(nedb[k]);
+  }
+}
+
+// Lever arms of the cantilever slots from the support and the deflection
+// factors h³/3 + (a - h)·h²/2 of their loads.
+struct Konsolgeometri {
+  float h[kSlots];
+  double f[kSlots];
+};
+
+void konsolgeometri(Konsolgeometri& g, float a, bool fran_spetsen) {
+  for (int s = 0; s < kSlots; ++s) {
+    const double x = (s + 0.5) * a / 40;
+    g.h[s] = lagrad(fran_spetsen ? a - x : x);
+    const double hd = g.h[s];
+    g.f[s] = hd * hd * hd / 3 + (a - hd) * hd * hd / 2;
+  }
+}
+
+// The geometry of one call, shared by its load cases.
+struct Geometri {
+  Faltgeometri fack[20];  // span j at j - 1
+  Konsolgeometri kv, kh;
+};
+
+void geometri(Geometri& g, const InputCase& in, const AnalysisResults& an) {
+  for (int j = 1; j <= in.nfack; ++j) {
+    Faltgeometri& f = g.fack[j - 1];
+    faltgeometri(f, in.spv(j), an.snittpos, j);
+    f.lik = j;
+    for (int i = 1; i < j && f.lik == j; ++i) {
+      bool lika = std::memcmp(&in.spv(i), &in.spv(j), sizeof(float)) == 0;
+      for (int k = 1; k <= 11 && lika; ++k)
+        lika = std::memcmp(&an.snittpos(i, k), &an.snittpos(j, k), sizeof(float)) == 0;
+      if (lika) f.lik = i;
+    }
+  }
+  konsolgeometri(g.kv, in.konsv, true);
+  konsolgeometri(g.kh, in.konsh, false);
+}
+
+// Steps of one load case that do not depend on the span stiffnesses: the
+// cantilevers in closed form and the simply supported spans under the slot
+// loads and the line loads.
+LoadCaseTerms enkla_termer(InputCase& in, const AnalysisResults& an, const Belastning& bel,
+                           const Geometri& geo) {
   const int n = in.nfack;
   const Lastfall& lf = bel.lf;
-
-  // Working tables, all 0 at the start of the load case.
-  Punktlast pl;
-  Fack fk;
-  Ekv3Koeff A;
-  Ekv3Vektor B, M;
+  LoadCaseTerms t;
+  Fack& fk = t.fack;
 
   // Cantilevers in closed form: uniform load, edge zone (left end only) and
   // the drift part that lies on them.
-  Konsol kv = konsol_sluten(in.konsv, lf.q, lf.qe, lf.E, lf.pL, in.trivlgd);
-  Konsol kh = konsol_sluten(in.konsh, lf.q, 0.0f, 0.0f, lf.pR, in.trihlgd);
+  t.kv = konsol_sluten(in.konsv, lf.q, lf.qe, lf.E, lf.pL, in.trivlgd);
+  t.kh = konsol_sluten(in.konsh, lf.q, 0.0f, 0.0f, lf.pR, in.trihlgd);
 
+  Punktlast pl;
   lastford(in, lf, pl);
 
   // Line loads: those on the cantilevers act here, those in spans below.
@@ -244,26 +374,64 @@ void analysera(RunContext& ctx, int lc, const Belastning& bel) {
   const int nl = in.vagg == 1 ? 0 : std::clamp(in.nlinj, 0, 5);
   for (int k = 1; k <= nl; ++k) {
     lage(k) = linjnorm(in, k);
-    if (lage(k).plats == Linjplats::konsv) konsol_punkt(kv, in.konsv, lage(k).a, bel.P(k));
-    if (lage(k).plats == Linjplats::konsh) konsol_punkt(kh, in.konsh, lage(k).a, bel.P(k));
+    if (lage(k).plats == Linjplats::konsv) konsol_punkt(t.kv, in.konsv, lage(k).a, bel.P(k));
+    if (lage(k).plats == Linjplats::konsh) konsol_punkt(t.kh, in.konsh, lage(k).a, bel.P(k));
   }
 
-  // Simply supported spans under the slot loads and the span line loads.
+  // Simply supported spans under the slot loads.  A span of the same length,
+  // sections and slot loads as an earlier one has its tables.
   for (int j = 1; j <= n; ++j) {
-    const float L = in.spv(j);
-    for (int s = 1; s <= 40; ++s) punkt_i_fack(fk, pos, j, L, pl(j, s), f32((s - 0.5) * L / 40));
-    for (int k = 1; k <= nl; ++k)
-      if (lage(k).plats == Linjplats::fack && lage(k).t == j)
-        punkt_i_fack(fk, pos, j, L, bel.P(k), lage(k).a);
+    const int i = geo.fack[j - 1].lik;
+    if (i != j && std::memcmp(&pl(i, 1), &pl(j, 1), kSlots * sizeof(float)) == 0) {
+      fk.thA(j) = fk.thA(i);
+      fk.thB(j) = fk.thB(i);
+      fk.VA(j) = fk.VA(i);
+      fk.VB(j) = fk.VB(i);
+      for (int k = 1; k <= 11; ++k) {
+        fk.mom(j, k) = fk.mom(i, k);
+        fk.nedb(j, k) = fk.nedb(i, k);
+      }
+    } else {
+      slotlaster_i_fack(geo.fack[j - 1], &pl(j, 1), j, fk);
+    }
   }
+  // Then the line loads in the spans, each after its span's slot loads.
+  for (int k = 1; k <= nl; ++k)
+    if (lage(k).plats == Linjplats::fack)
+      punkt_i_fack(fk, an.snittpos, lage(k).t, in.spv(lage(k).t), bel.P(k), lage(k).a);
 
   // Slot loads on the cantilevers (drifts and pocket ramps reaching them).
-  for (int s = 1; s <= 40; ++s) {
-    const float hv = f32(in.konsv - (s - 0.5) * in.konsv / 40);
-    konsol_slot(kv, in.konsv, hv, pl(0, s));
-    const float hh = f32((s - 0.5) * in.konsh / 40);
-    konsol_slot(kh, in.konsh, hh, pl(n + 1, s));
+  for (int s = 0; s < kSlots; ++s) {
+    const float Pv = pl(0, s + 1);
+    t.kv.M = f32(t.kv.M - static_cast<double>(geo.kv.h[s]) * Pv);
+    t.kv.t = f32(t.kv.t + Pv * geo.kv.f[s]);
+    t.kv.F = f32(t.kv.F + Pv);
+    const float Ph = pl(n + 1, s + 1);
+    t.kh.M = f32(t.kh.M - static_cast<double>(geo.kh.h[s]) * Ph);
+    t.kh.t = f32(t.kh.t + Ph * geo.kh.f[s]);
+    t.kh.F = f32(t.kh.F + Ph);
   }
+  return t;
+}
+
+// Sections of the field moment and the deflection; 4 and 5 are the joints.
+constexpr int kFaltsnitt[9] = {1, 2, 3, 6, 7, 8, 9, 10, 11};
+
+// One load case on the continuous sheet from its simply supported terms;
+// results into the entries of lc.
+void analysera(RunContext& ctx, int lc, LoadCaseTerms t) {
+  const InputCase& in = ctx.in;
+  AnalysisResults& an = ctx.an;
+  const auto& styv = ctx.chk.styvkvot;
+  const auto& pos = an.snittpos;
+  const int n = in.nfack;
+  Fack& fk = t.fack;
+  const Konsol& kv = t.kv;
+  const Konsol& kh = t.kh;
+
+  // Working tables, all 0 at the start of the load case.
+  Ekv3Koeff A;
+  Ekv3Vektor B, M;
   M(1) = kv.M;
   M(n + 1) = kh.M;
 
@@ -414,10 +582,25 @@ void krdef(RunContext& ctx, int ip, int pass) {
     an.snittpos(j, 11) = 0.75f;
   }
 
+  // The load cases' stiffness-independent terms: computed once for an input
+  // case and taken over by the second pass and by later profiles.  They are
+  // kept for the input as the computation leaves it (the line-load positions
+  // normalised), which computes to the same terms.
   const bool vagg = in.vagg == 1;
+  AnalysisCache& cache = ctx.an_cache;
+  if (!cache.holds(in)) {
+    cache.valid = false;
+    Geometri geo;
+    geometri(geo, in, an);
+    for (int lc = 1; lc <= 4; ++lc) {
+      if (vagg && (lc == 2 || lc == 4)) continue;
+      cache.lastfall[lc - 1] = enkla_termer(in, an, belastning(in, an, c, lc), geo);
+    }
+    cache.keep(in);
+  }
   for (int lc = 1; lc <= 4; ++lc) {
     if (vagg && (lc == 2 || lc == 4)) continue;
-    analysera(ctx, lc, belastning(in, an, c, lc));
+    analysera(ctx, lc, cache.lastfall[lc - 1]);
   }
   an.analysed = true;
 }
