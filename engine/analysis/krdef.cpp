@@ -230,7 +230,6 @@ struct Faltgeometri {
   double ettb[kSlots];            // 1 - b²/L²
   double qa[kSlots];              // a²/L²
   double xi[kLanes], xiL[kLanes], om[kLanes], xi2[kLanes], tvaxi[kLanes];
-  int lik = 0;  // an earlier span of the same length and sections, else itself
 };
 
 void faltgeometri(Faltgeometri& g, float L, const Arr2<float, 1, 20, 1, 11>& snittpos, int j) {
@@ -329,89 +328,115 @@ void konsolgeometri(Konsolgeometri& g, float a, bool fran_spetsen) {
   }
 }
 
-// The geometry of one call, shared by its load cases.
-struct Geometri {
-  Faltgeometri fack[20];  // span j at j - 1
-  Konsolgeometri kv, kh;
-};
-
-void geometri(Geometri& g, const InputCase& in, const AnalysisResults& an) {
-  for (int j = 1; j <= in.nfack; ++j) {
-    Faltgeometri& f = g.fack[j - 1];
-    faltgeometri(f, in.spv(j), an.snittpos, j);
-    f.lik = j;
-    for (int i = 1; i < j && f.lik == j; ++i) {
-      bool lika = std::memcmp(&in.spv(i), &in.spv(j), sizeof(float)) == 0;
-      for (int k = 1; k <= 11 && lika; ++k)
-        lika = std::memcmp(&an.snittpos(i, k), &an.snittpos(j, k), sizeof(float)) == 0;
-      if (lika) f.lik = i;
-    }
+// The earliest span of the same length and sections as span j (j itself
+// when there is none): its slot geometry is the same.
+int lika_fack(const InputCase& in, const AnalysisResults& an, int j) {
+  for (int i = 1; i < j; ++i) {
+    bool lika = std::memcmp(&in.spv(i), &in.spv(j), sizeof(float)) == 0;
+    for (int k = 1; k <= 11 && lika; ++k)
+      lika = std::memcmp(&an.snittpos(i, k), &an.snittpos(j, k), sizeof(float)) == 0;
+    if (lika) return i;
   }
-  konsolgeometri(g.kv, in.konsv, true);
-  konsolgeometri(g.kh, in.konsh, false);
+  return j;
 }
 
-// Steps of one load case that do not depend on the span stiffnesses: the
-// cantilevers in closed form and the simply supported spans under the slot
-// loads and the line loads.
-LoadCaseTerms enkla_termer(InputCase& in, const AnalysisResults& an, const Belastning& bel,
-                           const Geometri& geo) {
-  const int n = in.nfack;
-  const Lastfall& lf = bel.lf;
-  LoadCaseTerms t;
-  Fack& fk = t.fack;
-
-  // Cantilevers in closed form: uniform load, edge zone (left end only) and
-  // the drift part that lies on them.
-  t.kv = konsol_sluten(in.konsv, lf.q, lf.qe, lf.E, lf.pL, in.trivlgd);
-  t.kh = konsol_sluten(in.konsh, lf.q, 0.0f, 0.0f, lf.pR, in.trihlgd);
-
+// The lumped loads of one load case and where its line loads act.
+struct Lastbild {
+  int lc = 0;
+  Belastning bel;
   Punktlast pl;
-  lastford(in, lf, pl);
-
-  // Line loads: those on the cantilevers act here, those in spans below.
   Arr<Linjlage, 1, 5> lage;
-  const int nl = in.vagg == 1 ? 0 : std::clamp(in.nlinj, 0, 5);
-  for (int k = 1; k <= nl; ++k) {
-    lage(k) = linjnorm(in, k);
-    if (lage(k).plats == Linjplats::konsv) konsol_punkt(t.kv, in.konsv, lage(k).a, bel.P(k));
-    if (lage(k).plats == Linjplats::konsh) konsol_punkt(t.kh, in.konsh, lage(k).a, bel.P(k));
+  int nl = 0;
+};
+
+// The steps of the load cases that do not depend on the span stiffnesses,
+// into the cache: the cantilevers in closed form and the simply supported
+// spans under the slot loads and the line loads.  The load cases are lumped
+// first; then each span's slot geometry is computed once and serves every
+// load case.  Every value is accumulated in the order of the load case
+// taken by itself.
+void enkla_termer(InputCase& in, const AnalysisResults& an, float c, AnalysisCache& cache) {
+  const int n = in.nfack;
+  Lastbild bild[4];
+  int antal = 0;
+  for (int lc = 1; lc <= 4; ++lc) {
+    if (in.vagg == 1 && (lc == 2 || lc == 4)) continue;
+    Lastbild& b = bild[antal++];
+    b.lc = lc;
+    b.bel = belastning(in, an, c, lc);
+    const Lastfall& lf = b.bel.lf;
+    LoadCaseTerms& t = cache.lastfall[lc - 1];
+    t = LoadCaseTerms{};
+
+    // Cantilevers in closed form: uniform load, edge zone (left end only) and
+    // the drift part that lies on them.
+    t.kv = konsol_sluten(in.konsv, lf.q, lf.qe, lf.E, lf.pL, in.trivlgd);
+    t.kh = konsol_sluten(in.konsh, lf.q, 0.0f, 0.0f, lf.pR, in.trihlgd);
+
+    lastford(in, lf, b.pl);
+
+    // Line loads: those on the cantilevers act here, those in spans below.
+    b.nl = in.vagg == 1 ? 0 : std::clamp(in.nlinj, 0, 5);
+    for (int k = 1; k <= b.nl; ++k) {
+      b.lage(k) = linjnorm(in, k);
+      const Linjlage& l = b.lage(k);
+      if (l.plats == Linjplats::konsv) konsol_punkt(t.kv, in.konsv, l.a, b.bel.P(k));
+      if (l.plats == Linjplats::konsh) konsol_punkt(t.kh, in.konsh, l.a, b.bel.P(k));
+    }
   }
 
   // Simply supported spans under the slot loads.  A span of the same length,
   // sections and slot loads as an earlier one has its tables.
   for (int j = 1; j <= n; ++j) {
-    const int i = geo.fack[j - 1].lik;
-    if (i != j && std::memcmp(&pl(i, 1), &pl(j, 1), kSlots * sizeof(float)) == 0) {
-      fk.thA(j) = fk.thA(i);
-      fk.thB(j) = fk.thB(i);
-      fk.VA(j) = fk.VA(i);
-      fk.VB(j) = fk.VB(i);
-      for (int k = 1; k <= 11; ++k) {
-        fk.mom(j, k) = fk.mom(i, k);
-        fk.nedb(j, k) = fk.nedb(i, k);
+    const int i = lika_fack(in, an, j);
+    Faltgeometri g;
+    bool g_klar = false;
+    for (int f = 0; f < antal; ++f) {
+      const Punktlast& pl = bild[f].pl;
+      Fack& fk = cache.lastfall[bild[f].lc - 1].fack;
+      if (i != j && std::memcmp(&pl(i, 1), &pl(j, 1), kSlots * sizeof(float)) == 0) {
+        fk.thA(j) = fk.thA(i);
+        fk.thB(j) = fk.thB(i);
+        fk.VA(j) = fk.VA(i);
+        fk.VB(j) = fk.VB(i);
+        for (int k = 1; k <= 11; ++k) {
+          fk.mom(j, k) = fk.mom(i, k);
+          fk.nedb(j, k) = fk.nedb(i, k);
+        }
+        continue;
       }
-    } else {
-      slotlaster_i_fack(geo.fack[j - 1], &pl(j, 1), j, fk);
+      if (!g_klar) {
+        faltgeometri(g, in.spv(j), an.snittpos, j);
+        g_klar = true;
+      }
+      slotlaster_i_fack(g, &pl(j, 1), j, fk);
     }
   }
-  // Then the line loads in the spans, each after its span's slot loads.
-  for (int k = 1; k <= nl; ++k)
-    if (lage(k).plats == Linjplats::fack)
-      punkt_i_fack(fk, an.snittpos, lage(k).t, in.spv(lage(k).t), bel.P(k), lage(k).a);
 
-  // Slot loads on the cantilevers (drifts and pocket ramps reaching them).
-  for (int s = 0; s < kSlots; ++s) {
-    const float Pv = pl(0, s + 1);
-    t.kv.M = f32(t.kv.M - static_cast<double>(geo.kv.h[s]) * Pv);
-    t.kv.t = f32(t.kv.t + Pv * geo.kv.f[s]);
-    t.kv.F = f32(t.kv.F + Pv);
-    const float Ph = pl(n + 1, s + 1);
-    t.kh.M = f32(t.kh.M - static_cast<double>(geo.kh.h[s]) * Ph);
-    t.kh.t = f32(t.kh.t + Ph * geo.kh.f[s]);
-    t.kh.F = f32(t.kh.F + Ph);
+  Konsolgeometri gv, gh;
+  konsolgeometri(gv, in.konsv, true);
+  konsolgeometri(gh, in.konsh, false);
+  for (int f = 0; f < antal; ++f) {
+    const Lastbild& b = bild[f];
+    LoadCaseTerms& t = cache.lastfall[b.lc - 1];
+    // Then the line loads in the spans, each after its span's slot loads.
+    for (int k = 1; k <= b.nl; ++k) {
+      const Linjlage& l = b.lage(k);
+      if (l.plats == Linjplats::fack)
+        punkt_i_fack(t.fack, an.snittpos, l.t, in.spv(l.t), b.bel.P(k), l.a);
+    }
+    // Slot loads on the cantilevers (drifts and pocket ramps reaching them).
+    for (int s = 0; s < kSlots; ++s) {
+      const float Pv = b.pl(0, s + 1);
+      t.kv.M = f32(t.kv.M - static_cast<double>(gv.h[s]) * Pv);
+      t.kv.t = f32(t.kv.t + Pv * gv.f[s]);
+      t.kv.F = f32(t.kv.F + Pv);
+      const float Ph = b.pl(n + 1, s + 1);
+      t.kh.M = f32(t.kh.M - static_cast<double>(gh.h[s]) * Ph);
+      t.kh.t = f32(t.kh.t + Ph * gh.f[s]);
+      t.kh.F = f32(t.kh.F + Ph);
+    }
   }
-  return t;
 }
 
 // Sections of the field moment and the deflection; 4 and 5 are the joints.
@@ -590,12 +615,7 @@ void krdef(RunContext& ctx, int ip, int pass) {
   AnalysisCache& cache = ctx.an_cache;
   if (!cache.holds(in)) {
     cache.valid = false;
-    Geometri geo;
-    geometri(geo, in, an);
-    for (int lc = 1; lc <= 4; ++lc) {
-      if (vagg && (lc == 2 || lc == 4)) continue;
-      cache.lastfall[lc - 1] = enkla_termer(in, an, belastning(in, an, c, lc), geo);
-    }
+    enkla_termer(in, an, c, cache);
     cache.keep(in);
   }
   for (int lc = 1; lc <= 4; ++lc) {
