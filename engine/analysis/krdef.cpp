@@ -22,6 +22,8 @@ using PerFack = Arr<float, 1, 20>;
 using PerStod = Arr<float, 1, 21>;
 using PerSnitt = Arr2<float, 1, 20, 1, 11>;
 
+}  // namespace
+
 // Safety-class factors of the market and class.  A class outside 1..3 (the
 // permissible-stress method) factors nothing: 1.0.
 void sakerhetsfaktorer(const InputCase& in, AnalysisResults& an) {
@@ -54,12 +56,6 @@ void sakerhetsfaktorer(const InputCase& in, AnalysisResults& an) {
       break;
   }
 }
-
-// One design load case: distributed loads and line-load intensities.
-struct Belastning {
-  Lastfall lf;
-  Arr<float, 1, 5> P;
-};
 
 Belastning belastning(const InputCase& in, const AnalysisResults& an, float c, int lc) {
   // Factor column of the market; a code outside the table takes the last.
@@ -127,6 +123,8 @@ Belastning belastning(const InputCase& in, const AnalysisResults& an, float c, i
   lf.pP = f32(static_cast<double>(s) * (static_cast<double>(in.fickform) - in.snoform));
   return b;
 }
+
+namespace {
 
 // Rounds to a 32-bit real in a way the optimiser has to keep: the value
 // leaves through a register the compiler cannot see into, so a vectorised
@@ -623,6 +621,7 @@ void krdef(RunContext& ctx, int ip, int pass) {
     analysera(ctx, lc, cache.lastfall[lc - 1]);
   }
   an.analysed = true;
+  an.pass = pass;
 }
 
 }  // namespace kvop
