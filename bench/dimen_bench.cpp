@@ -1,6 +1,5 @@
 // The section checks of one pass (search and final sweep) on a small and on
-// a full sheet, and the whole two-pass dimensioning of a full sheet, with the
-// R820 of the delivered profile database.
+// a full sheet, with the R820 of the delivered profile database.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -10,7 +9,6 @@
 #include "analysis/krdef.h"
 #include "bench_cases.h"
 #include "checks/dimen.h"
-#include "driver/dimber.h"
 #include "profiles/profile_db.h"
 
 namespace {
@@ -51,21 +49,10 @@ void checks(benchmark::State& state, kvop::RunContext c) {
   }
 }
 
-void BM_dimen_3_spans(benchmark::State& state) { checks(state, bench::small_roof()); }
-void BM_dimen_20_spans(benchmark::State& state) { checks(state, bench::full_roof()); }
-
-void BM_dimber_20_spans_two_passes(benchmark::State& state) {
-  Prepared p(bench::full_roof());
-  int status = 0;
-  for (auto _ : state) {
-    status = kvop::dimber(p.ctx);
-    benchmark::DoNotOptimize(p.ctx.chk.plattj(1));
-  }
-  if (status != 0) state.SkipWithError("dimensioning failed");
-}
+void BM_dimen_3_spans(benchmark::State& state) { checks(state, kvop::bench::small_roof()); }
+void BM_dimen_20_spans(benchmark::State& state) { checks(state, kvop::bench::full_roof()); }
 
 }  // namespace
 
 BENCHMARK(BM_dimen_3_spans);
 BENCHMARK(BM_dimen_20_spans);
-BENCHMARK(BM_dimber_20_spans_two_passes);

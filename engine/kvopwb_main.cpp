@@ -10,7 +10,11 @@
 #include "driver/account_file.h"
 #include "driver/kvopwb.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+// The optional flags.  Returns -1 to run, or the exit status of a --help,
+// --version or bad command line.
+int parse_flags(int argc, char** argv, std::string& json_file) {
   CLI::App app{
       "kvopwb - dimensioning of trapezoidal steel sheeting for roofs and walls.\n"
       "Reads ~INDATA~.TMP and BRASKO.INI in the working directory and writes the\n"
@@ -19,7 +23,6 @@ int main(int argc, char** argv) {
       "missing or not readable, 3 report file not created, 4 diaphragm step failed,\n"
       "5 an output file (report, SKIVA.INS, the --json file) not written in full,\n"
       "64 bad command line (or --json naming a file of the run)."};
-  std::string json_file;
   app.add_option("--json", json_file, "write an account of the run as JSON to FILE")
       ->type_name("FILE");
   app.set_version_flag("--version", std::string("kvopwb ") + KVOP_VERSION);
@@ -28,6 +31,19 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     const int rc = app.exit(e);
     return rc == 0 ? 0 : kvop::kExitUsage;
+  }
+  return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The editor starts the engine without arguments: that run builds no
+  // command-line parser.
+  std::string json_file;
+  if (argc > 1) {
+    const int rc = parse_flags(argc, argv, json_file);
+    if (rc >= 0) return rc;
   }
 
   // The account must not replace a file of the run; refused before the run.

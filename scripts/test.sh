@@ -1,12 +1,23 @@
 #!/bin/bash
-# Builds everything and runs the whole test suite.  With --sanitize the build
-# (in build-asan/) uses AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs the whole test suite.
+#   scripts/test.sh              the default build (build/, optimised with debug info)
+#   scripts/test.sh --sanitize   a Debug build (build-asan/) with AddressSanitizer
+#                                and UndefinedBehaviorSanitizer
+#   scripts/test.sh --release    the Release build (build-release/, -O3)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ "${1:-}" = "--sanitize" ]; then
-  scripts/setup.sh build-asan -DKVOP_SANITIZE=ON -DKVOP_BENCH=OFF
-  ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
-else
-  scripts/setup.sh build
-  ctest --test-dir build --output-on-failure -j "$(nproc)"
-fi
+case "${1:-}" in
+  --sanitize)
+    build=build-asan
+    scripts/setup.sh "$build" -DCMAKE_BUILD_TYPE=Debug -DKVOP_SANITIZE=ON -DKVOP_BENCH=OFF ;;
+  --release)
+    build=build-release
+    scripts/setup.sh "$build" -DCMAKE_BUILD_TYPE=Release -DKVOP_BENCH=OFF ;;
+  "")
+    build=build
+    scripts/setup.sh "$build" ;;
+  *)
+    echo "usage: scripts/test.sh [--sanitize | --release]" >&2
+    exit 64 ;;
+esac
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "analysis/ekv3.h"
 #include "analysis/lastford.h"
@@ -125,12 +126,24 @@ Belastning belastning(const InputCase& in, const AnalysisResults& an, float c, i
 
 namespace {
 
+// Rounds to a 32-bit real in a way the optimiser has to keep: the value
+// leaves through a register the compiler cannot see into, so a vectorised
+// loop cannot carry the wider value on in its place.
+float lagrad(double v) {
+  float f = static_cast<float>(v);
+#if defined(__GNUC__) && defined(__x86_64__)
+  asm("" : "+x"(f));
+#elif defined(__GNUC__)
+  asm("" : "+m"(f));
+#else
+  volatile float g = f;
+  f = g;
+#endif
+  return f;
+}
 
-// A cantilever fixed at its support: moment at the support, tip deflection
-// times stiffness, and the sum of its loads.
-struct Konsol {
-  float M = 0, t = 0, F = 0;
-};
+using Konsol = CantileverTerms;
+using Fack = SpanTerms;
 
 // The uniform load q and an edge-zone load qe over the length E from the
 // free end, then a drift of peak p and length l from the free end.
@@ -175,20 +188,6 @@ void konsol_punkt(Konsol& k, float a, float h, float P) {
   k.F = f32(k.F + P);
 }
 
-// The same for a lumped slot load, deflection written by parts.
-void konsol_slot(Konsol& k, float a, float h, float P) {
-  const double hd = h;
-  k.M = f32(k.M - hd * P);
-  k.t = f32(k.t + P * (hd * hd * hd / 3 + (a - hd) * hd * hd / 2));
-  k.F = f32(k.F + P);
-}
-
-// Simply supported span tables of one load case.
-struct Fack {
-  PerFack thA, thB, VA, VB;
-  PerSnitt mom, nedb;
-};
-
 // A point load P at the distance a from support j of the simply supported
 // span j: end rotations, end shears, moments and deflections at the sections.
 void punkt_i_fack(Fack& fk, const Arr2<float, 1, 20, 1, 11>& snittpos, int j, float L, float P,
@@ -213,56 +212,249 @@ void punkt_i_fack(Fack& fk, const Arr2<float, 1, 20, 1, 11>& snittpos, int j, fl
   }
 }
 
+constexpr int kSlots = 40;
+// The eleven sections and one empty lane, so that the section loop runs in
+// whole pairs of doubles.
+constexpr int kLanes = 12;
+
+// The load-independent geometry of the 40 slot loads of one span: the slot
+// centres a from the left and b from the right support, their quotients and
+// the section terms, each evaluated exactly as the per-load formulas of
+// punkt_i_fack evaluate them.
+struct Faltgeometri {
+  double L, LL, L6;
+  double a[kSlots], b[kSlots];
+  double GA[kSlots], GB[kSlots];  // L² - b², L² - a²
+  double ettb[kSlots];            // 1 - b²/L²
+  double qa[kSlots];              // a²/L²
+  double xi[kLanes], xiL[kLanes], om[kLanes], xi2[kLanes], tvaxi[kLanes];
+};
+
+void faltgeometri(Faltgeometri& g, float L, const Arr2<float, 1, 20, 1, 11>& snittpos, int j) {
+  g.L = L;
+  g.LL = g.L * g.L;
+  g.L6 = 6 * g.L;
+  for (int s = 0; s < kSlots; ++s) {
+    const float a = f32((s + 0.5) * L / 40);
+    const float b = f32(static_cast<double>(L) - a);
+    const double ad = a, bd = b;
+    g.a[s] = ad;
+    g.b[s] = bd;
+    g.GA[s] = g.LL - bd * bd;
+    g.GB[s] = g.LL - ad * ad;
+    g.ettb[s] = 1 - bd * bd / g.LL;
+    g.qa[s] = ad * ad / g.LL;
+  }
+  for (int k = 0; k < kLanes; ++k) {
+    const double xi = k < 11 ? snittpos(j, k + 1) : 0.0;
+    g.xi[k] = xi;
+    g.xiL[k] = xi * g.L;
+    g.om[k] = 1 - xi;
+    g.xi2[k] = xi * xi;
+    g.tvaxi[k] = 2 * xi;
+  }
+}
+
+// The 40 slot loads P of span j on the simply supported span, into the
+// tables of span j (which start at 0).  The terms of all slots are evaluated
+// first, side by side; then they are summed slot by slot in the order of
+// punkt_i_fack, every running sum rounded to 32 bits after each addition
+// exactly as a stored real is (the sums are held as doubles of 32-bit values).
+void slotlaster_i_fack(const Faltgeometri& g, const float* P, int j, Fack& fk) {
+  double tA[kSlots], tB[kSlots], vA[kSlots], vB[kSlots];
+  double tm[kSlots][kLanes], tn[kSlots][kLanes];
+  for (int s = 0; s < kSlots; ++s) {
+    const double Pd = P[s];
+    const double Pb = Pd * g.b[s], Pa = Pd * g.a[s];
+    tA[s] = Pb * g.GA[s] / g.L6;
+    tB[s] = Pa * g.GB[s] / g.L6;
+    vA[s] = Pb / g.L;
+    vB[s] = Pa / g.L;
+  }
+  for (int s = 0; s < kSlots; ++s) {
+    const double Pd = P[s];
+    const double Pb = Pd * g.b[s], Pa = Pd * g.a[s];
+    const double a = g.a[s], ettb = g.ettb[s], qa = g.qa[s];
+    for (int k = 0; k < kLanes; ++k) {
+      // Left of the load (xi L < a) the section sees the left reaction.
+      // Both sides are evaluated and one is chosen, so the loop runs in
+      // vector lanes.
+      const bool vanster = g.xiL[k] < a;
+      const double mv = Pb * g.xi[k], mh = Pa * g.om[k];
+      const double fh = g.tvaxi[k] - qa;
+      const double m = vanster ? mv : mh;
+      const double X = (vanster ? ettb : fh) - g.xi2[k];
+      tm[s][k] = m;
+      tn[s][k] = m * g.LL * X / 6;
+    }
+  }
+  double thA = 0, thB = 0, VA = 0, VB = 0;
+  double mom[kLanes] = {}, nedb[kLanes] = {};
+  for (int s = 0; s < kSlots; ++s) {
+    thA = f32(thA + tA[s]);
+    thB = f32(thB + tB[s]);
+    VA = f32(VA + vA[s]);
+    VB = f32(VB + vB[s]);
+    for (int k = 0; k < kLanes; ++k) {
+      mom[k] = f32(mom[k] + tm[s][k]);
+      nedb[k] = f32(nedb[k] + tn[s][k]);
+    }
+  }
+  fk.thA(j) = static_cast<float>(thA);
+  fk.thB(j) = static_cast<float>(thB);
+  fk.VA(j) = static_cast<float>(VA);
+  fk.VB(j) = static_cast<float>(VB);
+  for (int k = 0; k < 11; ++k) {
+    fk.mom(j, k + 1) = static_cast<float>(mom[k]);
+    fk.nedb(j, k + 1) = static_cast<float>(nedb[k]);
+  }
+}
+
+// Lever arms of the cantilever slots from the support and the deflection
+// factors h³/3 + (a - h)·h²/2 of their loads.
+struct Konsolgeometri {
+  float h[kSlots];
+  double f[kSlots];
+};
+
+void konsolgeometri(Konsolgeometri& g, float a, bool fran_spetsen) {
+  for (int s = 0; s < kSlots; ++s) {
+    const double x = (s + 0.5) * a / 40;
+    g.h[s] = lagrad(fran_spetsen ? a - x : x);
+    const double hd = g.h[s];
+    g.f[s] = hd * hd * hd / 3 + (a - hd) * hd * hd / 2;
+  }
+}
+
+// The earliest span of the same length and sections as span j (j itself
+// when there is none): its slot geometry is the same.
+int lika_fack(const InputCase& in, const AnalysisResults& an, int j) {
+  for (int i = 1; i < j; ++i) {
+    bool lika = std::memcmp(&in.spv(i), &in.spv(j), sizeof(float)) == 0;
+    for (int k = 1; k <= 11 && lika; ++k)
+      lika = std::memcmp(&an.snittpos(i, k), &an.snittpos(j, k), sizeof(float)) == 0;
+    if (lika) return i;
+  }
+  return j;
+}
+
+// The lumped loads of one load case and where its line loads act.
+struct Lastbild {
+  int lc = 0;
+  Belastning bel;
+  Punktlast pl;
+  Arr<Linjlage, 1, 5> lage;
+  int nl = 0;
+};
+
+// The steps of the load cases that do not depend on the span stiffnesses,
+// into the cache: the cantilevers in closed form and the simply supported
+// spans under the slot loads and the line loads.  The load cases are lumped
+// first; then each span's slot geometry is computed once and serves every
+// load case.  Every value is accumulated in the order of the load case
+// taken by itself.
+void enkla_termer(InputCase& in, const AnalysisResults& an, float c, AnalysisCache& cache) {
+  const int n = in.nfack;
+  Lastbild bild[4];
+  int antal = 0;
+  for (int lc = 1; lc <= 4; ++lc) {
+    if (in.vagg == 1 && (lc == 2 || lc == 4)) continue;
+    Lastbild& b = bild[antal++];
+    b.lc = lc;
+    b.bel = belastning(in, an, c, lc);
+    const Lastfall& lf = b.bel.lf;
+    LoadCaseTerms& t = cache.lastfall[lc - 1];
+    t = LoadCaseTerms{};
+
+    // Cantilevers in closed form: uniform load, edge zone (left end only) and
+    // the drift part that lies on them.
+    t.kv = konsol_sluten(in.konsv, lf.q, lf.qe, lf.E, lf.pL, in.trivlgd);
+    t.kh = konsol_sluten(in.konsh, lf.q, 0.0f, 0.0f, lf.pR, in.trihlgd);
+
+    lastford(in, lf, b.pl);
+
+    // Line loads: those on the cantilevers act here, those in spans below.
+    b.nl = in.vagg == 1 ? 0 : std::clamp(in.nlinj, 0, 5);
+    for (int k = 1; k <= b.nl; ++k) {
+      b.lage(k) = linjnorm(in, k);
+      const Linjlage& l = b.lage(k);
+      if (l.plats == Linjplats::konsv) konsol_punkt(t.kv, in.konsv, l.a, b.bel.P(k));
+      if (l.plats == Linjplats::konsh) konsol_punkt(t.kh, in.konsh, l.a, b.bel.P(k));
+    }
+  }
+
+  // Simply supported spans under the slot loads.  A span of the same length,
+  // sections and slot loads as an earlier one has its tables.
+  for (int j = 1; j <= n; ++j) {
+    const int i = lika_fack(in, an, j);
+    Faltgeometri g;
+    bool g_klar = false;
+    for (int f = 0; f < antal; ++f) {
+      const Punktlast& pl = bild[f].pl;
+      Fack& fk = cache.lastfall[bild[f].lc - 1].fack;
+      if (i != j && std::memcmp(&pl(i, 1), &pl(j, 1), kSlots * sizeof(float)) == 0) {
+        fk.thA(j) = fk.thA(i);
+        fk.thB(j) = fk.thB(i);
+        fk.VA(j) = fk.VA(i);
+        fk.VB(j) = fk.VB(i);
+        for (int k = 1; k <= 11; ++k) {
+          fk.mom(j, k) = fk.mom(i, k);
+          fk.nedb(j, k) = fk.nedb(i, k);
+        }
+        continue;
+      }
+      if (!g_klar) {
+        faltgeometri(g, in.spv(j), an.snittpos, j);
+        g_klar = true;
+      }
+      slotlaster_i_fack(g, &pl(j, 1), j, fk);
+    }
+  }
+
+  Konsolgeometri gv, gh;
+  konsolgeometri(gv, in.konsv, true);
+  konsolgeometri(gh, in.konsh, false);
+  for (int f = 0; f < antal; ++f) {
+    const Lastbild& b = bild[f];
+    LoadCaseTerms& t = cache.lastfall[b.lc - 1];
+    // Then the line loads in the spans, each after its span's slot loads.
+    for (int k = 1; k <= b.nl; ++k) {
+      const Linjlage& l = b.lage(k);
+      if (l.plats == Linjplats::fack)
+        punkt_i_fack(t.fack, an.snittpos, l.t, in.spv(l.t), b.bel.P(k), l.a);
+    }
+    // Slot loads on the cantilevers (drifts and pocket ramps reaching them).
+    for (int s = 0; s < kSlots; ++s) {
+      const float Pv = b.pl(0, s + 1);
+      t.kv.M = f32(t.kv.M - static_cast<double>(gv.h[s]) * Pv);
+      t.kv.t = f32(t.kv.t + Pv * gv.f[s]);
+      t.kv.F = f32(t.kv.F + Pv);
+      const float Ph = b.pl(n + 1, s + 1);
+      t.kh.M = f32(t.kh.M - static_cast<double>(gh.h[s]) * Ph);
+      t.kh.t = f32(t.kh.t + Ph * gh.f[s]);
+      t.kh.F = f32(t.kh.F + Ph);
+    }
+  }
+}
+
 // Sections of the field moment and the deflection; 4 and 5 are the joints.
 constexpr int kFaltsnitt[9] = {1, 2, 3, 6, 7, 8, 9, 10, 11};
 
-// One load case on the whole sheet; results into the entries of lc.
-void analysera(RunContext& ctx, int lc, const Belastning& bel) {
-  InputCase& in = ctx.in;
+// One load case on the continuous sheet from its simply supported terms;
+// results into the entries of lc.
+void analysera(RunContext& ctx, int lc, LoadCaseTerms t) {
+  const InputCase& in = ctx.in;
   AnalysisResults& an = ctx.an;
   const auto& styv = ctx.chk.styvkvot;
   const auto& pos = an.snittpos;
   const int n = in.nfack;
-  const Lastfall& lf = bel.lf;
+  Fack& fk = t.fack;
+  const Konsol& kv = t.kv;
+  const Konsol& kh = t.kh;
 
   // Working tables, all 0 at the start of the load case.
-  Punktlast pl;
-  Fack fk;
   Ekv3Koeff A;
   Ekv3Vektor B, M;
-
-  // Cantilevers in closed form: uniform load, edge zone (left end only) and
-  // the drift part that lies on them.
-  Konsol kv = konsol_sluten(in.konsv, lf.q, lf.qe, lf.E, lf.pL, in.trivlgd);
-  Konsol kh = konsol_sluten(in.konsh, lf.q, 0.0f, 0.0f, lf.pR, in.trihlgd);
-
-  lastford(in, lf, pl);
-
-  // Line loads: those on the cantilevers act here, those in spans below.
-  Arr<Linjlage, 1, 5> lage;
-  const int nl = in.vagg == 1 ? 0 : std::clamp(in.nlinj, 0, 5);
-  for (int k = 1; k <= nl; ++k) {
-    lage(k) = linjnorm(in, k);
-    if (lage(k).plats == Linjplats::konsv) konsol_punkt(kv, in.konsv, lage(k).a, bel.P(k));
-    if (lage(k).plats == Linjplats::konsh) konsol_punkt(kh, in.konsh, lage(k).a, bel.P(k));
-  }
-
-  // Simply supported spans under the slot loads and the span line loads.
-  for (int j = 1; j <= n; ++j) {
-    const float L = in.spv(j);
-    for (int s = 1; s <= 40; ++s) punkt_i_fack(fk, pos, j, L, pl(j, s), f32((s - 0.5) * L / 40));
-    for (int k = 1; k <= nl; ++k)
-      if (lage(k).plats == Linjplats::fack && lage(k).t == j)
-        punkt_i_fack(fk, pos, j, L, bel.P(k), lage(k).a);
-  }
-
-  // Slot loads on the cantilevers (drifts and pocket ramps reaching them).
-  for (int s = 1; s <= 40; ++s) {
-    const float hv = f32(in.konsv - (s - 0.5) * in.konsv / 40);
-    konsol_slot(kv, in.konsv, hv, pl(0, s));
-    const float hh = f32((s - 0.5) * in.konsh / 40);
-    konsol_slot(kh, in.konsh, hh, pl(n + 1, s));
-  }
   M(1) = kv.M;
   M(n + 1) = kh.M;
 
@@ -413,10 +605,20 @@ void krdef(RunContext& ctx, int ip, int pass) {
     an.snittpos(j, 11) = 0.75f;
   }
 
+  // The load cases' stiffness-independent terms: computed once for an input
+  // case and taken over by the second pass and by later profiles.  They are
+  // kept for the input as the computation leaves it (the line-load positions
+  // normalised), which computes to the same terms.
   const bool vagg = in.vagg == 1;
+  AnalysisCache& cache = ctx.an_cache;
+  if (!cache.holds(in)) {
+    cache.valid = false;
+    enkla_termer(in, an, c, cache);
+    cache.keep(in);
+  }
   for (int lc = 1; lc <= 4; ++lc) {
     if (vagg && (lc == 2 || lc == 4)) continue;
-    analysera(ctx, lc, belastning(in, an, c, lc));
+    analysera(ctx, lc, cache.lastfall[lc - 1]);
   }
   an.analysed = true;
   an.pass = pass;

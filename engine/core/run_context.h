@@ -7,6 +7,7 @@
 #include <functional>
 #include <iostream>
 
+#include "core/analysis_cache.h"
 #include "core/analysis_results.h"
 #include "core/channels.h"
 #include "core/check_results.h"
@@ -29,13 +30,14 @@ struct LocalTime {
 };
 
 struct RunContext {
-  InputCase in;        // the input case record
-  ProfileRecord prof;  // the profile found in the database
-  AnalysisResults an;  // results of the multi-span analysis
-  CheckResults chk;    // results of the section checks
-  DiaphragmResults dia;  // sheet pieces of the sheeting
-  PageCounters page;   // report page control
-  Channels channels;   // the run's files, by name
+  InputCase in;            // the input case record
+  ProfileRecord prof;      // the profile found in the database
+  AnalysisResults an;      // results of the multi-span analysis
+  AnalysisCache an_cache;  // its stiffness-independent terms, between calls
+  CheckResults chk;        // results of the section checks
+  DiaphragmResults dia;    // sheet pieces of the sheeting
+  PageCounters page;       // report page control
+  Channels channels;       // the run's files, by name
 
   Console console{&std::cout, &std::cerr};
   std::filesystem::path dir = ".";   // the engine's working directory

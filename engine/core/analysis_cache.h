@@ -1,0 +1,54 @@
+// Terms of the multi-span analysis that do not depend on the relative span
+// stiffnesses: per load case the simply supported span terms of the point
+// loads and the cantilevers in closed form.  The first analysis pass of a
+// profile computes them; the second pass, and every later call on the same
+// input case, takes them over instead of lumping and summing the loads again.
+#pragma once
+
+#include <array>
+#include <cstring>
+#include <type_traits>
+
+#include "core/fixed_arrays.h"
+#include "core/input_case.h"
+
+namespace kvop {
+
+// The simply supported spans of one load case: end rotations times stiffness,
+// end shears, moments and deflections times stiffness at the sections.
+struct SpanTerms {
+  Arr<float, 1, 20> thA, thB, VA, VB;
+  Arr2<float, 1, 20, 1, 11> mom, nedb;
+};
+
+// A cantilever fixed at its support: moment at the support, tip deflection
+// times stiffness, and the sum of its loads.
+struct CantileverTerms {
+  float M = 0, t = 0, F = 0;
+};
+
+struct LoadCaseTerms {
+  SpanTerms fack;
+  CantileverTerms kv, kh;  // left and right cantilever
+};
+
+static_assert(std::is_trivially_copyable_v<InputCase>);
+
+struct AnalysisCache {
+  bool valid = false;
+  // The input case the terms belong to, byte for byte.  Equal bytes mean
+  // equal loads and geometry; bytes that differ only where no value lies
+  // cost a recomputation, never a wrong reuse.
+  std::array<unsigned char, sizeof(InputCase)> input{};
+  std::array<LoadCaseTerms, 4> lastfall;  // load case lc at lc - 1
+
+  bool holds(const InputCase& in) const {
+    return valid && std::memcmp(input.data(), &in, sizeof in) == 0;
+  }
+  void keep(const InputCase& in) {
+    std::memcpy(input.data(), &in, sizeof in);
+    valid = true;
+  }
+};
+
+}  // namespace kvop
