@@ -57,38 +57,40 @@ void snow_pocket(const InputCase& in, const Lastfall& lf, const Delta& dl, Punkt
   const float lr = in.ficklgd;
   const float lm = in.fickmaxlgd;
   const float pP = lf.pP;
-  const double kd = std::trunc(40.0 * d / L);
-  if (std::isnan(kd)) return;
-  // Start slot of the maximum.  A pocket cannot start before its span.  A
-  // start beyond the overflow slot 41 is clipped to the slot table: the
-  // rising ramp is walked from slot 41, and the parts beyond are dropped.
-  const int K = static_cast<int>(std::clamp(kd, 0.0, 41.0));
-  const bool clipped = kd > 41.0;
+  const double kd = fickslot(d, L);
+  // Start slot of the maximum.  A pocket cannot start before its span.  The
+  // reader refuses a start beyond the overflow slot 41; a pocket handed over
+  // with one anyway is not placed rather than written outside the slot table.
+  if (!(kd <= 41.0)) return;
+  const int K = static_cast<int>(std::max(kd, 0.0));
   const bool ramps = delta <= lr;
 
   // Rising ramp, leftwards from slot K; y is the distance from d to the
-  // segment centre, and a slot is loaded while its right edge lies within lr.
-  // A slot whose centre lies beyond the foot of the ramp gets no snow (the
-  // linear ramp would give it a load against the snow's direction).
+  // segment centre and e the distance from d to the segment's right edge,
+  // both walked by the segment length of each member entered.  A slot is
+  // loaded while its right edge lies within lr; one whose centre lies beyond
+  // the foot of the ramp gets no snow (the linear ramp would give it a load
+  // against the snow's direction).
   if (ramps) {
     Walk w{ff, K, 0, n + 1};
     float y;
+    float e;
     if (K >= 1) {
       y = static_cast<float>(d - (K - 0.5) * delta);
+      e = static_cast<float>(d - K * static_cast<double>(delta));
     } else {
       w.left();  // slot 40 of the member to the left of the pocket span
       y = static_cast<float>(d + dl(w.r) / 2.0);
+      e = d;
     }
-    while (w.valid()) {
-      if (y - dl(w.r) / 2.0 > lr) break;
+    while (w.valid() && !(e > lr)) {
       if (y <= lr)
         add(pl(w.r, w.s), static_cast<double>(dl(w.r)) * pP * (1.0 - static_cast<double>(y) / lr));
       if (!w.left()) break;
       advance(y, dl, w);
+      advance(e, dl, w);
     }
   }
-
-  if (clipped) return;
 
   // Constant part, rightwards from slot K+1 (counted on into the next member
   // when K is 40 or 41); e is the distance from d to the segment's right
@@ -99,7 +101,6 @@ void snow_pocket(const InputCase& in, const Lastfall& lf, const Delta& dl, Punkt
     e = static_cast<float>((K + 1) * static_cast<double>(delta) - d);
   } else {
     w = Walk{ff + 1, K + 1 - 40, 0, n + 1};
-    if (!w.valid()) return;
     e = static_cast<float>(static_cast<float>(40 * static_cast<double>(delta) - d) +
                            w.s * static_cast<double>(dl(ff + 1)));
   }
@@ -116,22 +117,25 @@ void snow_pocket(const InputCase& in, const Lastfall& lf, const Delta& dl, Punkt
   if (!ramps || !ended) return;
 
   // Falling ramp from the slot after the last constant one; y is the distance
-  // from the end of the constant part to the segment centre.  When the
-  // constant part filled its member to the end, the ramp's m-th slot in the
-  // next member is taken at m segment lengths.
+  // from the end of the constant part to the segment centre and e to its
+  // right edge, walked as in the constant part.  When the constant part
+  // filled its member to the end, the ramp's m-th slot in the next member is
+  // taken at m segment lengths.
   const bool from_member_end = w.s == 40;
   if (!w.right()) return;
   float y = from_member_end ? dl(w.r) : static_cast<float>(dl(w.r) / 2.0);
-  for (;;) {
-    const double edge = from_member_end ? static_cast<double>(y) : y + dl(w.r) / 2.0;
-    if (edge > lr) break;
+  e = dl(w.r);
+  while (!(e > lr)) {
     add(pl(w.r, w.s), static_cast<double>(dl(w.r)) * pP * (1.0 - static_cast<double>(y) / lr));
     if (!w.right()) break;
     advance(y, dl, w);
+    advance(e, dl, w);
   }
 }
 
 }  // namespace
+
+double fickslot(float fickavst, float L) { return std::trunc(40.0 * fickavst / L); }
 
 void lastford(const InputCase& in, const Lastfall& lf, Punktlast& pl) {
   const int n = in.nfack;

@@ -44,10 +44,17 @@ struct Linjlage {
 // first lies on the cantilever.
 Linjlage linjnorm(InputCase& in, int k);
 
+// The start slot K of the snow pocket's maximum at the distance fickavst
+// from the left support of its span of length L: 40 * fickavst / L truncated
+// towards zero.  The slot table ends at the overflow slot 41, so the input
+// reader refuses a pocket whose K lies beyond it.
+double fickslot(float fickavst, float L);
+
 // Fills the slots of the load case: the uniform load on the spans, the drifts
 // beyond the cantilevers, the snow pocket, the edge zone and the overflow.
 // Expects the cantilever rows and every slot 41 to be 0 on entry; every span
-// slot 1..40 is set.
+// slot 1..40 is set.  A pocket whose start slot lies beyond 41 (which the
+// reader refuses) is not placed.
 void lastford(const InputCase& in, const Lastfall& lf, Punktlast& punktlast);
 
 }  // namespace kvop

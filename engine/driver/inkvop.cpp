@@ -8,10 +8,12 @@
 #include "driver/inkvop.h"
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <istream>
 #include <string>
 
+#include "analysis/lastford.h"
 #include "driver/file_names.h"
 #include "driver/input_fields.h"
 
@@ -49,6 +51,13 @@ std::string describe(infield::Fault f, std::string_view text, const std::string&
     case infield::Fault::out_of_range: return q + " is out of range";
     default: return q + " is not a number";
   }
+}
+
+// A length for a message, in metres with three decimals.
+std::string metres(float v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.3f m", static_cast<double>(v));
+  return buf;
 }
 
 std::string cols(int first, int width) {
@@ -290,7 +299,20 @@ bool read_roof(CaseReader& rd, InputCase& in) {
   if (in.snoform >= in.fickform) in.fickfack = 0;
   if (!rd.free_real({"30", "fickmaxlgd"}, in.fickmaxlgd)) return false;
   if (!rd.free_real({"31", "ficklgd"}, in.ficklgd)) return false;
-  if (!rd.free_real({"32", "fickavst"}, in.fickavst)) return false;
+  const Rec fickavst_rec{"32", "fickavst"};
+  if (!rd.free_real(fickavst_rec, in.fickavst)) return false;
+  // The slots of a span end with its overflow slot 41: a pocket whose
+  // maximum starts further out does not lie in its span, and placing only
+  // what fits would lose part of its load; it is to be given in the span
+  // where it lies.
+  if (in.fickfack >= 1 && in.fickfack <= in.nfack) {
+    const float L = in.spv(in.fickfack);
+    if (fickslot(in.fickavst, L) > 41.0)
+      return rd.fail(fickavst_rec, "the snow pocket's distance " + metres(in.fickavst) +
+                                       " lies beyond span " + std::to_string(in.fickfack) +
+                                       " of length " + metres(L) +
+                                       "; the pocket belongs in a later span");
+  }
 
   const Rec nlinj_rec{"33", "nlinj"};
   if (!rd.free_int(nlinj_rec, in.nlinj)) return false;

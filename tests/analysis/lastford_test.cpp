@@ -130,12 +130,54 @@ TEST(Lastford, PocketBeyondItsSpanEnd) {
   pl = lump(last, kPeak2);
   EXPECT_NEAR(pl(3, 1), 0.225, 1e-5);
 
-  // Start slot 42: only the ramp within the slot table (slots 41 and 40).
-  pl = lump(pocket(6.35f, 0.45f, 0.3f, 1, 2), kPeak2);
-  EXPECT_NEAR(sum(pl, 1), 0.3 * (1 - 0.425 / 0.45), 1e-5);
-  EXPECT_NEAR(sum(pl, 2), 0.3 * (1 - 0.275 / 0.45), 1e-5);
-  pl = lump(pocket(14.0f, 0.5f, 0.3f, 1, 2), kPeak2);
-  EXPECT_EQ(sum(pl, 1) + sum(pl, 2) + sum(pl, 3), 0.0);
+  // Start slot 42 lies outside the slot table; the reader refuses such a
+  // case, and the pocket is not placed at all rather than in part.
+  for (float d : {6.3f, 14.0f}) {
+    pl = lump(pocket(d, 0.5f, 0.3f, 1, 2), kPeak2);
+    EXPECT_EQ(sum(pl, 1) + sum(pl, 2) + sum(pl, 3) + pl(1, 41) + pl(2, 41), 0.0) << d;
+  }
+  EXPECT_EQ(fickslot(6.3f, 6.0f), 42.0);
+  EXPECT_EQ(fickslot(6.299f, 6.0f), 41.0);
+}
+
+TEST(Lastford, FallingRampWalksTheEdgesOfEachMemberEntered) {
+  // Span 1 of 6.0 m (segments 0.15 m), span 2 of 3.0 m (0.075 m), right
+  // cantilever 0.6 m (0.015 m).  Pocket peak 2.0: 0.3, 0.15 and 0.03 per
+  // fully loaded segment.
+  InputCase in = pocket(5.12f, 0.58f, 0.4f, 1, 2);
+  in.spv(2) = 3.0f;
+  in.konsh = 0.6f;
+  // K = 34.  Rising ramp: centres 0.095, 0.245, 0.395, 0.545 from d; slot
+  // 30 (centre 0.695, right edge 0.62) ends it.  Constant part 35..37, right
+  // edges 0.13, 0.28, 0.43 >= 0.4.  Falling ramp: centres 0.075, 0.225,
+  // 0.375 in span 1, then 0.45 at slot 1 of span 2, whose right edge lies
+  // 0.525 from the end of the constant part; slot 2's edge at 0.6 > 0.58 ends
+  // the ramp (its centre, half a narrower segment further, is still within).
+  Punktlast pl = lump(in, kPeak2);
+  expect_slots(pl, 1, 30, {0, 0.3 * (1 - 0.545 / 0.58), 0.3 * (1 - 0.395 / 0.58),
+                           0.3 * (1 - 0.245 / 0.58), 0.3 * (1 - 0.095 / 0.58), 0.3, 0.3, 0.3,
+                           0.3 * (1 - 0.075 / 0.58), 0.3 * (1 - 0.225 / 0.58),
+                           0.3 * (1 - 0.375 / 0.58)});
+  expect_slots(pl, 2, 1, {0.15 * (1 - 0.45 / 0.58), 0, 0});
+  EXPECT_NEAR(sum(pl, 1) + sum(pl, 2),
+              0.9 + 0.3 * (7 - (0.545 + 0.395 + 0.245 + 0.095 + 0.075 + 0.225 + 0.375) / 0.58) +
+                  0.15 * (1 - 0.45 / 0.58),
+              1e-5);
+
+  // Pocket in the 3.0 m span 2 at d = 2.7: K = 36, constant 37..38 (right
+  // edges 0.075, 0.15 >= 0.1), falling ramp at centres 0.0375 and 0.1125,
+  // then on the cantilever at 0.1275, 0.1425, 0.1575 with right edges
+  // 0.165, 0.18, 0.195; the edge 0.21 of slot 4 is beyond 0.2.
+  in = pocket(2.7f, 0.2f, 0.1f, 2, 2);
+  in.spv(2) = 3.0f;
+  in.konsh = 0.6f;
+  pl = lump(in, kPeak2);
+  expect_slots(pl, 2, 33, {0, 0.15 * (1 - 0.1875 / 0.2), 0.15 * (1 - 0.1125 / 0.2),
+                           0.15 * (1 - 0.0375 / 0.2), 0.15, 0.15, 0.15 * (1 - 0.0375 / 0.2),
+                           0.15 * (1 - 0.1125 / 0.2)});
+  expect_slots(pl, 3, 1, {0.03 * (1 - 0.1275 / 0.2), 0.03 * (1 - 0.1425 / 0.2),
+                          0.03 * (1 - 0.1575 / 0.2), 0, 0});
+  EXPECT_EQ(pl(2, 41), 0.0f);
 }
 
 TEST(Lastford, EdgeZoneFromTheLeftEndOverSpansOnly) {

@@ -446,6 +446,30 @@ TEST(InkvopRefuses, CodesOutsideTheirLists) {
   }
 }
 
+TEST(InkvopRefuses, SnowPocketBeyondItsSpan) {
+  // Pocket in span 2 of 5.0 m: the start slot 40 * d / 5 may reach the
+  // overflow slot 41 (d below 5.25) but not 42.
+  CaseFile c = roof();
+  c.set("28", "2").set("29", "1.6").set("30", "0.5").set("31", "1.0");
+  for (const char* d : {"5.2", "5.249"}) {
+    const Result r = read(c.set("32", d));
+    ASSERT_EQ(r.istat, 0) << d << r.err;
+    EXPECT_EQ(r.in.fickfack, 2);
+  }
+  expect_refused(c.set("32", "5.25"), "32", "fickavst",
+                 "the snow pocket's distance 5.250 m lies beyond span 2 of length 5.000 m; the "
+                 "pocket belongs in a later span");
+  expect_refused(c.set("28", "3").set("32", "4.3"), "32", "fickavst", "beyond span 3 of length 4.000 m");
+  // Found on the line of the value, after skipped blank lines.
+  c.set("32", "5.25").insert_after("31", "blank", "");
+  expect_refused(c, "32", "fickavst", "beyond span 3");
+
+  // No pocket placed, nothing to refuse: none given, dropped as not above
+  // the plain snow, or a span number beyond the sheet.
+  for (const char* ff : {"0", "9"}) EXPECT_EQ(read(roof().set("28", ff).set("29", "1.6").set("32", "50")).istat, 0) << ff;
+  EXPECT_EQ(read(roof().set("28", "2").set("29", "0.8").set("32", "50")).istat, 0);
+}
+
 TEST(InkvopRefuses, CaseNamesLeadingOutOfTheWorkingDirectory) {
   for (const char* name : {"../X", "..\\X", "A/B", "C:\\TMP", "..", "A..B"})
     expect_refused(roof().set("1", name), "1", "indatafil", "not a plain file name");
