@@ -73,7 +73,8 @@ class CaseGenerator {
       in.trihlgd = pick(0, 1) ? real(1, 8, 2) : 0.0f;
       in.fickfack = pick(0, n);
       in.fickform = real(0.5, 3, 2);
-      in.fickavst = real(0, 3, 2);
+      // A pocket the engine places starts within its span.
+      in.fickavst = real(0, in.fickfack > 0 ? std::min(3.0f, in.spv(in.fickfack)) : 3.0, 2);
       in.ficklgd = real(0, 3, 2);
       in.fickmaxlgd = real(0, 1, 2);
       in.nlinj = pick(0, 5);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "analysis/lastford.h"
 #include "driver/file_names.h"
 #include "driver/inkvop.h"
 #include "driver/input_fields.h"
@@ -43,6 +44,26 @@ std::string cols(int first, int width) {
 std::string outside(std::string_view what, long v, long lo, long hi) {
   return std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) +
          ".." + std::to_string(hi);
+}
+
+// A length for a message, in metres with three decimals.
+std::string metres(float v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.3f m", static_cast<double>(v));
+  return buf;
+}
+
+// The slots of a span end with its overflow slot 41: a pocket whose maximum
+// starts further out does not lie in its span, and placing only what fits
+// would lose part of its load; it is to be given in the span where it lies.
+// Only a pocket the engine places counts: one on a span of the sheet that
+// rises above the plain snow.  Empty when the pocket is sound.
+std::string pocket_fault(const InputCase& in) {
+  if (in.snoform >= in.fickform || in.fickfack < 1 || in.fickfack > in.nfack) return {};
+  const float L = in.spv(in.fickfack);
+  if (fickslot(in.fickavst, L) <= 41.0) return {};
+  return "the snow pocket's distance " + metres(in.fickavst) + " lies beyond span " +
+         std::to_string(in.fickfack) + " of length " + metres(L) + "; the pocket belongs in a later span";
 }
 
 // Reads the lines of a case in sequence.  Each read consumes one line; a
@@ -263,7 +284,9 @@ bool read_roof(CaseReader& rd, CaseFile& cf) {
   if (!rd.free_real({"29", "fickform"}, in.fickform)) return false;
   if (!rd.free_real({"30", "fickmaxlgd"}, in.fickmaxlgd)) return false;
   if (!rd.free_real({"31", "ficklgd"}, in.ficklgd)) return false;
-  if (!rd.free_real({"32", "fickavst"}, in.fickavst)) return false;
+  const Rec fickavst_rec{"32", "fickavst"};
+  if (!rd.free_real(fickavst_rec, in.fickavst)) return false;
+  if (const std::string why = pocket_fault(in); !why.empty()) return rd.fail(fickavst_rec, why);
 
   const Rec nlinj_rec{"33", "nlinj"};
   if (!rd.free_int(nlinj_rec, in.nlinj)) return false;
@@ -557,6 +580,7 @@ void write_roof(CaseWriter& w, const CaseFile& cf) {
   w.free_real("fickmaxlgd", in.fickmaxlgd);
   w.free_real("ficklgd", in.ficklgd);
   w.free_real("fickavst", in.fickavst);
+  if (const std::string why = pocket_fault(in); !why.empty()) w.bad("fickavst", why);
   if (in.nlinj < 0 || in.nlinj > 5) w.bad("nlinj", outside("count", in.nlinj, 0, 5));
   w.free_int(in.nlinj);
   // The loads that count must stand on a span; without a first span there are none.

@@ -227,6 +227,9 @@ TEST(CaseFile, ValuesThatDoNotFitTheirFieldsAreRefusedAndNothingIsWritten) {
   refused([](CaseFile& c) { c.in.marknadskod = 6; }, "marknadskod");
   refused([](CaseFile& c) { c.in.rubrik.set("TWO\nLINES"); }, "rubrik");
   refused([](CaseFile& c) { c.in.iskiv = 0; c.in.skivdata(2) = 1.5f; }, "skivdata(2)");
+  // A snow pocket whose start lies beyond its span would be refused by the
+  // reader, so it is not written either.
+  refused([](CaseFile& c) { c.in.fickfack = 2; c.in.fickform = 1.6f; c.in.fickavst = 6.5f; }, "fickavst");
 }
 
 TEST(CaseFile, FixedFieldsGetMoreDecimalsWhenTheValueNeedsThem) {
