@@ -425,7 +425,8 @@ void InputForm::build() {
     g->addWidget(ec3_, 0, 0, 1, 2);
     g->addWidget(caption("Nedböjningsbegränsning     L/"), 1, 0);
     g->addWidget(bnedb_, 1, 1);
-    g->addWidget(caption("Lastreduktionsfaktor"), 2, 0);
+    lastfLabel_ = caption("Lastreduktionsfaktor");
+    g->addWidget(lastfLabel_, 2, 0);
     g->addWidget(lastf_, 2, 1);
     g->setRowStretch(3, 1);
   }
@@ -498,6 +499,9 @@ void InputForm::updateVisibility() {
   lrandz_->setEnabled(taktyp == 0);
   vindVaggBox_->setVisible(!roof);
   bnedb_->setEnabled(!ec3_->isChecked());
+  // The load reduction of the serviceability check applies to the snow of roofs.
+  lastf_->setVisible(roof);
+  lastfLabel_->setVisible(roof);
   shkl_->setVisible(market_ == 1);
   shklpl_->setVisible(market_ == 2);
   pkl_->setVisible(market_ == 3);

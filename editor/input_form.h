@@ -124,6 +124,7 @@ class InputForm : public QWidget {
   NumberEdit *qvvind_, *formm_, *formfr_, *mym_, *myfr_, *lm_, *lfr_;
   NumberEdit *bnedb_, *lastf_;
   QCheckBox* ec3_ = nullptr;
+  QLabel* lastfLabel_ = nullptr;
   QGroupBox *takBox_, *snoBox_, *snoMarkBox_, *vindTakBox_, *vindVaggBox_;
   QPushButton *visaMot_, *visaFran_;
 };

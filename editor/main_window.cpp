@@ -179,6 +179,7 @@ bool MainWindow::newCase() {
     cf.in.nedbkrav = 2;
     cf.in.iskiv = 2;
   }
+  closeResults();
   form_->setCase(cf);
   path_.clear();
   changedSinceRun_ = true;
@@ -195,6 +196,7 @@ bool MainWindow::openCase(const QString& path) {
     inform(message);
     return false;
   }
+  closeResults();
   form_->setCase(cf);
   path_ = QFileInfo(path).absoluteFilePath();
   changedSinceRun_ = true;
@@ -252,6 +254,8 @@ QString MainWindow::askFileName(bool save) {
     d.setLabelText(QFileDialog::FileName, "FILNAMN:");
     d.setLabelText(QFileDialog::Accept, "OK");
     d.setLabelText(QFileDialog::Reject, "Avbryt");
+    d.setLabelText(QFileDialog::LookIn, "Sök i:");
+    d.setLabelText(QFileDialog::FileType, "Filtyp:");
     d.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save) {
@@ -330,6 +334,13 @@ void MainWindow::runFinished(int code, const QString& console) {
   }
   changedSinceRun_ = false;
   showReport();
+}
+
+void MainWindow::closeResults() {
+  // The result windows belong to the case that was open.
+  for (QMdiSubWindow* w : mdi_->subWindowList())
+    if (w != formWindow_) w->close();
+  mdi_->setActiveSubWindow(formWindow_);
 }
 
 QString MainWindow::reportFile(const QString& extension) const {

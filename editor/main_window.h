@@ -76,6 +76,7 @@ class MainWindow : public QMainWindow {
   void setModified(bool m);
   void updateTitle();
   void caseChanged();
+  void closeResults();
   void runFinished(int code, const QString& console);
   void openJointForm(int support);
   void openLineLoads();
