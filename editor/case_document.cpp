@@ -8,10 +8,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "driver/file_names.h"
+#include "core/file_names.h"
 #include "profiles/profile_file.h"
-#include "profiles/profile_record.h"
-#include "report/cp1252.h"
+#include "profiles/profile_codec.h"
+#include "core/cp1252.h"
 
 namespace kvop::editor {
 

@@ -6,8 +6,8 @@
 #include <QSaveFile>
 
 #include "case_document.h"
-#include "driver/file_names.h"
-#include "report/cp1252.h"
+#include "core/file_names.h"
+#include "core/cp1252.h"
 
 namespace kvop::editor {
 namespace {

@@ -12,7 +12,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 
-#include "report/cp1252.h"
+#include "core/cp1252.h"
 
 namespace kvop::editor {
 

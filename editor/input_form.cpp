@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "report/cp1252.h"
+#include "core/cp1252.h"
 #include "driver/inkvop.h"
 
 namespace kvop::editor {

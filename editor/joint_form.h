@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <array>
 
-#include "driver/input_case.h"
+#include "core/input_case.h"
 
 class QButtonGroup;
 class QSpinBox;

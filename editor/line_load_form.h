@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <array>
 
-#include "driver/input_case.h"
+#include "core/input_case.h"
 
 class QSpinBox;
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "report/cp1252.h"
+#include "core/cp1252.h"
 
 namespace kvop::editor {
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "driver/input_case.h"
+#include "core/input_case.h"
 
 namespace kvop::editor {
 

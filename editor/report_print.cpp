@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "report/cp1252.h"
+#include "core/cp1252.h"
 
 namespace kvop::editor {
 

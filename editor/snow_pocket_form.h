@@ -9,7 +9,7 @@
 #include <QDialog>
 
 #include "calculators.h"
-#include "driver/input_case.h"
+#include "core/input_case.h"
 
 class QButtonGroup;
 class QLabel;

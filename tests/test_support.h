@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/run_context.h"
+#include "core/run_context.h"
 
 namespace kvop::test {
 

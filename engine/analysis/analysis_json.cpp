@@ -1,6 +1,8 @@
+#include "analysis/analysis_json.h"
+
 #include <algorithm>
 
-#include "driver/run_json.h"
+#include "core/json_values.h"
 
 namespace kvop {
 

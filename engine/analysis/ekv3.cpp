@@ -2,7 +2,7 @@
 
 namespace kvop {
 
-void ekv3(Ekv3Koeff& a, Ekv3Vektor& b, Ekv3Vektor& x, int& n) {
+void ekv3(Ekv3Koeff& a, const Ekv3Vektor& b, Ekv3Vektor& x, int n) {
   if (n < 2 || n > 21) return;
   // Reduced diagonal, upper coefficients and reduced right-hand sides.  Each
   // entry is stored as a 32-bit real; every formula is evaluated wider.

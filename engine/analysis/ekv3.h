@@ -1,7 +1,7 @@
 // Tridiagonal solver for the support equations of the continuous sheet.
 #pragma once
 
-#include "driver/fixed_arrays.h"
+#include "core/fixed_arrays.h"
 
 namespace kvop {
 
@@ -16,6 +16,6 @@ using Ekv3Vektor = Arr<float, 1, 21>;
 // not read and a(n,3) is set to 0.  x(1) and b are left as they are.  A zero
 // pivot (impossible for positive spans and stiffnesses) gives non-finite
 // moments, which are passed on.  n outside 2..21 solves nothing.
-void ekv3(Ekv3Koeff& a, Ekv3Vektor& b, Ekv3Vektor& x, int& n);
+void ekv3(Ekv3Koeff& a, const Ekv3Vektor& b, Ekv3Vektor& x, int n);
 
 }  // namespace kvop

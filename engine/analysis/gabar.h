@@ -1,10 +1,10 @@
 #pragma once
 
-#include "driver/run_context.h"
+#include "core/run_context.h"
 
 namespace kvop {
 
 // Walkability check of a roof of the own profile range.
-void gabar(RunContext& ctx, int& dbunit, int& unit, int& istat, int& ip, int& loop);
+void gabar(RunContext& ctx);
 
 }  // namespace kvop

@@ -94,7 +94,8 @@ Belastning belastning(const InputCase& in, const AnalysisResults& an, float c, i
     case 1: {
       s = f32(cc * gd * in.snolast * pk(5));
       const float w1 = f32(gd * in.vind(1) * pk(6) * in.psi0vind);
-      lf.q = f32(static_cast<double>(s) * in.snoform + G1 * pk(3) + static_cast<double>(w1) * in.vind(3));
+      lf.q = f32(static_cast<double>(s) * in.snoform + G1 * pk(3) +
+                 static_cast<double>(w1) * in.vind(3));
       line(&Linjlast::brottned);
       break;
     }
@@ -114,7 +115,8 @@ Belastning belastning(const InputCase& in, const AnalysisResults& an, float c, i
     default: {
       s = f32(cc * gd1 * in.snolast * in.psi0sno * pk(5));
       const float w4 = f32(gd1 * in.vind(1) * pk(6));
-      lf.q = f32(static_cast<double>(s) * in.snoform + G4 * pk(3) + static_cast<double>(w4) * in.vind(3));
+      lf.q = f32(static_cast<double>(s) * in.snoform + G4 * pk(3) +
+                 static_cast<double>(w4) * in.vind(3));
       line(&Linjlast::brottned);
       break;
     }
@@ -249,8 +251,7 @@ void analysera(RunContext& ctx, int lc, const Belastning& bel) {
   // Simply supported spans under the slot loads and the span line loads.
   for (int j = 1; j <= n; ++j) {
     const float L = in.spv(j);
-    for (int s = 1; s <= 40; ++s)
-      punkt_i_fack(fk, pos, j, L, pl(j, s), f32((s - 0.5) * L / 40));
+    for (int s = 1; s <= 40; ++s) punkt_i_fack(fk, pos, j, L, pl(j, s), f32((s - 0.5) * L / 40));
     for (int k = 1; k <= nl; ++k)
       if (lage(k).plats == Linjplats::fack && lage(k).t == j)
         punkt_i_fack(fk, pos, j, L, bel.P(k), lage(k).a);
@@ -290,8 +291,9 @@ void analysera(RunContext& ctx, int lc, const Belastning& bel) {
       const double om = 1 - be;
       const double bLr = be * Lr;
       A(i, 1) = f32(Ll / (6 * kl) - c9 * om / (kl * be * Lr * Ll));
-      A(i, 2) = f32((Ll / kl + (1 - be + be * be) * Lr / kr) / 3 + c8 * (om * om) / (kr * (bLr * bLr)) +
-                    c9 * om / (kl * be * (Ll * Ll)) + c9 * om / (kl * (bLr * bLr)));
+      A(i, 2) =
+          f32((Ll / kl + (1 - be + be * be) * Lr / kr) / 3 + c8 * (om * om) / (kr * (bLr * bLr)) +
+              c9 * om / (kl * be * (Ll * Ll)) + c9 * om / (kl * (bLr * bLr)));
       A(i, 3) = f32(Lr / (6 * kr) + c8 * om / (kr * be * (Lr * Lr)));
       B(i) = f32(thBl / kl + thAr / kr + c8 * fk.VA(i) * om / (kr * be * Lr) -
                  c9 * fk.VB(i - 1) * om / (kl * be * Lr));
@@ -333,8 +335,9 @@ void analysera(RunContext& ctx, int lc, const Belastning& bel) {
     if (j >= 2 && in.skarvtyp(j) == 4) {
       const double kq = f32(static_cast<double>(styv(j)) / styv(j - 1));
       const double Lv = in.spv(j - 1);
-      const float G = f32(L * (L * Mh / 6 + (Lv * kq + L) * Mj / 3 + Lv * M(j - 1) * kq / 6 +
-                               kq * fk.thB(j - 1) + fk.thA(j)) *
+      const float G = f32(L *
+                          (L * Mh / 6 + (Lv * kq + L) * Mj / 3 + Lv * M(j - 1) * kq / 6 +
+                           kq * fk.thB(j - 1) + fk.thA(j)) *
                           kProcent * in.skarvprc(j));
       for (int k = 1; k <= 11; ++k) {
         const double xi = pos(j, k);
@@ -342,16 +345,17 @@ void analysera(RunContext& ctx, int lc, const Belastning& bel) {
       }
     }
     const bool upp = lc == 3;
-    auto governs = [upp](float x, float best) { return upp ? x < best : x > best; };
+    auto styr = [upp](float x, float best) { return upp ? x < best : x > best; };
     float mf = fk.mom(j, kFaltsnitt[0]);
     float nb = fk.nedb(j, kFaltsnitt[0]);
     for (int k : kFaltsnitt) {
-      if (governs(fk.mom(j, k), mf)) mf = fk.mom(j, k);
-      if (governs(fk.nedb(j, k), nb)) nb = fk.nedb(j, k);
+      if (styr(fk.mom(j, k), mf)) mf = fk.mom(j, k);
+      if (styr(fk.nedb(j, k), nb)) nb = fk.nedb(j, k);
     }
     an.mfalt(lc, j) = mf;
     an.nedbtal(lc, j) = nb;
-    an.mfalt2(lc, j) = upp ? std::max(fk.mom(j, 4), fk.mom(j, 5)) : std::min(fk.mom(j, 4), fk.mom(j, 5));
+    an.mfalt2(lc, j) =
+        upp ? std::max(fk.mom(j, 4), fk.mom(j, 5)) : std::min(fk.mom(j, 4), fk.mom(j, 5));
 
     fk.VA(j) = f32(fk.VA(j) + (Mh - Mj) / L);
     fk.VB(j) = f32(fk.VB(j) + (Mj - Mh) / L);
@@ -362,7 +366,8 @@ void analysera(RunContext& ctx, int lc, const Belastning& bel) {
   // Reactions; an overlap of at least 0.1 m splits its support force.
   for (int i = 1; i <= n + 1; ++i) an.dskruv(lc, i) = 0.0f;
   for (int i = 2; i <= n; ++i) {
-    const float l = single_overlap(i) ? f32(static_cast<double>(kProcent) * in.skarvprc(i) * in.spv(i)) : 0.0f;
+    const float l =
+        single_overlap(i) ? f32(static_cast<double>(kProcent) * in.skarvprc(i) * in.spv(i)) : 0.0f;
     if (l < 0.1f) {
       an.reakt(lc, i) = f32(static_cast<double>(fk.VA(i)) + fk.VB(i - 1));
     } else {
@@ -382,7 +387,7 @@ void analysera(RunContext& ctx, int lc, const Belastning& bel) {
 
 }  // namespace
 
-void krdef(RunContext& ctx, int& ip, int& /*unit*/, int& /*istat*/, int& pass) {
+void krdef(RunContext& ctx, int ip, int pass) {
   InputCase& in = ctx.in;
   AnalysisResults& an = ctx.an;
   if (in.nfack < 1 || in.nfack > 20) return;  // no sheet to analyse

@@ -6,7 +6,7 @@
 // member is an overflow slot carried into slot 1 of the next member.
 #pragma once
 
-#include "driver/input_case.h"
+#include "core/input_case.h"
 
 namespace kvop {
 
@@ -24,10 +24,10 @@ struct Lastfall {
 
 // Where a line load acts.
 enum class Linjplats {
-  fack,       // in span t, at distance a from support t
-  konsv,      // on the left cantilever, at distance a from support 1
-  konsh,      // on the right cantilever, at distance a from support nfack+1
-  utanfor,    // its span number names no span of the sheet: not applied
+  fack,     // in span t, at distance a from support t
+  konsv,    // on the left cantilever, at distance a from support 1
+  konsh,    // on the right cantilever, at distance a from support nfack+1
+  utanfor,  // its span number names no span of the sheet: not applied
 };
 
 struct Linjlage {

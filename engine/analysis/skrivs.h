@@ -1,10 +1,10 @@
 #pragma once
 
-#include "driver/run_context.h"
+#include "core/run_context.h"
 
 namespace kvop {
 
 // Diaphragm and fastening-band summary sections of a roof profile.
-void skrivs(RunContext& ctx, int& unit);
+void skrivs(RunContext& ctx);
 
 }  // namespace kvop

@@ -1,4 +1,4 @@
-#include "driver/run_json.h"
+#include "checks/checks_json.h"
 
 namespace kvop {
 

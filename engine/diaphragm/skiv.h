@@ -1,10 +1,10 @@
 #pragma once
 
-#include "driver/run_context.h"
+#include "core/run_context.h"
 
 namespace kvop {
 
 // Sheet pieces and the diaphragm exchange file "SKIVA.INS".
-void skiv(RunContext& ctx, int& unit, int& istat);
+[[nodiscard]] int skiv(RunContext& ctx);
 
 }  // namespace kvop

@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 #include "analysis/lastford.h"
-#include "driver/file_names.h"
+#include "core/file_names.h"
 #include "driver/inkvop.h"
 #include "driver/input_fields.h"
 

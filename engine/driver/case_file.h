@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/input_case.h"
+#include "core/input_case.h"
 
 namespace kvop {
 

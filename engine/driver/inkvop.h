@@ -1,17 +1,17 @@
 // The calculation input file reader.
 #pragma once
 
-#include "driver/run_context.h"
+#include "core/run_context.h"
 
 namespace kvop {
 
-// Reads "~INDATA~.TMP" from the working directory into the input case record.
-// Sets `unit` to 3 and leaves the file open on that unit.  istat = 0 after a
-// complete read; on a missing file, a file that ends early, a field that is
-// no number, or a value the record cannot hold, a message naming the file,
-// the record, the field and the line goes to the console, istat is non-zero
-// and no report file has been touched.
-void inkvop(RunContext& ctx, int& unit, int& istat);
+// Reads "~INDATA~.TMP" from the working directory into the input case record
+// and leaves the file open on the input channel.  Returns 0 after a complete
+// read; on a missing file, a file that ends early, a field that is no number,
+// or a value the record cannot hold, a message naming the file, the record,
+// the field and the line goes to the console, the status is non-zero and no
+// report file has been touched.
+[[nodiscard]] int inkvop(RunContext& ctx);
 
 // Stores the defaults of every field of the input case record; the case name
 // and the file names formed from it (record 1) are kept.

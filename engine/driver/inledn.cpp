@@ -4,8 +4,7 @@
 
 namespace kvop {
 
-void inledn(RunContext& ctx, int& /*unit*/, int& istat) {
-  istat = 0;
+void inledn(RunContext& ctx) {
   InputCase& in = ctx.in;
   const int last = in.nfack + 1;
   in.skarvtyp(1) = std::min(in.skarvtyp(1), 1);

@@ -23,11 +23,11 @@ std::string compact(std::string_view field) {
 // position of the decimal point, and the exponent.
 struct Number {
   bool negative = false;
-  std::string digits;   // all mantissa digits, integer part first
-  long fraction = 0;    // digits after the point
+  std::string digits;  // all mantissa digits, integer part first
+  long fraction = 0;   // digits after the point
   bool point = false;
   bool exponent = false;
-  long exp = 0;         // saturated well beyond the range of a real
+  long exp = 0;  // saturated well beyond the range of a real
 };
 
 std::optional<Number> split_number(std::string_view s) {

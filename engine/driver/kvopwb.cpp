@@ -1,11 +1,11 @@
 #include "driver/kvopwb.h"
 
-#include "analysis/dimber.h"
+#include "core/cp1252.h"
 #include "diaphragm/skiv.h"
+#include "driver/dimber.h"
 #include "driver/indaut.h"
 #include "driver/inkvop.h"
 #include "driver/inledn.h"
-#include "report/cp1252.h"
 
 namespace kvop {
 namespace {
@@ -23,36 +23,29 @@ int echo_lines(const InputCase& in) {
 
 }  // namespace
 
-int kvopwb(RunContext& ctx, int& istat) {
+int kvopwb(RunContext& ctx) {
   for (int k = 0; k < 14; ++k) ctx.console.empty_line();
   ctx.console.line(enc("                      BERÄKNING PÅGÅR ............. "));
 
   ctx.page.sidlangd = 68;
-  int inunit = 1, dbunit = 2, repunit = 7, skivunit = 8;
-  istat = 0;
 
-  inkvop(ctx, inunit, istat);
-  if (istat != 0) return kExitInput;
+  if (inkvop(ctx) != 0) return kExitInput;
   ctx.page.radnr = echo_lines(ctx.in);
 
-  inledn(ctx, repunit, istat);
-  if (istat != 0) return kExitInput;
+  inledn(ctx);
   defork(ctx);
 
-  indaut(ctx, repunit, istat);
-  if (istat != 0) return kExitReport;
+  if (indaut(ctx) != 0) return kExitReport;
 
-  dimber(ctx, dbunit, repunit, istat);
-  if (istat != 0) return kExitDimensioning;
+  if (dimber(ctx) != 0) return kExitDimensioning;
 
   if (ctx.in.iskiv == 0 || ctx.in.iskiv == 1) {
-    skiv(ctx, skivunit, istat);
-    if (istat != 0) return kExitDiaphragm;
-    ctx.units.close(skivunit);
+    if (skiv(ctx) != 0) return kExitDiaphragm;
+    ctx.channels.exchange.close();
   }
-  ctx.units.close(inunit);
-  ctx.units.close(2);
-  ctx.units.close(repunit);
+  ctx.channels.input.close();
+  ctx.channels.database.close();
+  ctx.channels.report.close();
   return kExitOk;
 }
 

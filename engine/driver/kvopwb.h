@@ -1,22 +1,22 @@
 // The engine's main routine: one run computes one case.
 #pragma once
 
-#include "driver/run_context.h"
+#include "core/run_context.h"
 
 namespace kvop {
 
 // Process exit status of a run.
 enum ExitCode : int {
-  kExitOk = 0,           // the run went through every step
-  kExitDimensioning = 1, // profile lookup or dimensioning failed
-  kExitInput = 2,        // calculation input file missing or not readable
-  kExitReport = 3,       // the report file could not be created
-  kExitDiaphragm = 4,    // the diaphragm step failed
-  kExitUsage = 64,       // bad command line
+  kExitOk = 0,            // the run went through every step
+  kExitDimensioning = 1,  // profile lookup or dimensioning failed
+  kExitInput = 2,         // calculation input file missing or not readable
+  kExitReport = 3,        // the report file could not be created
+  kExitDiaphragm = 4,     // the diaphragm step failed
+  kExitUsage = 64,        // bad command line
 };
 
-// Runs the steps in their fixed order on the fixed channels and returns the
-// exit status; `istat` receives the final status of the steps.
-int kvopwb(RunContext& ctx, int& istat);
+// Runs the steps in their fixed order on the run's channels and returns the
+// exit status.  The first step that fails ends the run.
+[[nodiscard]] int kvopwb(RunContext& ctx);
 
 }  // namespace kvop

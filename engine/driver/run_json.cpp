@@ -1,27 +1,15 @@
 #include "driver/run_json.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstdlib>
-#include <string>
 
-#include "report/cp1252.h"
+#include "analysis/analysis_json.h"
+#include "checks/checks_json.h"
+#include "core/json_values.h"
+#include "profiles/profile_json.h"
 
 namespace kvop {
 
 using nlohmann::json;
-
-json json_real(float v) {
-  char buf[32];
-  auto res = std::to_chars(buf, buf + sizeof buf, v);
-  // The shortest text of the 32-bit value, held as the double it names.
-  return std::strtod(std::string(buf, res.ptr).c_str(), nullptr);
-}
-
-json json_text(std::string_view s) {
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return cp1252::to_utf8(s);
-}
 
 namespace {
 

@@ -3,6 +3,6 @@
 namespace kvop {
 
 // The database is only read, so closing keeps the file as it is.
-void clfile(RunContext& ctx, int& unit) { ctx.units.close(unit); }
+void clfile(RunContext& ctx) { ctx.channels.database.close(); }
 
 }  // namespace kvop

@@ -4,9 +4,9 @@
 #include <string>
 #include <system_error>
 
-#include "driver/file_names.h"
+#include "core/cp1252.h"
+#include "core/file_names.h"
 #include "profiles/profile_db.h"
-#include "report/cp1252.h"
 
 namespace kvop {
 namespace {
@@ -18,7 +18,11 @@ bool is_utf8_text(std::string_view s) {
   bool wide = false;
   for (std::size_t i = 0; i < s.size();) {
     const auto b = static_cast<unsigned char>(s[i]);
-    std::size_t len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+    std::size_t len = b < 0x80           ? 1
+                      : (b >> 5) == 0x6  ? 2
+                      : (b >> 4) == 0xE  ? 3
+                      : (b >> 3) == 0x1E ? 4
+                                         : 0;
     if (len == 0 || i + len > s.size()) return false;
     for (std::size_t k = 1; k < len; ++k)
       if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
@@ -55,7 +59,8 @@ bool read_first_line(const std::filesystem::path& path, Text<80>& line, bool& em
 // Resolves the built database name.  A directory written as an absolute path
 // of this system ("/opt/kvop/bin") starts at the root; any other name is
 // resolved from the working directory, backslashes separating directories.
-std::optional<std::filesystem::path> resolve(const std::filesystem::path& dir, std::string_view name) {
+std::optional<std::filesystem::path> resolve(const std::filesystem::path& dir,
+                                             std::string_view name) {
   if (!name.empty() && name[0] == '/') return find_windows_path("/", name.substr(1));
   return find_windows_path(dir, name);
 }
@@ -71,16 +76,15 @@ Text<80> profile_db_name(const Text<80>& first_line) {
   return Text<80>(name);
 }
 
-void opdbas(RunContext& ctx, int& unit, int& istat) {
-  istat = 0;
+int opdbas(RunContext& ctx) {
   const auto ini = find_file(ctx.dir, "BRASKO.INI");
   Text<80> first_line;
   bool empty_file = false;
   if (!ini) {
     ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
-    ctx.console.error(enc(" INSTÄLLNINGSFILEN BRASKO.INI FINNS EJ I ARBETSKATALOGEN ") + shown(ctx.dir));
-    istat = 2;
-    return;
+    ctx.console.error(enc(" INSTÄLLNINGSFILEN BRASKO.INI FINNS EJ I ARBETSKATALOGEN ") +
+                      shown(ctx.dir));
+    return 2;
   }
   if (!read_first_line(*ini, first_line, empty_file)) {
     ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
@@ -89,21 +93,21 @@ void opdbas(RunContext& ctx, int& unit, int& istat) {
                         enc(" ÄR TOM; FÖRSTA RADEN SKA ANGE PROGRAMKATALOGEN"));
     else
       ctx.console.error(enc(" INSTÄLLNINGSFILEN ") + shown(*ini) + enc(" KAN EJ LÄSAS"));
-    istat = 2;
-    return;
+    return 2;
   }
 
   const Text<80> name = profile_db_name(first_line);
   const std::string_view wanted = name.trimmed();
   const auto db = resolve(ctx.dir, wanted);
-  if (!db || !ctx.units.open_read(unit, *db)) {
+  if (!db || !ctx.channels.database.open_read(*db)) {
     ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
     ctx.console.error(enc(db ? " PROFILDATABASEN KAN EJ ÖPPNAS: " : " PROFILDATABASEN FINNS EJ: ") +
                       std::string(wanted));
     ctx.console.error(enc(" NAMNET ÄR BILDAT AV FÖRSTA RADEN I ") + shown(*ini) +
                       enc(", SÖKT FRÅN ") + shown(ctx.dir));
-    istat = 2;
+    return 2;
   }
+  return 0;
 }
 
 }  // namespace kvop

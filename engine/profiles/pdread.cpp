@@ -1,10 +1,13 @@
 // The profile lookup: the database is searched from its first record for the
 // designation, and the record found becomes the run's profile record.
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "core/cp1252.h"
+#include "profiles/profile_codec.h"
 #include "profiles/profile_db.h"
 #include "profiles/profile_file.h"
-#include "report/cp1252.h"
 
 namespace kvop {
 namespace {
@@ -27,28 +30,45 @@ void read_failure(RunContext& ctx, const Text<8>& designation) {
   }
 }
 
-void unreadable_record(RunContext& ctx, int position, const std::string& why) {
-  ctx.console.error(enc(" PROFILDATABASEN: POST NR ") + std::to_string(position) +
-                    enc(" KAN EJ LÄSAS (") + why + ")");
+// Why a record read in full cannot serve as a profile record, or nothing.
+// The in-memory table has 10 columns and 30 rows: counts beyond them make
+// the record unusable.
+std::optional<std::string> unusable(const std::vector<unsigned char>& bytes,
+                                    const std::optional<ProfileRecord>& rec) {
+  if (!rec)
+    return enc("POSTEN HAR ") + std::to_string(bytes.size()) + enc(" BYTE, MINST ") +
+           std::to_string(kProfileRecordBytes) + enc(" KRÄVS");
+  if (rec->thickness_count < 1 || rec->thickness_count > 10)
+    return enc("ANTAL TJOCKLEKAR ") + std::to_string(rec->thickness_count) + enc(" UTANFÖR 1..10");
+  if (rec->scaled_count < 0 || rec->scaled_count > 30)
+    return enc("ANTAL SKALADE RADER ") + std::to_string(rec->scaled_count) + enc(" UTANFÖR 0..30");
+  return std::nullopt;
 }
 
 }  // namespace
 
-void pdread(RunContext& ctx, const Text<8>& designation, int& unit, int lookup_mode,
-            int show_message, int& istat) {
-  istat = 0;
-  std::fstream* db = ctx.units.stream(unit);
+int pdread(RunContext& ctx, const Text<8>& designation, ProfileScaling scaling,
+           NotFound not_found) {
   // A failed search leaves no profile behind that a later step could take
   // for the one asked for.
   auto fail = [&] {
     ctx.prof = ProfileRecord{};
-    istat = 1;
+    return 1;
   };
-  if (db == nullptr) {
+  // The search ends without the profile: the message and the pause.
+  auto give_up = [&] {
     read_failure(ctx, designation);
-    fail();
-    return;
-  }
+    return fail();
+  };
+  // A record that cannot be read ends the search: which one and why first.
+  auto refuse = [&](int position, const std::string& why) {
+    ctx.console.error(enc(" PROFILDATABASEN: POST NR ") + std::to_string(position) +
+                      enc(" KAN EJ LÄSAS (") + why + ")");
+    return give_up();
+  };
+
+  std::fstream* db = ctx.channels.database.stream();
+  if (db == nullptr) return give_up();
   db->clear();
   db->seekg(0);
 
@@ -56,49 +76,22 @@ void pdread(RunContext& ctx, const Text<8>& designation, int& unit, int lookup_m
   std::string why;
   for (int position = 1; position <= kMaxRecords; ++position) {
     const RecordRead r = read_record(*db, bytes, kProfileRecordBytes, why);
-    if (r == RecordRead::ok && bytes.size() < kProfileRecordBytes)
-      why = enc("POSTEN HAR ") + std::to_string(bytes.size()) + enc(" BYTE, MINST ") +
-            std::to_string(kProfileRecordBytes) + enc(" KRÄVS");
-    if (r == RecordRead::unreadable || (r == RecordRead::ok && bytes.size() < kProfileRecordBytes)) {
-      unreadable_record(ctx, position, why);
-      read_failure(ctx, designation);
-      fail();
-      return;
-    }
-    if (r == RecordRead::end) {
-      read_failure(ctx, designation);
-      fail();
-      return;
-    }
+    if (r == RecordRead::end) return give_up();
+    if (r == RecordRead::unreadable) return refuse(position, why);
     const std::optional<ProfileRecord> rec = decode_profile_record(bytes);
-    // The in-memory table has 10 columns and 30 rows: counts beyond them
-    // make the record unusable.
-    if (rec->thickness_count < 1 || rec->thickness_count > 10) {
-      unreadable_record(ctx, position, enc("ANTAL TJOCKLEKAR ") + std::to_string(rec->thickness_count) +
-                                           enc(" UTANFÖR 1..10"));
-      read_failure(ctx, designation);
-      fail();
-      return;
-    }
-    if (rec->scaled_count < 0 || rec->scaled_count > 30) {
-      unreadable_record(ctx, position, enc("ANTAL SKALADE RADER ") + std::to_string(rec->scaled_count) +
-                                           enc(" UTANFÖR 0..30"));
-      read_failure(ctx, designation);
-      fail();
-      return;
-    }
+    if (const auto fault = unusable(bytes, rec)) return refuse(position, *fault);
     if (rec->designation != designation) continue;
 
     ctx.prof = *rec;
-    if (lookup_mode == 1) {
+    if (scaling == ProfileScaling::scaled) {
       ProfileRecord& p = ctx.prof;
       for (int i = 1; i <= p.thickness_count; ++i)
         for (int j = 1; j <= p.scaled_count; ++j) p.per_thickness(j, i) *= p.scale(j);
     }
-    return;
+    return 0;
   }
-  if (show_message != 0) not_present(ctx, designation);
-  fail();
+  if (not_found == NotFound::reported) not_present(ctx, designation);
+  return fail();
 }
 
 }  // namespace kvop

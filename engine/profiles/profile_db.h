@@ -2,7 +2,7 @@
 // directory named by the first line of "BRASKO.INI".
 #pragma once
 
-#include "driver/run_context.h"
+#include "core/run_context.h"
 
 namespace kvop {
 
@@ -11,20 +11,27 @@ namespace kvop {
 // blank), then "\PROFILKV.BIN", blank padded or cut to 80 characters.
 Text<80> profile_db_name(const Text<80>& first_line);
 
-// Reads "BRASKO.INI", builds the database name and opens the database on
-// `unit`.  istat = 0 when the database is open; when the settings file or the
-// database cannot be found or opened, a message naming the file goes to the
-// console and istat is non-zero.
-void opdbas(RunContext& ctx, int& unit, int& istat);
+// Reads "BRASKO.INI", builds the database name and opens the database on the
+// database channel.  Returns 0 when the database is open; when the settings
+// file or the database cannot be found or opened, a message naming the file
+// goes to the console and the status is non-zero.
+[[nodiscard]] int opdbas(RunContext& ctx);
 
-// Searches `designation` from the first record and loads it into ctx.prof.
-// lookup_mode 1 also scales the leading rows; show_message enables the
-// not-present message after 10000 records.  istat = 0 found, 1 not found or
-// not readable.
-void pdread(RunContext& ctx, const Text<8>& designation, int& unit, int lookup_mode,
-            int show_message, int& istat);
+// Whether the lookup multiplies the leading rows of the table by their scale
+// factors (the values the checks use) or keeps them as stored.
+enum class ProfileScaling { as_stored, scaled };
+// Whether a designation missing from the first 10000 records is reported on
+// the console.  A database that ends before the designation is always
+// reported.
+enum class NotFound { silent, reported };
 
-// Closes the database unit.
-void clfile(RunContext& ctx, int& unit);
+// Searches `designation` from the first record of the open database and
+// loads it into ctx.prof.  Returns 0 when found, 1 when not found or not
+// readable (ctx.prof is then cleared).
+[[nodiscard]] int pdread(RunContext& ctx, const Text<8>& designation, ProfileScaling scaling,
+                         NotFound not_found);
+
+// Closes the database channel.
+void clfile(RunContext& ctx);
 
 }  // namespace kvop

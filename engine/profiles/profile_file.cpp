@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "report/cp1252.h"
+#include "core/cp1252.h"
+#include "core/little_endian.h"
 
 namespace kvop {
 namespace {
@@ -12,8 +13,7 @@ bool read_count(std::istream& in, std::uint32_t& n, std::size_t& got) {
   in.read(reinterpret_cast<char*>(b.data()), 4);
   got = static_cast<std::size_t>(in.gcount());
   if (got != 4) return false;
-  n = static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-      (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+  n = le::get_u32(b.data());
   return true;
 }
 
@@ -67,11 +67,11 @@ RecordRead read_record(std::istream& in, std::vector<unsigned char>& bytes, std:
 }
 
 void write_record(std::ostream& out, const std::vector<unsigned char>& bytes) {
-  const auto n = static_cast<std::uint32_t>(bytes.size());
-  const unsigned char c[4] = {static_cast<unsigned char>(n), static_cast<unsigned char>(n >> 8),
-                              static_cast<unsigned char>(n >> 16), static_cast<unsigned char>(n >> 24)};
+  unsigned char c[4];
+  le::put_u32(c, static_cast<std::uint32_t>(bytes.size()));
   out.write(reinterpret_cast<const char*>(c), 4);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   out.write(reinterpret_cast<const char*>(c), 4);
 }
 

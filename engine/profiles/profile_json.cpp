@@ -1,4 +1,6 @@
-#include "driver/run_json.h"
+#include "profiles/profile_json.h"
+
+#include "core/json_values.h"
 
 namespace kvop {
 

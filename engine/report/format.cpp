@@ -3,6 +3,7 @@
 // tree against the list of values, one output line per record.
 #include "report/format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -10,10 +11,10 @@
 #include <system_error>
 #include <utility>
 
-#include "driver/units.h"
-#include "report/cp1252.h"
+#include "core/channels.h"
+#include "core/cp1252.h"
 
-namespace kvop::fmt {
+namespace kvop::notation {
 
 namespace {
 
@@ -25,10 +26,10 @@ constexpr int kMaxNumber = 999;
 struct Item {
   enum class Kind { Text, Skip, Slash, A, I, F, Group };
   Kind kind = Kind::Text;
-  int count = 1;      // repeat count (Skip: the number of columns)
-  int w = 0;          // field width; A without a width: 0
-  int d = -1;         // F: decimals; I: minimum digits, -1 when not given
-  std::string text;   // Text: Windows-1252 bytes
+  int count = 1;            // repeat count (Skip: the number of columns)
+  int w = 0;                // field width; A without a width: 0
+  int d = -1;               // F: decimals; I: minimum digits, -1 when not given
+  std::string text;         // Text: Windows-1252 bytes
   std::vector<Item> items;  // Group: its items
 
   bool is_value_field() const { return kind == Kind::A || kind == Kind::I || kind == Kind::F; }
@@ -78,9 +79,12 @@ class Parser {
         if (c == quote) quote = 0;  // a doubled quote reopens at once: same effect
         continue;
       }
-      if (c == '\'' || c == '"') quote = c;
-      else if (c == '(') ++depth;
-      else if (c == ')' && --depth == 0) return i == last;
+      if (c == '\'' || c == '"')
+        quote = c;
+      else if (c == '(')
+        ++depth;
+      else if (c == ')' && --depth == 0)
+        return i == last;
     }
     return false;
   }
@@ -100,7 +104,9 @@ class Parser {
   }
 
   static bool is_digit(char c) { return c >= '0' && c <= '9'; }
-  static char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+  static char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  }
 
   int number() {
     skip_blanks();
@@ -169,12 +175,8 @@ class Parser {
         --depth_;
         expect(')');
         return it;
-      case 'X':
-        it.kind = Item::Kind::Skip;
-        return it;
-      case '/':
-        it.kind = Item::Kind::Slash;
-        return it;
+      case 'X': it.kind = Item::Kind::Skip; return it;
+      case '/': it.kind = Item::Kind::Slash; return it;
       case '\'':
       case '"':
         if (counted) {
@@ -263,12 +265,8 @@ class Writer {
  private:
   bool run(const Item& it) {
     switch (it.kind) {
-      case Item::Kind::Text:
-        put(it.text);
-        return true;
-      case Item::Kind::Skip:
-        pos_ += static_cast<std::size_t>(it.count);
-        return true;
+      case Item::Kind::Text: put(it.text); return true;
+      case Item::Kind::Skip: pos_ += static_cast<std::size_t>(it.count); return true;
       case Item::Kind::Slash:
         for (int r = 0; r < it.count; ++r) end_line();
         return true;
@@ -354,8 +352,8 @@ std::vector<std::string> Layout::lines(std::span<const Value> values) const {
   Writer out(values);
   if (out.run(impl_->items)) {
     if (out.values_left() && !impl_->resume_has_field)
-      throw std::invalid_argument("layout \"" + impl_->source + "\": " +
-                                  std::to_string(values.size() - out.used()) +
+      throw std::invalid_argument("layout \"" + impl_->source +
+                                  "\": " + std::to_string(values.size() - out.used()) +
                                   " values left and no value field to repeat");
     while (out.values_left()) {
       out.end_line();
@@ -390,15 +388,16 @@ std::string edit_f(double value, int w, int d) {
   const std::string sign = minus ? "-" : "";
   if (d == 0) return right(sign + digits + ".");
   // With decimals the 0 before the point is written only when there is room.
-  if (digits[0] == '0' && digits.size() + sign.size() > width) return right(sign + digits.substr(1));
+  if (digits[0] == '0' && digits.size() + sign.size() > width)
+    return right(sign + digits.substr(1));
   return right(sign + digits);
 }
 
 std::string edit_i(long long value, int w, int m) {
   if (w <= 0) return {};
   const std::size_t width = static_cast<std::size_t>(w);
-  const unsigned long long magnitude =
-      value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                                 : static_cast<unsigned long long>(value);
   std::string digits = std::to_string(magnitude);
   if (m > 0 && digits.size() < static_cast<std::size_t>(m))
     digits.insert(0, static_cast<std::size_t>(m) - digits.size(), '0');
@@ -409,12 +408,43 @@ std::string edit_i(long long value, int w, int m) {
 
 std::string list_directed(std::string_view text) { return " " + std::string(text); }
 
-void write(Units& units, int unit, const Layout& layout, std::span<const Value> values) {
-  for (const auto& l : layout.lines(values)) units.write_line(unit, l);
+Afor3r afor3r(float value, int length) {
+  Afor3r out;
+  std::string& text = out.text;
+  text.assign(static_cast<std::size_t>(std::max(length, 0)), ' ');
+  int n = 1;
+  float tenth = 0.1f;  // 0.1 to the power n, in single precision
+  const float magnitude = std::fabs(value);
+  for (int round = 0; round < 100 && std::trunc(magnitude * tenth) != 0.0f; ++round) {
+    ++n;
+    tenth *= 0.1f;
+  }
+  if (value < 0) ++n;
+  out.width = n + 4;
+  std::string digits = edit_f(value, out.width, 3);
+  if (out.width > length) {
+    // The value does not fit the text: it is marked as an overflowing field.
+    text.assign(static_cast<std::size_t>(std::max(length, 0)), '*');
+    return out;
+  }
+  if (digits.size() >= 2 && digits[0] == ' ') {
+    if (digits[1] == '.')
+      digits[0] = '0';
+    else if (digits[1] == '-') {
+      digits[0] = '-';
+      digits[1] = '0';
+    }
+  }
+  text.replace(0, digits.size(), digits);
+  return out;
 }
 
-void write(Units& units, int unit, const Layout& layout, std::initializer_list<Value> values) {
-  write(units, unit, layout, std::span<const Value>(values.begin(), values.size()));
+void write(Channel& channel, const Layout& layout, std::span<const Value> values) {
+  for (const auto& l : layout.lines(values)) channel.write_line(l);
 }
 
-}  // namespace kvop::fmt
+void write(Channel& channel, const Layout& layout, std::initializer_list<Value> values) {
+  write(channel, layout, std::span<const Value>(values.begin(), values.size()));
+}
+
+}  // namespace kvop::notation

@@ -1,10 +1,10 @@
 // Report line layouts.  Every line the engine writes to a file is described
 // by a layout in the classic edit-descriptor notation and produced here, so
-// that a layout in the code reads like its documented layout:
+// that a layout in the code reads like the line it writes:
 //
-//   static const fmt::Layout kSpanNumbers(
+//   static const notation::Layout kSpanNumbers(
 //       "(4X,'FACK  NR',3X,8(I4,2X),(/,4X,15X,8(I4,2X)))");
-//   write(ctx.units, unit, kSpanNumbers, values);
+//   notation::write(ctx.channels.report, kSpanNumbers, values);
 //
 // Descriptors: 'text' or "text" (quoted text, a doubled quote stands for
 // itself), nX, Aw and A, Iw and Iw.m, Fw.d, "/", k(...) repeat groups and a
@@ -45,23 +45,23 @@
 #include <vector>
 
 namespace kvop {
-class Units;
+class Channel;
 }
 
-namespace kvop::fmt {
+namespace kvop::notation {
 
 // One value of an output list.
 class Value {
  public:
   enum class Kind { Integer, Real, Text };
-  Value(int v) : kind_(Kind::Integer), i_(v) {}                 // NOLINT
-  Value(long v) : kind_(Kind::Integer), i_(v) {}                // NOLINT
-  Value(long long v) : kind_(Kind::Integer), i_(v) {}           // NOLINT
-  Value(float v) : kind_(Kind::Real), r_(v) {}                  // NOLINT
-  Value(double v) : kind_(Kind::Real), r_(v) {}                 // NOLINT
-  Value(std::string_view v) : kind_(Kind::Text), s_(v) {}       // NOLINT
-  Value(const std::string& v) : kind_(Kind::Text), s_(v) {}     // NOLINT
-  Value(const char* v) : kind_(Kind::Text), s_(v) {}            // NOLINT
+  Value(int v) : kind_(Kind::Integer), i_(v) {}              // NOLINT
+  Value(long v) : kind_(Kind::Integer), i_(v) {}             // NOLINT
+  Value(long long v) : kind_(Kind::Integer), i_(v) {}        // NOLINT
+  Value(float v) : kind_(Kind::Real), r_(v) {}               // NOLINT
+  Value(double v) : kind_(Kind::Real), r_(v) {}              // NOLINT
+  Value(std::string_view v) : kind_(Kind::Text), s_(v) {}    // NOLINT
+  Value(const std::string& v) : kind_(Kind::Text), s_(v) {}  // NOLINT
+  Value(const char* v) : kind_(Kind::Text), s_(v) {}         // NOLINT
   Kind kind() const { return kind_; }
   long long integer() const { return i_; }
   double real() const { return r_; }
@@ -101,11 +101,21 @@ class Layout {
 std::string edit_f(double value, int w, int d);
 std::string edit_i(long long value, int w, int m = 0);
 
+// afor3r: a real as fixed-point text with three decimals in the narrowest
+// width.  `text` holds `length` characters: the number in its first `width`
+// characters (a 0 before the point of a fraction, "-0.500" for -0.5), blanks
+// after it; all asterisks when the narrowest width exceeds `length`.
+struct Afor3r {
+  std::string text;
+  int width = 0;
+};
+Afor3r afor3r(float value, int length);
+
 // A list-directed (free-format) line of one text: a blank, then the text.
 std::string list_directed(std::string_view text);
 
-// Writes the lines of a layout to a unit of the run.
-void write(Units& units, int unit, const Layout& layout, std::span<const Value> values);
-void write(Units& units, int unit, const Layout& layout, std::initializer_list<Value> values = {});
+// Writes the lines of a layout to a channel of the run.
+void write(Channel& channel, const Layout& layout, std::span<const Value> values);
+void write(Channel& channel, const Layout& layout, std::initializer_list<Value> values = {});
 
-}  // namespace kvop::fmt
+}  // namespace kvop::notation

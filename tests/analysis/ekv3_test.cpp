@@ -1,7 +1,7 @@
 // The tridiagonal solver of the support equations.
-#include <gtest/gtest.h>
-
 #include "analysis/ekv3.h"
+
+#include <gtest/gtest.h>
 
 namespace kvop {
 namespace {
@@ -14,8 +14,7 @@ TEST(Ekv3, OneEquationClearsTheUpperCoefficientAndKeepsTheKnownEnd) {
   a(2, 3) = 5.0f;
   b(2) = 3.0f;
   x(1) = 11.0f;
-  int n = 2;
-  ekv3(a, b, x, n);
+  ekv3(a, b, x, 2);
   EXPECT_FLOAT_EQ(x(2), -1.5f);
   EXPECT_EQ(a(2, 3), 0.0f);
   EXPECT_EQ(x(1), 11.0f);
@@ -29,13 +28,12 @@ TEST(Ekv3, ThreeRowsOfOneFourOneAndTheSameAnswerOnRepeat) {
     a(i, 2) = 4.0f;
     b(i) = -6.0f;
   }
-  int n = 4;
-  ekv3(a, b, x, n);
+  ekv3(a, b, x, 4);
   EXPECT_NEAR(x(2), 9.0 / 7, 1e-6);
   EXPECT_NEAR(x(3), 6.0 / 7, 1e-6);
   EXPECT_NEAR(x(4), 9.0 / 7, 1e-6);
   EXPECT_EQ(b(3), -6.0f);
-  ekv3(a, b, again, n);
+  ekv3(a, b, again, 4);
   for (int i = 2; i <= 4; ++i) EXPECT_EQ(x(i), again(i));
 }
 

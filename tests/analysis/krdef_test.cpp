@@ -1,9 +1,10 @@
 // The design load cases and the continuous-sheet analysis.
+#include "analysis/krdef.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "analysis/krdef.h"
 #include "driver/inkvop.h"
 
 namespace kvop {
@@ -25,11 +26,7 @@ RunContext roof(int nfack, float L = 6.0f, float g = 1.0f) {
   return ctx;
 }
 
-void run(RunContext& ctx, int pass = 1, int ip = 1) {
-  int unit = 7, istat = 0;
-  krdef(ctx, ip, unit, istat, pass);
-  EXPECT_EQ(istat, 0);
-}
+void run(RunContext& ctx, int pass = 1, int ip = 1) { krdef(ctx, ip, pass); }
 
 double rel(double x, double ref) { return std::abs(x / ref - 1); }
 
@@ -200,11 +197,11 @@ TEST(Krdef, LineLoadsInTheNextSpanAndOnBothCantilevers) {
   in.konsv = in.konsh = 0.5f;
   in.nlinj = 3;
   in.linjfack(1) = 1;
-  in.linjlast(1) = {2.0f, 0, 0, 7.0f};   // span 2 at 1.0 m
+  in.linjlast(1) = {2.0f, 0, 0, 7.0f};  // span 2 at 1.0 m
   in.linjfack(2) = 1;
   in.linjlast(2) = {1.0f, 0, 0, -0.3f};  // left cantilever
   in.linjfack(3) = 2;
-  in.linjlast(3) = {1.5f, 0, 0, 6.4f};   // right cantilever
+  in.linjlast(3) = {1.5f, 0, 0, 6.4f};  // right cantilever
   run(ctx);
   EXPECT_EQ(in.linjfack(1), 2);
   EXPECT_FLOAT_EQ(in.linjlast(1).linjavst, 1.0f);

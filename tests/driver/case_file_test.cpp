@@ -10,6 +10,7 @@
 #include "case_generator.h"
 #include "driver/case_file.h"
 #include "driver/run_json.h"
+#include "core/json_values.h"
 #include "test_support.h"
 
 namespace kvop {

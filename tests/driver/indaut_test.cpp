@@ -1,12 +1,13 @@
-// The report heading and the input echo, line for line as the report layout
-// documents them, for a VEX roof, a non-insulated roof and a wall.
+// The report heading and the input echo, line for line as the report shows
+// them, for a VEX roof, a non-insulated roof and a wall.
+#include "driver/indaut.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "driver/indaut.h"
+#include "core/cp1252.h"
 #include "driver/inkvop.h"
-#include "report/cp1252.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -34,10 +35,8 @@ std::vector<std::string> heading(const std::string& name, const std::string& tit
 
 // Runs the echo and returns the report lines, converted to UTF-8.
 std::vector<std::string> echo(TestRun& run, const ScratchDir& dir) {
-  int unit = 7, istat = 5;
-  indaut(run.ctx, unit, istat);
-  EXPECT_EQ(istat, 0);
-  run.ctx.units.close(unit);
+  EXPECT_EQ(indaut(run.ctx), 0);
+  run.ctx.channels.report.close();
   return test::split_lines(cp1252::to_utf8(dir.read("PROV1.RED")));
 }
 
@@ -109,7 +108,10 @@ TEST(Indaut, VexRoofWithDriftPocketAndLineLoad) {
 }
 
 TEST(Indaut, VexRoofLockingLinesFollowSlopeAndRatio) {
-  struct Case { float slope, ratio; std::vector<std::string> lines; };
+  struct Case {
+    float slope, ratio;
+    std::vector<std::string> lines;
+  };
   const Case cases[] = {
       {5.0f, 0.5f, {"    KVOT AV TAKFALL SOM TAR KRAFT I TAKPLAN:   0.500"}},
       {10.0f, 10000.0f, {"    LÅSNING AV TAKSKIVA MED NOCKBESLAG"}},
@@ -148,7 +150,7 @@ TEST(Indaut, NonInsulatedNorwegianRoofWithDifferingWidths) {
   in.psi1sno = 0.2f;
   in.psi0vind = 0.6f;
   in.psi1vind = 0.2f;
-  in.trivlgd = 0.01f;   // not above 0.01: no left drift line
+  in.trivlgd = 0.01f;  // not above 0.01: no left drift line
   in.trihform = 1.2f;
   in.trihlgd = 0.02f;
   in.vind(4) = 1.8f;
@@ -227,9 +229,8 @@ TEST(Indaut, ReplacesAnOldReportWrittenInAnyLetterCase) {
   TestRun run(dir.path());
   base_case(run.ctx.in);
   run.ctx.in.nedbkvot = 150;
-  int unit = 7, istat = 0;
-  indaut(run.ctx, unit, istat);
-  run.ctx.units.close(unit);
+  EXPECT_EQ(indaut(run.ctx), 0);
+  run.ctx.channels.report.close();
   int reports = 0;
   for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
     ++reports;
@@ -246,33 +247,8 @@ TEST(Indaut, ReportThatCannotBeCreatedStopsTheRun) {
   std::filesystem::create_directory(dir.path() / "PROV1.RED");
   TestRun run(dir.path());
   base_case(run.ctx.in);
-  int unit = 7, istat = 0;
-  indaut(run.ctx, unit, istat);
-  EXPECT_NE(istat, 0);
+  EXPECT_NE(indaut(run.ctx), 0);
   EXPECT_EQ(run.err.str(), " *** FEL VID ÖPPNING AV FIL ***\n");
-}
-
-TEST(Afor3r, NarrowestFixedPointWithThreeDecimals) {
-  struct Case { float value; const char* text; int width; };
-  const Case cases[] = {
-      {150.0f, "150.000 ", 7}, {75.0f, "75.000  ", 6}, {0.5f, "0.500   ", 5},
-      {-0.5f, "-0.500  ", 6}, {9999.0f, "9999.000", 8}, {10.0f, "10.000  ", 6},
-  };
-  for (const Case& c : cases) {
-    std::string text;
-    int width = 0;
-    afor3r(c.value, text, width, 8);
-    EXPECT_EQ(text, c.text) << c.value;
-    EXPECT_EQ(width, c.width) << c.value;
-  }
-}
-
-TEST(Afor3r, ValueTooWideForTheTextIsMarked) {
-  std::string text;
-  int width = 0;
-  afor3r(10000.0f, text, width, 8);
-  EXPECT_EQ(width, 9);
-  EXPECT_EQ(text, "********");
 }
 
 }  // namespace

@@ -104,7 +104,6 @@ CaseFile wall() {
 
 struct Result {
   int istat = -1;
-  int unit = 1;
   std::string err;
   InputCase in;
   bool unit_open = false;
@@ -115,10 +114,10 @@ Result read(const std::string& bytes, const std::string& file_name = "~indata~.t
   dir.write(file_name, bytes);
   TestRun run(dir.path());
   Result r;
-  inkvop(run.ctx, r.unit, r.istat);
+  r.istat = inkvop(run.ctx);
   r.err = run.err.str();
   r.in = run.ctx.in;
-  r.unit_open = run.ctx.units.is_open(3);
+  r.unit_open = run.ctx.channels.input.is_open();
   return r;
 }
 Result read(const CaseFile& c) { return read(c.text()); }
@@ -127,7 +126,6 @@ TEST(Inkvop, RoofCaseRecordByRecord) {
   const Result r = read(roof().text(), "~INDATA~.TMP");
   ASSERT_EQ(r.istat, 0) << r.err;
   EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.unit, 3);
   EXPECT_TRUE(r.unit_open);
   const InputCase& in = r.in;
   EXPECT_EQ(in.indatafil, "PROV1   ");
@@ -479,17 +477,14 @@ TEST(InkvopRefuses, MissingFileAndNoReportTouched) {
   ScratchDir dir;
   dir.write("PROV1.RED", "old report\n");
   TestRun run(dir.path());
-  int unit = 1, istat = 0;
-  inkvop(run.ctx, unit, istat);
-  EXPECT_NE(istat, 0);
+  EXPECT_NE(inkvop(run.ctx), 0);
   EXPECT_EQ(run.err.str(),
             "kvopwb: ~INDATA~.TMP: the calculation input file is missing in the working "
             "directory\n");
 
   dir.write("~indata~.tmp", roof().set("6", "25").text());
   TestRun bad(dir.path());
-  inkvop(bad.ctx, unit, istat);
-  EXPECT_NE(istat, 0);
+  EXPECT_NE(inkvop(bad.ctx), 0);
   EXPECT_EQ(dir.read("PROV1.RED"), "old report\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),

@@ -1,19 +1,23 @@
 // The field readers of the case file: fixed integer and real fields with
 // Fortran input editing, and the first value of a free-format line.
+#include "driver/input_fields.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "driver/input_fields.h"
 
 namespace kvop::infield {
 namespace {
 
 TEST(RealField, ImpliedDecimalsOnlyWithoutAPoint) {
-  struct Case { const char* field; int decimals; float want; };
+  struct Case {
+    const char* field;
+    int decimals;
+    float want;
+  };
   const Case cases[] = {
       {"  6.000", 3, 6.0f},   {"      6", 3, 0.006f}, {"   6000", 3, 6.0f},
-      {" 6 000 ", 3, 6.0f},   // blanks inside are ignored, not zeros
+      {" 6 000 ", 3, 6.0f},  // blanks inside are ignored, not zeros
       {"  -1.25", 3, -1.25f}, {"   +.5 ", 3, 0.5f},   {"   6.  ", 3, 6.0f},
       {" 1.5E2 ", 3, 150.0f}, {"  15D1 ", 3, 0.15f},  // no point: 0.015 * 10
       {" 1.5+2 ", 3, 150.0f}, {"1.5e-1 ", 3, 0.15f},  {"       ", 3, 0.0f},
@@ -28,8 +32,8 @@ TEST(RealField, ImpliedDecimalsOnlyWithoutAPoint) {
 }
 
 TEST(RealField, FieldsThatAreNoNumber) {
-  for (const char* f : {"  6,000", "  1.2.3", "    abc", "      +", "      .", " 1.5E  ",
-                        "    inf", "    nan", "  0x1p3"}) {
+  for (const char* f : {"  6,000", "  1.2.3", "    abc", "      +", "      .", " 1.5E  ", "    inf",
+                        "    nan", "  0x1p3"}) {
     const auto r = real_field(f, 3);
     EXPECT_EQ(r.fault, Fault::not_a_number) << '"' << f << '"';
   }
@@ -71,7 +75,7 @@ TEST(FreeFormat, FirstValueOfTheLine) {
   EXPECT_EQ(*first_value("1.5,2.0"), "1.5");
   EXPECT_EQ(*first_value("0,30"), "0");  // a comma separates values
   EXPECT_EQ(*first_value("4/"), "4");
-  EXPECT_EQ(*first_value(" ,5"), ",");   // a null value reads as no number
+  EXPECT_EQ(*first_value(" ,5"), ",");  // a null value reads as no number
   EXPECT_FALSE(first_value(""));
   EXPECT_FALSE(first_value("    "));
 }

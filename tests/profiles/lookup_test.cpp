@@ -3,11 +3,11 @@
 
 #include <fstream>
 
-#include "analysis/dimber.h"
+#include "core/cp1252.h"
+#include "driver/dimber.h"
 #include "driver/inkvop.h"
 #include "profile_test_support.h"
 #include "profiles/profile_db.h"
-#include "report/cp1252.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -23,19 +23,16 @@ using test::TestRun;
 struct Lookup {
   ScratchDir dir;
   TestRun run{dir.path()};
-  int unit = 2;
-
   explicit Lookup(const std::string& db) {
     std::filesystem::create_directory(dir.path() / "bin");
     dir.write("BRASKO.INI", "bin\r\n");
     dir.write("bin/PROFILKV.BIN", db);
   }
-  int find(const std::string& designation, int mode = 1, int show = 1) {
-    int istat = -1;
-    opdbas(run.ctx, unit, istat);
-    EXPECT_EQ(istat, 0) << run.err.str();
-    pdread(run.ctx, Text<8>(designation), unit, mode, show, istat);
-    clfile(run.ctx, unit);
+  int find(const std::string& designation, ProfileScaling scaling = ProfileScaling::scaled,
+           NotFound not_found = NotFound::reported) {
+    EXPECT_EQ(opdbas(run.ctx), 0) << run.err.str();
+    const int istat = pdread(run.ctx, Text<8>(designation), scaling, not_found);
+    clfile(run.ctx);
     return istat;
   }
 };
@@ -45,7 +42,8 @@ const std::string kPause = " TRYCK VALFRI TANGENT FÖR ATT FORTSÄTTA\n";
 
 TEST(ProfileDbName, DirectoryIsTheLineBeforeItsFirstBlank) {
   EXPECT_EQ(profile_db_name(Text<80>("/opt/kvop/bin")).trimmed(), "/opt/kvop/bin\\PROFILKV.BIN");
-  EXPECT_EQ(profile_db_name(Text<80>("C:\\BRASKO  andra ord")).trimmed(), "C:\\BRASKO\\PROFILKV.BIN");
+  EXPECT_EQ(profile_db_name(Text<80>("C:\\BRASKO  andra ord")).trimmed(),
+            "C:\\BRASKO\\PROFILKV.BIN");
   EXPECT_EQ(profile_db_name(Text<80>("sub dir")).trimmed(), "sub\\PROFILKV.BIN");
   // an empty first line, or one that starts with a blank: the drive's root
   EXPECT_EQ(profile_db_name(Text<80>("")).trimmed(), "\\PROFILKV.BIN");
@@ -58,7 +56,8 @@ TEST(ProfileDbName, LineWithoutBlankUsesFortyCharactersAndLongDirectoriesCutTheS
   const std::string seventy(70, 'd');
   const Text<80> name = profile_db_name(Text<80>(seventy));
   EXPECT_EQ(name.view(), seventy + "\\PROFILKV.");
-  EXPECT_EQ(profile_db_name(Text<80>(std::string(67, 'd'))).view(), std::string(67, 'd') + "\\PROFILKV.BIN");
+  EXPECT_EQ(profile_db_name(Text<80>(std::string(67, 'd'))).view(),
+            std::string(67, 'd') + "\\PROFILKV.BIN");
 }
 
 TEST(Opdbas, AbsoluteAndRelativeDirectoriesAndLetterCase) {
@@ -66,13 +65,11 @@ TEST(Opdbas, AbsoluteAndRelativeDirectoriesAndLetterCase) {
   std::filesystem::create_directories(dir.path() / "Prog" / "Bin");
   dir.write("Prog/Bin/profilkv.bin", db_bytes({sample_profile("R820    ")}));
   for (const std::string& line : {(dir.path() / "Prog" / "Bin").string(), std::string("prog\\bin"),
-                                 std::string("PROG/BIN   kommentar")}) {
+                                  std::string("PROG/BIN   kommentar")}) {
     TestRun run(dir.path());
     dir.write("brasko.ini", line + "\n");
-    int unit = 2, istat = -1;
-    opdbas(run.ctx, unit, istat);
-    EXPECT_EQ(istat, 0) << line << run.err.str();
-    EXPECT_TRUE(run.ctx.units.is_open(2)) << line;
+    EXPECT_EQ(opdbas(run.ctx), 0) << line << run.err.str();
+    EXPECT_TRUE(run.ctx.channels.database.is_open()) << line;
     EXPECT_EQ(run.err.str(), "");
   }
 }
@@ -84,24 +81,22 @@ TEST(Opdbas, FortyCharacterDirectoryOfABlankFreeLine) {
   dir.write(forty + "/PROFILKV.BIN", db_bytes({sample_profile("R820    ")}));
   dir.write("BRASKO.INI", forty + std::string(45, 'z') + "\n");  // no blank in 80 characters
   TestRun run(dir.path());
-  int unit = 2, istat = -1;
-  opdbas(run.ctx, unit, istat);
-  EXPECT_EQ(istat, 0) << run.err.str();
+  EXPECT_EQ(opdbas(run.ctx), 0) << run.err.str();
 }
 
 TEST(Opdbas, MissingSettingsOrDatabaseStopsWithTheFileNamed) {
   ScratchDir dir;
-  int unit = 2, istat = 0;
+  int istat = 0;
   {
     TestRun run(dir.path());
-    opdbas(run.ctx, unit, istat);
+    istat = opdbas(run.ctx);
     EXPECT_NE(istat, 0);
     EXPECT_NE(run.err.str().find("BRASKO.INI"), std::string::npos) << run.err.str();
   }
   {
     dir.write("BRASKO.INI", "");
     TestRun run(dir.path());
-    opdbas(run.ctx, unit, istat);
+    istat = opdbas(run.ctx);
     EXPECT_NE(istat, 0);
     EXPECT_NE(run.err.str().find("ÄR TOM"), std::string::npos) << run.err.str();
   }
@@ -111,15 +106,15 @@ TEST(Opdbas, MissingSettingsOrDatabaseStopsWithTheFileNamed) {
     dir.write(seventy + "/PROFILKV.BIN", db_bytes({sample_profile("R820    ")}));
     dir.write("BRASKO.INI", seventy + "\n");
     TestRun run(dir.path());
-    opdbas(run.ctx, unit, istat);
+    istat = opdbas(run.ctx);
     EXPECT_NE(istat, 0);
-    EXPECT_FALSE(run.ctx.units.is_open(2));
+    EXPECT_FALSE(run.ctx.channels.database.is_open());
     EXPECT_NE(run.err.str().find(seventy + "\\PROFILKV.\n"), std::string::npos) << run.err.str();
   }
   {
     dir.write("BRASKO.INI", "\n");  // all blanks: the root's PROFILKV.BIN
     TestRun run(dir.path());
-    opdbas(run.ctx, unit, istat);
+    istat = opdbas(run.ctx);
     if (!std::filesystem::exists("/PROFILKV.BIN")) {
       EXPECT_NE(istat, 0);
       EXPECT_NE(run.err.str().find("FINNS EJ: \\PROFILKV.BIN"), std::string::npos) << run.err.str();
@@ -130,7 +125,7 @@ TEST(Opdbas, MissingSettingsOrDatabaseStopsWithTheFileNamed) {
     dir.write("sub/PROFILKV.BIN", db_bytes({sample_profile("R820    ")}));
     dir.write("BRASKO.INI", "sub dir\n");  // cut at the blank: "sub" is used
     TestRun run(dir.path());
-    opdbas(run.ctx, unit, istat);
+    istat = opdbas(run.ctx);
     EXPECT_EQ(istat, 0) << run.err.str();
   }
 }
@@ -146,7 +141,8 @@ TEST(Pdread, MatchInTheFirstRecordReadsNothingBeyondIt) {
 }
 
 TEST(Pdread, TrailingBlanksAndLetterCaseMustMatch) {
-  Lookup l(db_bytes({sample_profile("r820    "), sample_profile(" R820   "), sample_profile("R820P   ")}));
+  Lookup l(db_bytes(
+      {sample_profile("r820    "), sample_profile(" R820   "), sample_profile("R820P   ")}));
   EXPECT_EQ(l.find("R820    "), 1);
   EXPECT_EQ(cp1252::from_utf8(l.run.err.str()), enc(kNotPresent + kPause));
   EXPECT_EQ(l.find("R820P   "), 0);
@@ -161,7 +157,7 @@ TEST(Pdread, OnlyTheFirstTenThousandRecordsAreExamined) {
   EXPECT_EQ(l.run.err.str(), kNotPresent);
   EXPECT_EQ(l.run.ctx.prof.thickness_count, 0);  // no profile left behind
   l.run.err.str("");
-  EXPECT_EQ(l.find("R820    ", 1, 0), 1);
+  EXPECT_EQ(l.find("R820    ", ProfileScaling::scaled, NotFound::silent), 1);
   EXPECT_EQ(l.run.err.str(), "");
 }
 
@@ -171,7 +167,7 @@ TEST(Pdread, ScalingMultipliesTheLeadingRowsOfTheColumnsInUse) {
   const ProfileRecord stored = sample_profile("ZERO    ", 3, 0);
   EXPECT_EQ(l.run.ctx.prof.per_thickness.v, stored.per_thickness.v);
 
-  ASSERT_EQ(l.find("TWO     ", 0), 0);  // lookup mode 0: loaded as stored
+  ASSERT_EQ(l.find("TWO     ", ProfileScaling::as_stored), 0);  // loaded as stored
   EXPECT_EQ(l.run.ctx.prof.per_thickness.v, stored.per_thickness.v);
 
   ASSERT_EQ(l.find("TWO     "), 0);
@@ -257,9 +253,7 @@ TEST(Dimber, UnknownDesignationEndsTheRunWithTheReadErrorLine) {
   blkdat(l.run.ctx.in);
   l.run.ctx.in.nprof = 1;
   l.run.ctx.in.pnamn(1) = Text<8>("R820    ");
-  int db = 2, rep = 7, istat = 0;
-  dimber(l.run.ctx, db, rep, istat);  // no keyboard: nothing is waited for
-  EXPECT_NE(istat, 0);
+  EXPECT_NE(dimber(l.run.ctx), 0);  // no keyboard: nothing is waited for
   EXPECT_EQ(l.run.err.str(), kNotPresent + kPause + "    *******LÄSFEL\n");
 }
 

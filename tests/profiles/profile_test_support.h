@@ -1,17 +1,19 @@
 // Profile records and database files for the lookup and catalogue tests.
 #pragma once
 
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "profiles/profile_codec.h"
 #include "profiles/profile_file.h"
-#include "profiles/profile_record.h"
 
 namespace kvop::test {
 
 // A valid record: `columns` thickness columns 0.5, 0.6, ... mm, row j of
 // column i holding 100*j + i, scale(j) = j + 0.5.
-inline ProfileRecord sample_profile(const std::string& designation, int columns = 3, int scaled = 0) {
+inline ProfileRecord sample_profile(const std::string& designation, int columns = 3,
+                                    int scaled = 0) {
   ProfileRecord p;
   p.designation.set(designation);
   p.thickness_count = columns;
@@ -27,17 +29,9 @@ inline ProfileRecord sample_profile(const std::string& designation, int columns 
 
 // The database file bytes of the given records.
 inline std::string db_bytes(const std::vector<ProfileRecord>& profiles) {
-  std::string s;
-  for (const ProfileRecord& p : profiles) {
-    const std::vector<unsigned char> b = encode_profile_record(p);
-    const auto n = static_cast<std::uint32_t>(b.size());
-    const char c[4] = {static_cast<char>(n & 0xFF), static_cast<char>((n >> 8) & 0xFF),
-                       static_cast<char>((n >> 16) & 0xFF), static_cast<char>((n >> 24) & 0xFF)};
-    s.append(c, 4);
-    s.append(b.begin(), b.end());
-    s.append(c, 4);
-  }
-  return s;
+  std::ostringstream s;
+  for (const ProfileRecord& p : profiles) write_record(s, encode_profile_record(p));
+  return s.str();
 }
 
 }  // namespace kvop::test

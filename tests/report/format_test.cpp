@@ -1,6 +1,8 @@
 // Report line layouts.  The expected strings are the results of the standard
 // Fortran edit descriptors for the same values and formats (as a Fortran
-// compiler writes them), or are read off the documented line layouts.
+// compiler writes them), or are read off the report lines the layouts describe.
+#include "report/format.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,45 +11,48 @@
 #include <string>
 #include <vector>
 
-#include "driver/units.h"
-#include "report/cp1252.h"
-#include "report/format.h"
+#include "core/channels.h"
+#include "core/cp1252.h"
 #include "test_support.h"
 
-namespace kvop::fmt {
+namespace kvop::notation {
 namespace {
 
 using Lines = std::vector<std::string>;
 
 TEST(EditF, RoundsTheExactBinaryValueAndPlacesSignAndPoint) {
-  struct Case { double v; int w, d; const char* out; };
+  struct Case {
+    double v;
+    int w, d;
+    const char* out;
+  };
   const Case cases[] = {
-      {0.125, 5, 2, " 0.12"},      // a true tie goes to the even digit
+      {0.125, 5, 2, " 0.12"},  // a true tie goes to the even digit
       {2.5, 4, 0, "  2."},
-      {2.675, 7, 2, "   2.67"},    // 2.67499999... in binary
+      {2.675, 7, 2, "   2.67"},  // 2.67499999... in binary
       {1.0005, 7, 3, "  1.000"},
       {-12.345, 7, 2, " -12.35"},  // -12.3450000000000006 in binary
       {-0.5, 5, 2, "-0.50"},
-      {-0.001, 5, 2, "-0.00"},     // rounds to zero, keeps its sign
+      {-0.001, 5, 2, "-0.00"},  // rounds to zero, keeps its sign
       {-0.0, 5, 2, "-0.00"},
       {-0.04, 5, 1, " -0.0"},
       {0.0, 5, 2, " 0.00"},
-      {0.0, 3, 2, ".00"},          // no room for the leading zero
+      {0.0, 3, 2, ".00"},  // no room for the leading zero
       {0.5, 3, 2, ".50"},
       {-0.5, 4, 2, "-.50"},
       {-0.5, 3, 2, "***"},
       {0.0, 2, 2, "**"},
       {999.994, 6, 2, "999.99"},
-      {999.995, 6, 2, "******"},   // rounds up to 1000.00
+      {999.995, 6, 2, "******"},  // rounds up to 1000.00
       {-99.995, 6, 2, "******"},
       {1.0e30, 6, 2, "******"},
       {1.0e30, 40, 2, "      1000000000000000019884624838656.00"},
-      {0.4, 4, 0, "  0."},         // without decimals the 0 is never left out
+      {0.4, 4, 0, "  0."},  // without decimals the 0 is never left out
       {0.4, 2, 0, "0."},
       {0.4, 1, 0, "*"},
       {-0.4, 3, 0, "-0."},
       {-0.4, 2, 0, "**"},
-      {999.5, 4, 0, "****"},       // tie to even: 1000.
+      {999.5, 4, 0, "****"},  // tie to even: 1000.
       {998.5, 4, 0, "998."},
   };
   for (const Case& c : cases)
@@ -65,7 +70,11 @@ TEST(EditF, NonFiniteValuesFitWhereTheyCan) {
 TEST(EditF, SinglePrecisionValuesKeepTheirExactBinaryValue) {
   // Reals of the records reach the layouts as float; 0.15f is
   // 0.1500000059604645 and 0.35f is 0.3499999940395355.
-  struct Case { float v; const char* layout; const char* out; };
+  struct Case {
+    float v;
+    const char* layout;
+    const char* out;
+  };
   const Case cases[] = {
       {0.15f, "(F6.2)", "  0.15"},
       {0.35f, "(F6.1)", "   0.3"},
@@ -76,11 +85,23 @@ TEST(EditF, SinglePrecisionValuesKeepTheirExactBinaryValue) {
 }
 
 TEST(EditI, WidthMinimumDigitsAndOverflow) {
-  struct Case { long long v; int w, m; const char* out; };
+  struct Case {
+    long long v;
+    int w, m;
+    const char* out;
+  };
   const Case cases[] = {
-      {1000, 3, 0, "***"},  {-99, 3, 0, "-99"},  {-100, 3, 0, "***"}, {0, 3, 0, "  0"},
-      {5, 4, 2, "  05"},    {-5, 4, 2, " -05"},  {-5, 3, 3, "***"},   {7, 2, 2, "07"},
-      {2026, 4, 0, "2026"}, {123, 2, 2, "**"},   {0, 3, 1, "  0"},
+      {1000, 3, 0, "***"},
+      {-99, 3, 0, "-99"},
+      {-100, 3, 0, "***"},
+      {0, 3, 0, "  0"},
+      {5, 4, 2, "  05"},
+      {-5, 4, 2, " -05"},
+      {-5, 3, 3, "***"},
+      {7, 2, 2, "07"},
+      {2026, 4, 0, "2026"},
+      {123, 2, 2, "**"},
+      {0, 3, 1, "  0"},
       {-2147483647, 11, 0, "-2147483647"},
       {std::numeric_limits<long long>::min(), 20, 0, "-9223372036854775808"},
   };
@@ -122,12 +143,15 @@ TEST(LayoutReversion, SpanNumberRowByCount) {
     for (int i = 1; i <= n; ++i) v.emplace_back(i);
     return v;
   };
-  struct Case { int n; Lines out; };
+  struct Case {
+    int n;
+    Lines out;
+  };
   const Case cases[] = {
       {1, {"    FACK  NR      1"}},
-      {8, {l1, ""}},       // the continuation begins a new line and writes nothing on it
+      {8, {l1, ""}},  // the continuation begins a new line and writes nothing on it
       {9, {l1, "                      9"}},
-      {16, {l1, l2}},      // the layout ends with the values: nothing more
+      {16, {l1, l2}},  // the layout ends with the values: nothing more
       {17, {l1, l2, "", "                     17"}},  // reversion ends a line, "/" another
       {20, {l1, l2, "", "                     17    18    19    20"}},
   };
@@ -153,7 +177,8 @@ TEST(LayoutReversion, ResumesAtTheLastOuterGroupWithItsCount) {
             (Lines{"1 2 3  4  5  6e", "  7  8  9e", " 10"}));
   EXPECT_EQ(Layout("(I2,2(I3,'a'),'c')").lines(first(9)),
             (Lines{" 1  2a  3ac", "  4a  5ac", "  6a  7ac", "  8a  9ac"}));
-  EXPECT_EQ(Layout("(2(2(I1,','),'|'))").lines(first(9)), (Lines{"1,2,|3,4,|", "5,6,|7,8,|", "9,"}));
+  EXPECT_EQ(Layout("(2(2(I1,','),'|'))").lines(first(9)),
+            (Lines{"1,2,|3,4,|", "5,6,|7,8,|", "9,"}));
   // Without a group the whole layout is repeated; its trailing 1X adds nothing.
   EXPECT_EQ(Layout("('x',I2,1X)").lines(first(3)), (Lines{"x 1", "x 2", "x 3"}));
   // Without outer parentheses the same rules hold.
@@ -173,7 +198,8 @@ TEST(LayoutStops, AtTheFirstFieldWithoutValueAndAlwaysEmitsTheLine) {
 }
 
 TEST(LayoutPositioning, BlanksOnlyBeforeSomethingWritten) {
-  EXPECT_EQ(Layout("(/,4X,'SKIVVERKAN',/,4X,'----')").lines({}), (Lines{"", "    SKIVVERKAN", "    ----"}));
+  EXPECT_EQ(Layout("(/,4X,'SKIVVERKAN',/,4X,'----')").lines({}),
+            (Lines{"", "    SKIVVERKAN", "    ----"}));
   EXPECT_EQ(Layout("(/,4X,'X',/,1X)").lines({}), (Lines{"", "    X", ""}));
   EXPECT_EQ(Layout("(I2,4X/I2)").lines({5, 6}), (Lines{" 5", " 6"}));
   EXPECT_EQ(Layout("(4X,3X,A,2X)").lines({""}), Lines{"       "});  // an empty text is written
@@ -193,9 +219,9 @@ TEST(LayoutParse, SpellingVariantsAreAccepted) {
 
 TEST(LayoutParse, MalformedLayoutsAreRefusedWithTheirPosition) {
   const char* bad[] = {
-      "(I3",          "(I3))",   "(I3 I4)", "(F6)",      "(F6.)",  "(Q3)",   "(I3,)",
-      "(,I3)",        "('abc)",  "(2'ab')", "(0I3)",     "(I0)",   "(I2.3)", "(2())",
-      "(I10000)",     "(A0)",    "((I3)",   "(3)",       "(I3,,I4)",
+      "(I3",      "(I3))",  "(I3 I4)", "(F6)",  "(F6.)",    "(Q3)",   "(I3,)",
+      "(,I3)",    "('abc)", "(2'ab')", "(0I3)", "(I0)",     "(I2.3)", "(2())",
+      "(I10000)", "(A0)",   "((I3)",   "(3)",   "(I3,,I4)",
   };
   for (const char* s : bad) EXPECT_THROW(Layout{s}, std::invalid_argument) << s;
   try {
@@ -213,18 +239,41 @@ TEST(LayoutValues, ValuesThatNoFieldCanTakeAreAFault) {
   EXPECT_EQ(Layout("(I2,(/))").lines({1}), (Lines{" 1", ""}));
 }
 
-TEST(Write, LinesGoToTheUnitWithLineEnds) {
+TEST(Write, LinesGoToTheChannelWithLineEnds) {
   test::ScratchDir dir;
-  Units units;
-  ASSERT_TRUE(units.open_write(7, dir.path() / "CASE.RED"));
+  Channel report;
+  ASSERT_TRUE(report.open_write(dir.path() / "CASE.RED"));
   static const Layout kTitle("(/,4X,'UTNYTTJANDEGRADER %')");
-  write(units, 7, kTitle);
+  write(report, kTitle);
   const std::vector<Value> v{1, 2};
-  write(units, 7, Layout("(2I3)"), v);
-  units.close(7);
+  write(report, Layout("(2I3)"), v);
+  report.close();
   EXPECT_EQ(dir.read("CASE.RED"), "\n    UTNYTTJANDEGRADER %\n  1  2\n");
   EXPECT_EQ(list_directed("BERÄKNING"), " BERÄKNING");
 }
 
+TEST(Afor3r, NarrowestFixedPointWithThreeDecimals) {
+  struct Case {
+    float value;
+    const char* text;
+    int width;
+  };
+  const Case cases[] = {
+      {150.0f, "150.000 ", 7}, {75.0f, "75.000  ", 6},   {0.5f, "0.500   ", 5},
+      {-0.5f, "-0.500  ", 6},  {9999.0f, "9999.000", 8}, {10.0f, "10.000  ", 6},
+  };
+  for (const Case& c : cases) {
+    const Afor3r a = afor3r(c.value, 8);
+    EXPECT_EQ(a.text, c.text) << c.value;
+    EXPECT_EQ(a.width, c.width) << c.value;
+  }
+}
+
+TEST(Afor3r, ValueTooWideForTheTextIsMarked) {
+  const Afor3r a = afor3r(10000.0f, 8);
+  EXPECT_EQ(a.width, 9);
+  EXPECT_EQ(a.text, "********");
+}
+
 }  // namespace
-}  // namespace kvop::fmt
+}  // namespace kvop::notation

@@ -31,8 +31,7 @@ int main(int argc, char** argv) {
 
   kvop::RunContext ctx;
   if (isatty(STDIN_FILENO)) ctx.keyboard = &std::cin;
-  int istat = 0;
-  const int rc = kvop::kvopwb(ctx, istat);
+  const int rc = kvop::kvopwb(ctx);
 
   if (!json_file.empty()) {
     std::ofstream out(json_file, std::ios::binary);

@@ -11,9 +11,12 @@ namespace {
 
 std::uint32_t u32_at(const std::vector<unsigned char>& b, std::size_t at) {
   return static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
-         (static_cast<std::uint32_t>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+         (static_cast<std::uint32_t>(b[at + 2]) << 16) |
+         (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
-float f32_at(const std::vector<unsigned char>& b, std::size_t at) { return std::bit_cast<float>(u32_at(b, at)); }
+float f32_at(const std::vector<unsigned char>& b, std::size_t at) {
+  return std::bit_cast<float>(u32_at(b, at));
+}
 
 TEST(ProfileRecordLayout, FieldsStandAtTheirOffsetsLittleEndian) {
   ProfileRecord p = test::sample_profile("R820M   ", 7, 4);

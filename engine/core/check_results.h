@@ -3,7 +3,7 @@
 // second analysis pass uses.
 #pragma once
 
-#include "driver/fixed_arrays.h"
+#include "core/fixed_arrays.h"
 
 namespace kvop {
 

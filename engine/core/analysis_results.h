@@ -3,7 +3,7 @@
 // leaves load cases 2 and 4 as they were.
 #pragma once
 
-#include "driver/fixed_arrays.h"
+#include "core/fixed_arrays.h"
 
 namespace kvop {
 

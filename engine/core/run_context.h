@@ -7,11 +7,11 @@
 #include <functional>
 #include <iostream>
 
-#include "analysis/analysis_results.h"
-#include "checks/check_results.h"
-#include "driver/input_case.h"
-#include "driver/units.h"
-#include "profiles/profile_record.h"
+#include "core/analysis_results.h"
+#include "core/channels.h"
+#include "core/check_results.h"
+#include "core/input_case.h"
+#include "core/profile_record.h"
 
 namespace kvop {
 
@@ -28,19 +28,24 @@ struct LocalTime {
 };
 
 struct RunContext {
-  InputCase in;          // the input case record
-  ProfileRecord prof;    // the profile found in the database
-  AnalysisResults an;    // results of the multi-span analysis
-  CheckResults chk;      // results of the section checks
-  PageCounters page;     // report page control
-  Units units;           // open file channels
+  InputCase in;        // the input case record
+  ProfileRecord prof;  // the profile found in the database
+  AnalysisResults an;  // results of the multi-span analysis
+  CheckResults chk;    // results of the section checks
+  PageCounters page;   // report page control
+  Channels channels;   // the run's files, by name
 
   Console console{&std::cout, &std::cerr};
-  std::filesystem::path dir = ".";  // the engine's working directory
+  std::filesystem::path dir = ".";   // the engine's working directory
   std::function<LocalTime()> clock;  // local clock; empty = the computer's
   // Where the profile lookup's pause reads its line; only a keyboard at an
   // interactive terminal is waited for.
   std::istream* keyboard = nullptr;
 };
+
+// The local date and time, read once: the run's own clock when it has one,
+// the computer's otherwise.  The report heading takes its date and its time
+// from one reading, so that they cannot straddle midnight.
+LocalTime read_clock(const RunContext& ctx);
 
 }  // namespace kvop

@@ -1,13 +1,14 @@
 // The text catalogue, the profilkv tool and the delivered profile database.
+#include "catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <set>
 
-#include "profile_test_support.h"
-#include "profiles/catalogue.h"
 #include "profiles/profile_db.h"
+#include "profiles/profile_test_support.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -79,8 +80,8 @@ TEST(Catalogue, CompilesAProfileBlockIntoTheRecord) {
   EXPECT_EQ(p->thickness_count, 2);
   EXPECT_EQ(p->scaled_count, 5);
   EXPECT_EQ(p->scale(5), 1e-8f);
-  EXPECT_EQ(p->scale(1), 1.0f);   // rows 1..scaled_rows default to 1
-  EXPECT_EQ(p->scale(6), 0.0f);   // not applied, not stored
+  EXPECT_EQ(p->scale(1), 1.0f);  // rows 1..scaled_rows default to 1
+  EXPECT_EQ(p->scale(6), 0.0f);  // not applied, not stored
   EXPECT_EQ(p->per_thickness(5, 2), 25.0f);
   EXPECT_EQ(p->per_thickness(5, 3), 0.0f);
   EXPECT_EQ(p->per_thickness(2, 1), 0.0f);  // rows not given are 0
@@ -94,7 +95,7 @@ TEST(Catalogue, PrintsAnyReadableRecordBackToTheSameBytes) {
   p.spare_a[3] = 1.0f;
   p.spare_c[29] = -2.5f;
   p.per_thickness(30, 4) = -0.0f;  // a negative zero is kept
-  p.scale(9) = 0.0f;  // the scales of rows 8..30 are not applied but kept as stored
+  p.scale(9) = 0.0f;               // the scales of rows 8..30 are not applied but kept as stored
   RecordBytes long_record = encode_profile_record(p);
   long_record.resize(2300, 0);
   long_record[2299] = 0x7F;
@@ -178,12 +179,13 @@ TEST(ProfilkvTool, BrokenCatalogueIsRefusedAndNothingIsWritten) {
 
   ASSERT_EQ(run("build " + (dir.path() / "good.cat").string() + " " + out.string()), 0);
   const std::string before = read_file(out);
-  EXPECT_NE(run("build " + (dir.path() / "good.cat").string() + " " + (dir.path() / "bad.cat").string() +
-                " " + out.string()),
+  EXPECT_NE(run("build " + (dir.path() / "good.cat").string() + " " +
+                (dir.path() / "bad.cat").string() + " " + out.string()),
             0);
   EXPECT_EQ(read_file(out), before);  // the old database stays as it was
   std::set<std::string> names;
-  for (const auto& e : fs::directory_iterator(dir.path())) names.insert(e.path().filename().string());
+  for (const auto& e : fs::directory_iterator(dir.path()))
+    names.insert(e.path().filename().string());
   EXPECT_EQ(names, (std::set<std::string>{"OUT.BIN", "bad.cat", "good.cat", "err.txt"}));
 }
 
@@ -213,9 +215,11 @@ std::vector<ProfileRecord> delivered() {
 TEST(DeliveredDatabase, HoldsEveryDesignationTheSystemNames) {
   std::set<std::string> names;
   for (const ProfileRecord& p : delivered()) names.insert(std::string(p.designation.view()));
-  for (const char* d : {"R820    ", "R820P   ", "R820M   ", "R820U   ", "R820MSTD", "R820USTD", "R46FA   "})
+  for (const char* d :
+       {"R820    ", "R820P   ", "R820M   ", "R820U   ", "R820MSTD", "R820USTD", "R46FA   "})
     EXPECT_TRUE(names.count(d)) << d;
-  EXPECT_TRUE(std::any_of(names.begin(), names.end(), [](const std::string& n) { return n.rfind("R820S", 0) == 0; }));
+  EXPECT_TRUE(std::any_of(names.begin(), names.end(),
+                          [](const std::string& n) { return n.rfind("R820S", 0) == 0; }));
 }
 
 TEST(DeliveredDatabase, ValuesAreSaneInTheEngineUnits) {
@@ -236,7 +240,8 @@ TEST(DeliveredDatabase, ValuesAreSaneInTheEngineUnits) {
       EXPECT_LE(v(1), 1.55f) << d;
       EXPECT_LE(v(3), v(1)) << d;
       EXPECT_GT(v(3), v(1) - 0.05f) << d;
-      for (int row : {4, 6, 10, 13, 14, 22, 23, 24, 25}) EXPECT_GT(v(row), 0.0f) << d << " row " << row;
+      for (int row : {4, 6, 10, 13, 14, 22, 23, 24, 25})
+        EXPECT_GT(v(row), 0.0f) << d << " row " << row;
       // second moments in m4/m: a few cm4/m up to some hundred cm4/m
       for (int row : {5, 9}) {
         EXPECT_GT(v(row), 1e-8f) << d << " row " << row;
@@ -267,11 +272,10 @@ TEST(DeliveredDatabase, ExampleRunFindsTheR820ThroughBraskoIni) {
   ScratchDir dir;
   dir.write("brasko.ini", kBin.string() + "\n");
   test::TestRun run(dir.path());
-  int unit = 2, istat = -1;
-  opdbas(run.ctx, unit, istat);
-  ASSERT_EQ(istat, 0) << run.err.str();
-  pdread(run.ctx, Text<8>("R820    "), unit, 1, 1, istat);
-  clfile(run.ctx, unit);
+  ASSERT_EQ(opdbas(run.ctx), 0) << run.err.str();
+  const int istat =
+      pdread(run.ctx, Text<8>("R820    "), ProfileScaling::scaled, NotFound::reported);
+  clfile(run.ctx);
   ASSERT_EQ(istat, 0) << run.err.str();
   EXPECT_EQ(run.ctx.prof.origin_code, 1);
   EXPECT_FLOAT_EQ(run.ctx.prof.general(1), 0.13f);

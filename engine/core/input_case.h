@@ -3,7 +3,7 @@
 // Lengths in m, area loads kN/m2, line loads kN/m, thicknesses mm, angles deg.
 #pragma once
 
-#include "driver/fixed_arrays.h"
+#include "core/fixed_arrays.h"
 
 namespace kvop {
 
@@ -17,11 +17,11 @@ struct Linjlast {
 };
 
 struct InputCase {
-  Text<8> indatafil;   // case name
-  Text<12> rednamn;    // report file name: base + ".RED"
-  Text<12> indnamn;    // base + ".IND"
-  Text<12> skivnamn;   // diaphragm exchange file name
-  Text<80> rubrik;     // title of the case
+  Text<8> indatafil;  // case name
+  Text<12> rednamn;   // report file name: base + ".RED"
+  Text<12> indnamn;   // base + ".IND"
+  Text<12> skivnamn;  // diaphragm exchange file name
+  Text<80> rubrik;    // title of the case
 
   int marknadskod = 1;  // 1 SVERIGE, 2 POLEN, 3 NORGE, 4 FINLAND, 5 DANMARK
   int sakkl = 0;        // 0 method M, 1..3 partial-coefficient method class
@@ -30,13 +30,13 @@ struct InputCase {
   int vextak = 0;       // 1 = VEX roof
   float kvottak = 10000;
 
-  int nfack = 3;               // number of spans, 1..20
-  Arr<float, 1, 20> spv;       // span lengths
-  Arr<float, 1, 20> tjlk;      // locked thickness per span
-  Arr<int, 1, 21> skarvtyp;    // joint type per support, 0..5
-  Arr<float, 1, 21> skarvprc;  // packed joint extent right.left (percent)
-  Arr<float, 1, 21> upplbredd; // support widths
-  float konsv = 0, konsh = 0;  // cantilever lengths
+  int nfack = 3;                // number of spans, 1..20
+  Arr<float, 1, 20> spv;        // span lengths
+  Arr<float, 1, 20> tjlk;       // locked thickness per span
+  Arr<int, 1, 21> skarvtyp;     // joint type per support, 0..5
+  Arr<float, 1, 21> skarvprc;   // packed joint extent right.left (percent)
+  Arr<float, 1, 21> upplbredd;  // support widths
+  float konsv = 0, konsh = 0;   // cantilever lengths
   int mbkonsv = 0, mbkonsh = 0;
 
   float egentyngd = 0.4f;

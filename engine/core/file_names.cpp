@@ -1,9 +1,9 @@
-#include "driver/file_names.h"
+#include "core/file_names.h"
 
 #include <string>
 #include <system_error>
 
-#include "report/cp1252.h"
+#include "core/cp1252.h"
 
 namespace kvop {
 namespace fs = std::filesystem;
@@ -76,7 +76,8 @@ std::optional<fs::path> find_windows_path(const fs::path& dir, std::string_view 
 
 bool is_bare_file_name(std::string_view name) {
   if (name.empty() || name == "." || name == "..") return false;
-  return name.find_first_of("/\\:") == std::string_view::npos && name.find('\0') == std::string_view::npos;
+  return name.find_first_of("/\\:") == std::string_view::npos &&
+         name.find('\0') == std::string_view::npos;
 }
 
 }  // namespace kvop

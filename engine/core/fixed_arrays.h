@@ -27,11 +27,13 @@ struct Arr {
   std::array<T, Hi - Lo + 1> v{};
 
   T& operator()(int i) {
-    if (i < Lo || i > Hi) [[unlikely]] index_fault(i, Lo, Hi);
+    if (i < Lo || i > Hi) [[unlikely]]
+      index_fault(i, Lo, Hi);
     return v[static_cast<std::size_t>(i - Lo)];
   }
   const T& operator()(int i) const {
-    if (i < Lo || i > Hi) [[unlikely]] index_fault(i, Lo, Hi);
+    if (i < Lo || i > Hi) [[unlikely]]
+      index_fault(i, Lo, Hi);
     return v[static_cast<std::size_t>(i - Lo)];
   }
   void fill(const T& x) { v.fill(x); }
@@ -43,7 +45,7 @@ struct Arr2 {
   static_assert(Hi1 >= Lo1 && Hi2 >= Lo2);
   static constexpr int n1 = Hi1 - Lo1 + 1;
   static constexpr int n2 = Hi2 - Lo2 + 1;
-  std::array<T, static_cast<std::size_t>(n1 * n2)> v{};
+  std::array<T, static_cast<std::size_t>(n1* n2)> v{};
 
   T& operator()(int i, int j) { return v[at(i, j)]; }
   const T& operator()(int i, int j) const { return v[at(i, j)]; }
@@ -51,8 +53,10 @@ struct Arr2 {
 
  private:
   static std::size_t at(int i, int j) {
-    if (i < Lo1 || i > Hi1) [[unlikely]] index_fault(i, Lo1, Hi1);
-    if (j < Lo2 || j > Hi2) [[unlikely]] index_fault(j, Lo2, Hi2);
+    if (i < Lo1 || i > Hi1) [[unlikely]]
+      index_fault(i, Lo1, Hi1);
+    if (j < Lo2 || j > Hi2) [[unlikely]]
+      index_fault(j, Lo2, Hi2);
     return static_cast<std::size_t>((i - Lo1) * n2 + (j - Lo2));
   }
 };

@@ -1,13 +1,14 @@
 // The dimensioning driver (both analysis passes, the page mark) and the
 // analysis part of the run account.
+#include "driver/dimber.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "analysis/dimber.h"
+#include "analysis/analysis_json.h"
 #include "analysis/krdef.h"
 #include "driver/inkvop.h"
-#include "driver/run_json.h"
 #include "profiles/profile_test_support.h"
 #include "test_support.h"
 
@@ -20,17 +21,16 @@ using test::TestRun;
 struct Driver {
   ScratchDir dir;
   TestRun run{dir.path()};
-  int dbunit = 2, unit = 7, istat = -1;
 
   Driver() {
     blkdat(run.ctx.in);
     std::filesystem::create_directory(dir.path() / "bin");
     dir.write("BRASKO.INI", "bin\r\n");
     dir.write("bin/PROFILKV.BIN", test::db_bytes({test::sample_profile("R820")}));
-    EXPECT_TRUE(run.ctx.units.open_write(unit, dir.path() / "CASE.RED"));
+    EXPECT_TRUE(run.ctx.channels.report.open_write(dir.path() / "CASE.RED"));
   }
   std::string report() {
-    run.ctx.units.close(unit);
+    run.ctx.channels.report.close();
     return dir.read("CASE.RED");
   }
 };
@@ -39,8 +39,7 @@ TEST(Dimber, NoProfileWritesOnlyThePageMark) {
   Driver d;
   d.run.ctx.in.nprof = 0;
   d.run.ctx.in.utskr = 1;
-  dimber(d.run.ctx, d.dbunit, d.unit, d.istat);
-  EXPECT_EQ(d.istat, 0);
+  EXPECT_EQ(dimber(d.run.ctx), 0);
   EXPECT_FALSE(d.run.ctx.an.analysed);
   EXPECT_EQ(d.report(), "^\n");
 }
@@ -55,8 +54,7 @@ TEST(Dimber, BothPassesRunAndSelfWeightIsConvertedOnce) {
     in.taklutn = 30.0f;
     in.egentyngd = 0.5f;
     in.konsv = in.konsh = 0.3f;
-    dimber(d.run.ctx, d.dbunit, d.unit, d.istat);
-    EXPECT_EQ(d.istat, 0) << d.run.err.str();
+    EXPECT_EQ(dimber(d.run.ctx), 0) << d.run.err.str();
     EXPECT_TRUE(d.run.ctx.an.analysed);
     EXPECT_NEAR(in.egentyngd, 0.5 * std::cos(30 * 3.14159 / 180), 1e-6);
     EXPECT_EQ(d.run.ctx.chk.styvkvot(2), 1.0f);
@@ -71,8 +69,7 @@ TEST(AnalysisJson, EmptyUntilAnalysedThenTheResultsAsStored) {
   ctx.in.nfack = 2;
   ctx.in.konsv = ctx.in.konsh = 0.3f;
   EXPECT_EQ(analysis_to_json(ctx), nlohmann::json::object());
-  int ip = 1, unit = 7, istat = 0, pass = 1;
-  krdef(ctx, ip, unit, istat, pass);
+  krdef(ctx, 1, 1);
   const nlohmann::json a = nlohmann::json::parse(analysis_to_json(ctx).dump());
   auto f = [](const nlohmann::json& v) { return static_cast<float>(v.get<double>()); };
   EXPECT_EQ(a["bandix"], 1);

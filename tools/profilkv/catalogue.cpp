@@ -1,4 +1,4 @@
-#include "profiles/catalogue.h"
+#include "catalogue.h"
 
 #include <bit>
 #include <charconv>
@@ -11,9 +11,9 @@
 #include <sstream>
 #include <system_error>
 
+#include "core/cp1252.h"
+#include "profiles/profile_codec.h"
 #include "profiles/profile_file.h"
-#include "profiles/profile_record.h"
-#include "report/cp1252.h"
 
 namespace kvop {
 namespace fs = std::filesystem;
@@ -75,8 +75,8 @@ constexpr const char* kGeneralMeaning[13] = {
     "E, elastic modulus, 1e8 kN/m2",
 };
 
-constexpr const char* kOriginMeaning[6] = {"", "the system's own range", "supplier 2",
-                                           "supplier 3", "supplier 4", "unknown supplier"};
+constexpr const char* kOriginMeaning[6] = {
+    "", "the system's own range", "supplier 2", "supplier 3", "supplier 4", "unknown supplier"};
 
 // Rows whose values the checks divide by, and which must therefore be
 // positive in every column in use.
@@ -229,9 +229,9 @@ struct Block {
   bool scaled_given = false;
   std::size_t length = kProfileRecordBytes;
   bool length_given = false;
-  std::map<int, std::pair<float, int>> general;          // k -> value, line
-  std::map<int, std::pair<float, int>> scale;            // j -> value, line
-  std::map<int, std::pair<std::vector<float>, int>> rows;  // j -> values, line
+  std::map<int, std::pair<float, int>> general;                               // k -> value, line
+  std::map<int, std::pair<float, int>> scale;                                 // j -> value, line
+  std::map<int, std::pair<std::vector<float>, int>> rows;                     // j -> values, line
   std::vector<std::tuple<std::size_t, std::vector<unsigned char>, int>> raw;  // offset, bytes, line
 };
 
@@ -276,7 +276,8 @@ class Parser {
   }
 
   bool integer(const Token& t, long long lo, long long hi, long long& v, int n, const char* what) {
-    if (!parse_int(t.text, v)) return fail(n, std::string(what) + " \"" + t.text + "\" is not an integer");
+    if (!parse_int(t.text, v))
+      return fail(n, std::string(what) + " \"" + t.text + "\" is not an integer");
     if (v < lo || v > hi)
       return fail(n, std::string(what) + " " + t.text + " outside " + std::to_string(lo) + ".." +
                          std::to_string(hi));
@@ -292,8 +293,9 @@ class Parser {
   bool statement(const std::vector<Token>& t, int n) {
     const std::string& key = t[0].text;
     if (key == "profile") {
-      if (block_) return fail(n, "\"profile\" inside the block of line " + std::to_string(block_->line) +
-                                     " (missing \"end\")");
+      if (block_)
+        return fail(n, "\"profile\" inside the block of line " + std::to_string(block_->line) +
+                           " (missing \"end\")");
       if (!want_args(t, 1, 1, n)) return false;
       block_.emplace();
       block_->line = n;
@@ -338,7 +340,8 @@ class Parser {
       long long k = 0;
       float v = 0;
       const bool gen = key == "general";
-      if (!want_args(t, 2, 2, n) || !integer(t[1], 1, gen ? 12 : 30, k, n, gen ? "general index" : "row") ||
+      if (!want_args(t, 2, 2, n) ||
+          !integer(t[1], 1, gen ? 12 : 30, k, n, gen ? "general index" : "row") ||
           !real(t[2], v, n))
         return false;
       auto& m = gen ? b.general : b.scale;
@@ -372,7 +375,8 @@ class Parser {
       std::vector<unsigned char> bytes;
       for (std::size_t k = 2; k < t.size(); ++k) {
         const std::string& h = t[k].text;
-        if (h.size() % 2 != 0) return fail(n, "raw bytes \"" + h + "\" are not pairs of hex digits");
+        if (h.size() % 2 != 0)
+          return fail(n, "raw bytes \"" + h + "\" are not pairs of hex digits");
         for (std::size_t q = 0; q < h.size(); q += 2) {
           unsigned v = 0;
           auto r = std::from_chars(h.data() + q, h.data() + q + 2, v, 16);
@@ -392,7 +396,8 @@ class Parser {
     Block& b = *block_;
     if (!b.origin) return fail(b.line, "profile without origin");
     auto first = b.rows.find(1);
-    if (first == b.rows.end()) return fail(b.line, "profile without row 1 (the nominal thicknesses)");
+    if (first == b.rows.end())
+      return fail(b.line, "profile without row 1 (the nominal thicknesses)");
     const std::vector<float>& t = first->second.first;
     const int nt = static_cast<int>(t.size());
     for (int i = 1; i < nt; ++i)
@@ -400,8 +405,9 @@ class Parser {
         return fail(first->second.second, "nominal thicknesses must ascend from column to column");
     for (const auto& [j, r] : b.rows)
       if (static_cast<int>(r.first.size()) != nt)
-        return fail(r.second, "row " + std::to_string(j) + " has " + std::to_string(r.first.size()) +
-                                  " values, row 1 has " + std::to_string(nt) + " thickness columns");
+        return fail(r.second, "row " + std::to_string(j) + " has " +
+                                  std::to_string(r.first.size()) + " values, row 1 has " +
+                                  std::to_string(nt) + " thickness columns");
     for (const auto& [j, s] : b.scale)
       if (j > b.scaled_rows)
         return fail(s.second, "scale " + std::to_string(j) + " lies beyond scaled_rows " +
@@ -416,24 +422,28 @@ class Parser {
     for (int j = 1; j <= p.scaled_count; ++j) p.scale(j) = 1.0f;
     for (const auto& [j, s] : b.scale) p.scale(j) = s.first;
     for (const auto& [j, r] : b.rows)
-      for (int i = 1; i <= nt; ++i) p.per_thickness(j, i) = r.first[static_cast<std::size_t>(i - 1)];
+      for (int i = 1; i <= nt; ++i)
+        p.per_thickness(j, i) = r.first[static_cast<std::size_t>(i - 1)];
 
     // The values as the engine sees them after the lookup's scaling.
     for (int j : kPositiveRows) {
       auto it = b.rows.find(j);
       const int line = it == b.rows.end() ? b.line : it->second.second;
       for (int i = 1; i <= nt; ++i) {
-        const float v = j <= p.scaled_count ? p.per_thickness(j, i) * p.scale(j) : p.per_thickness(j, i);
+        const float v =
+            j <= p.scaled_count ? p.per_thickness(j, i) * p.scale(j) : p.per_thickness(j, i);
         if (!(v > 0) || !std::isfinite(v))
-          return fail(line, "row " + std::to_string(j) + " (" + kRowMeaning[j] + ") must be positive in every column; column " +
-                                std::to_string(i) + " is " + real_text(v));
+          return fail(line, "row " + std::to_string(j) + " (" + kRowMeaning[j] +
+                                ") must be positive in every column; column " + std::to_string(i) +
+                                " is " + real_text(v));
       }
     }
     for (int k : kPositiveGeneral)
       if (!(p.general(k) > 0)) {
         auto it = b.general.find(k);
-        return fail(it == b.general.end() ? b.line : it->second.second,
-                    "general " + std::to_string(k) + " (" + kGeneralMeaning[k] + ") must be positive");
+        return fail(
+            it == b.general.end() ? b.line : it->second.second,
+            "general " + std::to_string(k) + " (" + kGeneralMeaning[k] + ") must be positive");
       }
 
     RecordBytes bytes = encode_profile_record(p);
@@ -442,8 +452,8 @@ class Parser {
       for (std::size_t q = 0; q < raw.size(); ++q) {
         const std::size_t o = at + q;
         if (o >= b.length)
-          return fail(line, "raw byte at offset " + std::to_string(o) + " lies beyond the record length " +
-                                std::to_string(b.length));
+          return fail(line, "raw byte at offset " + std::to_string(o) +
+                                " lies beyond the record length " + std::to_string(b.length));
         if (!unused_byte(o, nt, p.scaled_count))
           return fail(line, "raw byte at offset " + std::to_string(o) +
                                 " would overwrite a value the engine reads");
@@ -498,9 +508,10 @@ std::string pad(std::string s, std::size_t width) {
 void print_profile(const RecordBytes& bytes, const ProfileRecord& p, std::ostringstream& o) {
   const int nt = p.thickness_count;
   o << "\nprofile " << quoted_designation(p.designation.view()) << '\n';
-  o << pad("  origin " + std::to_string(p.origin_code), 34) << "# " << kOriginMeaning[p.origin_code] << '\n';
-  o << pad("  scaled_rows " + std::to_string(p.scaled_count), 34)
-    << "# rows 1.." << p.scaled_count << " are multiplied by their scale\n";
+  o << pad("  origin " + std::to_string(p.origin_code), 34) << "# " << kOriginMeaning[p.origin_code]
+    << '\n';
+  o << pad("  scaled_rows " + std::to_string(p.scaled_count), 34) << "# rows 1.." << p.scaled_count
+    << " are multiplied by their scale\n";
   for (int k = 1; k <= 12; ++k)
     o << pad("  general " + pad(std::to_string(k), 3) + real_text(p.general(k)), 34) << "# "
       << kGeneralMeaning[k] << '\n';
@@ -528,7 +539,8 @@ void print_profile(const RecordBytes& bytes, const ProfileRecord& p, std::ostrin
       continue;
     }
     std::size_t end = at;
-    while (end < bytes.size() && end - at < 32 && bytes[end] != 0 && unused_byte(end, nt, p.scaled_count))
+    while (end < bytes.size() && end - at < 32 && bytes[end] != 0 &&
+           unused_byte(end, nt, p.scaled_count))
       ++end;
     o << "  raw " << at << ' ';
     for (std::size_t q = at; q < end; ++q) {
@@ -548,8 +560,8 @@ std::string CatalogueError::text() const {
   return line > 0 ? file + ":" + std::to_string(line) + ": " + message : file + ": " + message;
 }
 
-bool parse_catalogue(std::string_view text, const std::string& file, std::vector<CatalogueProfile>& out,
-                     CatalogueError& err) {
+bool parse_catalogue(std::string_view text, const std::string& file,
+                     std::vector<CatalogueProfile>& out, CatalogueError& err) {
   Parser parser(file, out, err);
   return parser.run(text);
 }
@@ -573,8 +585,8 @@ bool compile_catalogues(const std::vector<fs::path>& files, std::vector<RecordBy
     auto [it, fresh] = seen.emplace(d, &p);
     if (!fresh) {
       err = {p.file, p.line,
-             "profile " + quoted_designation(d) + " is already defined at " + it->second->file + ":" +
-                 std::to_string(it->second->line) + " (the lookup takes the first one only)"};
+             "profile " + quoted_designation(d) + " is already defined at " + it->second->file +
+                 ":" + std::to_string(it->second->line) + " (the lookup takes the first one only)"};
       return false;
     }
   }

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iostream>
 
-#include "profiles/catalogue.h"
-#include "profiles/profile_record.h"
-#include "report/cp1252.h"
+#include "catalogue.h"
+#include "core/cp1252.h"
+#include "profiles/profile_codec.h"
 
 namespace {
 
@@ -87,8 +87,11 @@ int main(int argc, char** argv) {
   CLI::App app{"profilkv - the profile database PROFILKV.BIN and its text catalogue"};
   app.require_subcommand(1);
   std::vector<std::string> build_args;
-  auto* b = app.add_subcommand("build", "compile catalogue files into a database: build CATALOGUE... OUT");
-  b->add_option("files", build_args, "catalogue files, then the database to write")->required()->expected(2, -1);
+  auto* b = app.add_subcommand("build",
+                               "compile catalogue files into a database: build CATALOGUE... OUT");
+  b->add_option("files", build_args, "catalogue files, then the database to write")
+      ->required()
+      ->expected(2, -1);
   std::string dump_db, list_db;
   auto* d = app.add_subcommand("dump", "print a database as a catalogue");
   d->add_option("database", dump_db, "the database file")->required();

@@ -1,0 +1,66 @@
+#!/bin/bash
+# Compares two builds of the engine on generated cases: every case runs with
+# both programs in its own working directory against the same profile
+# database, and the exit status, the console text, the report (its date and
+# time lines masked) and the --json account must agree byte for byte.
+#
+# Usage: scripts/compare_builds.sh OLD_KVOPWB NEW_KVOPWB [COUNT] [SEED] [PROFILKV.BIN]
+#   COUNT cases (default 300) from scripts/gen_cases.py with SEED (default 1),
+#   the database defaults to build/bin/PROFILKV.BIN.  Also every example of
+#   examples/ is compared.  Prints one line per differing case and a summary;
+#   the exit status is 1 when any case differs.  KEEP=1 keeps the work area.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+old=$(realpath "$1")
+new=$(realpath "$2")
+count=${3:-300}
+seed=${4:-1}
+db=$(realpath "${5:-$root/build/bin/PROFILKV.BIN}")
+
+work=$(mktemp -d)
+[ "${KEEP:-0}" = 1 ] || trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/db" "$work/cases"
+cp "$db" "$work/db/PROFILKV.BIN"
+python3 "$root/scripts/gen_cases.py" "$work/cases" "$count" "$seed"
+for ex in "$root"/examples/*.IND; do
+  name=$(basename "$ex" .IND)
+  mkdir -p "$work/cases/EX_$name"
+  cp "$ex" "$work/cases/EX_$name/~INDATA~.TMP"
+done
+
+# Runs one program on one case in a fresh directory; prints nothing.
+run() {  # program case_dir out_dir
+  mkdir -p "$3"
+  cp "$2/~INDATA~.TMP" "$3/"
+  echo "$work/db" > "$3/BRASKO.INI"
+  local rc=0
+  (cd "$3" && "$1" --json run.json > console.out 2> console.err < /dev/null) || rc=$?
+  echo "$rc" > "$3/status"
+  # The heading's date and time lines are the only text that may differ.
+  for red in "$3"/*.RED; do
+    [ -e "$red" ] || continue
+    sed -e '2s/.*/DATUM/' -e '3s/.*/TID/' "$red" > "$red.masked"
+    rm "$red"
+  done
+}
+
+total=0 differ=0
+declare -A by_status=()
+for c in "$work"/cases/*/; do
+  c=${c%/}
+  name=$(basename "$c")
+  run "$old" "$c" "$work/old/$name"
+  run "$new" "$c" "$work/new/$name"
+  total=$((total + 1))
+  st=$(cat "$work/old/$name/status")
+  by_status[$st]=$((${by_status[$st]:-0} + 1))
+  if ! diff -r -q "$work/old/$name" "$work/new/$name" > /dev/null; then
+    differ=$((differ + 1))
+    echo "DIFFERS: $name"
+    diff -r "$work/old/$name" "$work/new/$name" | head -20 || true
+  fi
+done
+summary=""
+for st in "${!by_status[@]}"; do summary+=" exit $st: ${by_status[$st]};"; done
+echo "compared $total cases ($count generated with seed $seed + examples):$summary differing: $differ"
+[ "$differ" -eq 0 ]
