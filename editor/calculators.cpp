@@ -40,8 +40,10 @@ DriftResult snow_drift(const DriftInput& in) {
   // Sliding snow: half of the upper roof's snow, shape factor mu1 of
   // table 5.2, as a triangle over ls.
   double mu1_upper = 0.0;
-  if (in.alpha <= 30.0) mu1_upper = 0.8;
-  else if (in.alpha < 60.0) mu1_upper = 0.8 * (60.0 - in.alpha) / 30.0;
+  if (in.alpha <= 30.0)
+    mu1_upper = 0.8;
+  else if (in.alpha < 60.0)
+    mu1_upper = 0.8 * (60.0 - in.alpha) / 30.0;
   r.mu_s = in.alpha <= 15.0 ? 0.0 : 2.0 * 0.5 * mu1_upper * in.b1 / r.ls;
   r.mu2 = r.mu_s + r.mu_w;
   return r;

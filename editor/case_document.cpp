@@ -8,10 +8,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/file_names.h"
-#include "profiles/profile_file.h"
-#include "profiles/profile_codec.h"
 #include "core/cp1252.h"
+#include "core/file_names.h"
+#include "profiles/profile_codec.h"
+#include "profiles/profile_file.h"
 
 namespace kvop::editor {
 
@@ -65,7 +65,8 @@ QString file_error_text(QFileDevice::FileError error, const QString& path, const
 bool load_case(const QString& path, CaseFile& cf, QString& message) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) {
-    const auto err = QFileInfo::exists(path) ? QFileDevice::PermissionsError : QFileDevice::OpenError;
+    const auto err =
+        QFileInfo::exists(path) ? QFileDevice::PermissionsError : QFileDevice::OpenError;
     message = file_error_text(err, path, f.errorString());
     return false;
   }
@@ -79,7 +80,8 @@ bool load_case(const QString& path, CaseFile& cf, QString& message) {
   CaseFile read;
   if (!read_case_file(in, read, fault)) {
     const bool early = fault.what.find("ends before") != std::string::npos;
-    const QString why = QString::fromStdString(cp1252::to_utf8(fault.message(QFileInfo(path).fileName().toStdString())));
+    const QString why = QString::fromStdString(
+        cp1252::to_utf8(fault.message(QFileInfo(path).fileName().toStdString())));
     message = (early ? QString("Input Past End Of File") : QString("Bad FileMode")) + "\n" + why;
     return false;
   }
@@ -102,8 +104,9 @@ bool save_case(const QString& path, CaseFile cf, QString& message) {
   if (bytes.isEmpty()) return false;
   QSaveFile f(path);
   if (!f.open(QIODevice::WriteOnly)) {
-    message = file_error_text(f.error() == QFileDevice::NoError ? QFileDevice::OpenError : f.error(),
-                              path, f.errorString());
+    message =
+        file_error_text(f.error() == QFileDevice::NoError ? QFileDevice::OpenError : f.error(),
+                        path, f.errorString());
     return false;
   }
   if (f.write(bytes) != bytes.size()) {
@@ -112,8 +115,9 @@ bool save_case(const QString& path, CaseFile cf, QString& message) {
     return false;
   }
   if (!f.commit()) {
-    message = file_error_text(f.error() == QFileDevice::NoError ? QFileDevice::WriteError : f.error(),
-                              path, f.errorString());
+    message =
+        file_error_text(f.error() == QFileDevice::NoError ? QFileDevice::WriteError : f.error(),
+                        path, f.errorString());
     return false;
   }
   return true;

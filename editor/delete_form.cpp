@@ -21,7 +21,8 @@ QStringList delete_patterns(DeleteKind kind) {
   switch (kind) {
     case DeleteKind::results: return {"*.RED", "*.spc"};
     case DeleteKind::inputs: return {"*.IND"};
-    case DeleteKind::both: default: return {"*.RED", "*.spc", "*.IND"};
+    case DeleteKind::both:
+    default: return {"*.RED", "*.spc", "*.IND"};
   }
 }
 
@@ -78,7 +79,8 @@ DeleteForm::DeleteForm(DeleteKind kind, const QString& dir, QWidget* parent)
   buttons->addWidget(close);
   buttons->addWidget(help);
   g->addLayout(buttons, 3, 0, 1, 2);
-  connect(dirs_, &QTreeView::clicked, this, [this](const QModelIndex& i) { setDirectory(model_->filePath(i)); });
+  connect(dirs_, &QTreeView::clicked, this,
+          [this](const QModelIndex& i) { setDirectory(model_->filePath(i)); });
   connect(remove, &QPushButton::clicked, this, [this] { removeChosen(); });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(help, &QPushButton::clicked, this, [this] { show_help(this, "tabort"); });
@@ -104,7 +106,8 @@ void DeleteForm::refresh() {
 
 QStringList DeleteForm::selectedPaths() const {
   QStringList paths;
-  for (const QListWidgetItem* it : files_->selectedItems()) paths << QDir(dir_).filePath(it->text());
+  for (const QListWidgetItem* it : files_->selectedItems())
+    paths << QDir(dir_).filePath(it->text());
   return paths;
 }
 
@@ -115,8 +118,7 @@ bool DeleteForm::removeChosen() {
   for (const QString& p : paths) names << QFileInfo(p).fileName();
   if (!confirm_delete(this, names)) return false;
   const QStringList failed = remove_files(paths);
-  if (!failed.isEmpty())
-    QMessageBox::warning(this, "Ta bort", "Disk Error\n" + failed.join("\n"));
+  if (!failed.isEmpty()) QMessageBox::warning(this, "Ta bort", "Disk Error\n" + failed.join("\n"));
   refresh();
   return failed.isEmpty();
 }

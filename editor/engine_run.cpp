@@ -6,8 +6,8 @@
 #include <QSaveFile>
 
 #include "case_document.h"
-#include "core/file_names.h"
 #include "core/cp1252.h"
+#include "core/file_names.h"
 
 namespace kvop::editor {
 namespace {
@@ -44,8 +44,9 @@ bool prepare_run(const QString& case_dir, const QByteArray& case_bytes, const QS
   const QString input = QDir(case_dir).filePath("~indata~.tmp");
   QSaveFile f(input);
   if (!f.open(QIODevice::WriteOnly) || f.write(case_bytes) != case_bytes.size() || !f.commit()) {
-    message = file_error_text(f.error() == QFileDevice::NoError ? QFileDevice::WriteError : f.error(),
-                              input, f.errorString());
+    message =
+        file_error_text(f.error() == QFileDevice::NoError ? QFileDevice::WriteError : f.error(),
+                        input, f.errorString());
     return false;
   }
   if (find_in(case_dir, "BRASKO.INI").isEmpty()) {
@@ -57,10 +58,12 @@ bool prepare_run(const QString& case_dir, const QByteArray& case_bytes, const QS
     }
     const QString ini = QDir(case_dir).filePath("BRASKO.INI");
     QSaveFile b(ini);
-    const QByteArray bytes = QByteArray::fromStdString(cp1252::from_utf8(line.toStdString())) + "\r\n";
+    const QByteArray bytes =
+        QByteArray::fromStdString(cp1252::from_utf8(line.toStdString())) + "\r\n";
     if (!b.open(QIODevice::WriteOnly) || b.write(bytes) != bytes.size() || !b.commit()) {
-      message = file_error_text(b.error() == QFileDevice::NoError ? QFileDevice::WriteError : b.error(),
-                                ini, b.errorString());
+      message =
+          file_error_text(b.error() == QFileDevice::NoError ? QFileDevice::WriteError : b.error(),
+                          ini, b.errorString());
       return false;
     }
   }
@@ -107,7 +110,8 @@ EngineRun::EngineRun(QObject* parent) : QObject(parent) {
 bool EngineRun::start(const QString& program_dir, const QString& case_dir, QString& message) {
   const QString exe = program_path(program_dir, "kvopwb");
   if (exe.isEmpty()) {
-    message = "Beräkningsprogrammet kvopwb är inte installerat i " + QDir::toNativeSeparators(program_dir) + ".";
+    message = "Beräkningsprogrammet kvopwb är inte installerat i " +
+              QDir::toNativeSeparators(program_dir) + ".";
     return false;
   }
   if (running()) {

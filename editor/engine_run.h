@@ -27,7 +27,8 @@ QString program_path(const QString& program_dir, const QString& name);
 
 // The report of a case in its directory ("<first eight characters>.RED",
 // any letter case), or empty when there is none.
-QString report_path(const QString& case_dir, const QString& case_name, const QString& extension = "RED");
+QString report_path(const QString& case_dir, const QString& case_name,
+                    const QString& extension = "RED");
 
 // One engine process at a time.  `finished` carries the exit status and the
 // engine's console text (its standard output and error, decoded).

@@ -29,7 +29,8 @@ FontChoice load_font_choice(const QString& dir) {
   QFile file(QDir(dir).filePath("Brafnt.ini"));
   if (!file.open(QIODevice::ReadOnly)) return f;
   const QList<QByteArray> lines = file.readAll().split('\n');
-  if (!lines.isEmpty()) f.family = QString::fromStdString(cp1252::to_utf8(lines[0].trimmed().toStdString()));
+  if (!lines.isEmpty())
+    f.family = QString::fromStdString(cp1252::to_utf8(lines[0].trimmed().toStdString()));
   if (lines.size() > 1) f.point_size = lines[1].trimmed().toInt();
   return f;
 }
@@ -42,7 +43,8 @@ bool save_font_choice(const QString& dir, const FontChoice& f) {
   return file.commit();
 }
 
-FontForm::FontForm(const FontChoice& stored, const QFont& current, QWidget* parent) : QDialog(parent) {
+FontForm::FontForm(const FontChoice& stored, const QFont& current, QWidget* parent)
+    : QDialog(parent) {
   setWindowTitle("TYPSNITT");
   auto* g = new QGridLayout(this);
   g->addWidget(new QLabel("Installerade skrivarfonter"), 0, 0);
@@ -58,8 +60,9 @@ FontForm::FontForm(const FontChoice& stored, const QFont& current, QWidget* pare
   size_->setValue(current.pointSize() > 0 ? current.pointSize() : 9);
   g->addWidget(size_, 6, 0);
   g->addWidget(new QLabel("Lagrat fontval"), 0, 1);
-  g->addWidget(new QLabel(stored.family.isEmpty() ? QString("(inget)")
-                                                  : QString("%1 %2").arg(stored.family).arg(stored.point_size)),
+  g->addWidget(new QLabel(stored.family.isEmpty()
+                              ? QString("(inget)")
+                              : QString("%1 %2").arg(stored.family).arg(stored.point_size)),
                1, 1);
   g->addWidget(new QLabel("Visas just nu"), 2, 1);
   auto* now = new QLabel(QString("%1 %2").arg(current.family()).arg(current.pointSize()));

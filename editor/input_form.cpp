@@ -40,8 +40,9 @@ QLabel* caption(const QString& text) { return new QLabel(text); }
 
 }  // namespace
 
-OptionFrame::OptionFrame(const QString& caption, const std::vector<std::pair<int, QString>>& options,
-                         QWidget* parent, bool vertical)
+OptionFrame::OptionFrame(const QString& caption,
+                         const std::vector<std::pair<int, QString>>& options, QWidget* parent,
+                         bool vertical)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
   QBoxLayout* l = vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(this))
                            : static_cast<QBoxLayout*>(new QHBoxLayout(this));
@@ -199,7 +200,8 @@ QGroupBox* InputForm::buildGeometry() {
   for (int j = 0; j <= kMaxSpans; ++j) {
     const auto k = static_cast<std::size_t>(j);
     upl_[k] = number(QString("upl%1").arg(j), 2, 0, 0.2);
-    connect(upl_[k], &QLineEdit::editingFinished, this, [this, e = upl_[k]] { supportWidthFinished(e); });
+    connect(upl_[k], &QLineEdit::editingFinished, this,
+            [this, e = upl_[k]] { supportWidthFinished(e); });
     g->addWidget(upl_[k], 3, 1 + 2 * j, 1, 2);
   }
   for (auto* e : spv_) e->setMaximumWidth(64);
@@ -246,13 +248,16 @@ void InputForm::build() {
   anvo_->setObjectName("anvo");
   typt_ = new OptionFrame("Typ av tak", {{0, "Oisolerat"}, {1, "Isolerat"}, {2, "VEX-tak"}}, this);
   typt_->setObjectName("typt");
-  oflans_ = new OptionFrame("Överfläns", {{0, "Ej låst"}, {1, "Låst om nödvändigt"}, {2, "Låst"}}, this);
+  oflans_ =
+      new OptionFrame("Överfläns", {{0, "Ej låst"}, {1, "Låst om nödvändigt"}, {2, "Låst"}}, this);
   oflans_->setObjectName("oflans");
   perfo_ = new OptionFrame("Perforering", {{0, "Nej"}, {1, "Ja"}}, this);
   perfo_->setObjectName("perfo");
-  vandr_ = new OptionFrame("Vändningsriktning", {{1, "Smal fläns mot regel"}, {2, "Bred fläns mot regel"}}, this);
+  vandr_ = new OptionFrame("Vändningsriktning",
+                           {{1, "Smal fläns mot regel"}, {2, "Bred fläns mot regel"}}, this);
   vandr_->setObjectName("vandr");
-  sido_ = new OptionFrame("Extra sidöverlapp", {{0, "saknas"}, {1, "1 extra"}, {2, "Dubbel plåt"}}, this);
+  sido_ = new OptionFrame("Extra sidöverlapp", {{0, "saknas"}, {1, "1 extra"}, {2, "Dubbel plåt"}},
+                          this);
   sido_->setObjectName("sido");
   uts_ = new OptionFrame("Utskrift", {{0, "Kort"}, {1, "Lång"}}, this);
   uts_->setObjectName("uts");
@@ -302,8 +307,15 @@ void InputForm::build() {
   snoBox_ = new QGroupBox("Snölast", this);
   {
     auto* g = new QGridLayout(snoBox_);
-    sno_ = new OptionFrame("", {{1, "1.0"}, {2, "1.5"}, {3, "2.0"}, {4, "2.5"}, {5, "3.0"}, {6, "3.5"},
-                                {7, "4.0"}, {8, "Valfri"}},
+    sno_ = new OptionFrame("",
+                           {{1, "1.0"},
+                            {2, "1.5"},
+                            {3, "2.0"},
+                            {4, "2.5"},
+                            {5, "3.0"},
+                            {6, "3.5"},
+                            {7, "4.0"},
+                            {8, "Valfri"}},
                            snoBox_);
     sno_->setObjectName("sno");
     sno_->setFlat(true);
@@ -405,7 +417,8 @@ void InputForm::build() {
       const float l = (towards ? lm_ : lfr_)->valueOr(0);
       QMessageBox::information(
           this, towards ? "Vindlast MOT vägg" : "Vindlast FRÅN vägg",
-          QString("Grundvärde %1 kN/m2\nFormfaktor %2: %3 kN/m2\nFormfaktor hörn %4 över %5 m: %6 kN/m2")
+          QString("Grundvärde %1 kN/m2\nFormfaktor %2: %3 kN/m2\nFormfaktor hörn %4 över %5 m: %6 "
+                  "kN/m2")
               .arg(format_number(q, 2), format_number(f, 2), QString::number(q * f, 'f', 3),
                    format_number(c, 2), format_number(l, 2), QString::number(q * c, 'f', 3)));
     };
@@ -522,7 +535,8 @@ void InputForm::setCase(const CaseFile& cf) {
     spv_[static_cast<std::size_t>(i - 1)]->setValue(in.spv(i));
     tjl_[static_cast<std::size_t>(i - 1)]->setValue(in.tjlk(i));
   }
-  for (int j = 1; j <= kMaxSpans + 1; ++j) upl_[static_cast<std::size_t>(j - 1)]->setValue(in.upplbredd(j));
+  for (int j = 1; j <= kMaxSpans + 1; ++j)
+    upl_[static_cast<std::size_t>(j - 1)]->setValue(in.upplbredd(j));
   locked_->setChecked(cf.locked == 1);
   konsv_->setValue(in.konsv);
   konsh_->setValue(in.konsh);
@@ -614,7 +628,8 @@ CaseFile InputForm::currentCase() const {
       in.snolast = qkar_->valueOr(in.snolast);
       // A free value is written as 0 and the value on the next line, unless
       // the case held it directly and it is unchanged.
-      cf.snow_on_next = !(in.snolast == cf_.in.snolast && !cf_.snow_on_next && cf_.in.marknadskod == 1);
+      cf.snow_on_next =
+          !(in.snolast == cf_.in.snolast && !cf_.snow_on_next && cf_.in.marknadskod == 1);
     }
     in.psi0sno = qvan_->valueOr(in.psi0sno);
   } else {

@@ -11,9 +11,7 @@
 
 namespace kvop::editor {
 
-float pack_joint_extent(int right, int left) {
-  return static_cast<float>(right + left / 100.0);
-}
+float pack_joint_extent(int right, int left) { return static_cast<float>(right + left / 100.0); }
 
 std::pair<int, int> unpack_joint_extent(float packed) {
   const double v = packed;
@@ -34,8 +32,8 @@ JointForm::JointForm(InputCase& in, int support, QWidget* parent)
   g->addWidget(new QLabel("Omlott"), 1, 1, 1, 2, Qt::AlignCenter);
   g->addWidget(new QLabel("% Vänster"), 2, 1);
   g->addWidget(new QLabel("%Höger"), 2, 2);
-  const char* names[6] = {"Kontinuerlig", "Led", "Enkel omlott", "Enkel omlott + nit", "Gerber",
-                          "Dubbel omlott"};
+  const char* names[6] = {"Kontinuerlig",       "Led",    "Enkel omlott",
+                          "Enkel omlott + nit", "Gerber", "Dubbel omlott"};
   const auto [right, left] = unpack_joint_extent(in.skarvprc(support));
   for (int t = 0; t < 6; ++t) {
     auto* b = new QRadioButton(names[t]);

@@ -21,8 +21,8 @@ LineLoadForm::LineLoadForm(InputCase& in, QWidget* parent) : QDialog(parent), in
   // A case whose first load has no span holds no line loads.
   nllast_->setValue(in.linjfack(1) == 0 ? 0 : std::clamp(in.nlinj, 0, 5));
   g->addWidget(nllast_, 0, 2);
-  const char* heads[5] = {"Fack nr", "Avstånd från vänster stöd", "Brottgräns ned", "Brottgräns upp",
-                          "Bruksgräns ned"};
+  const char* heads[5] = {"Fack nr", "Avstånd från vänster stöd", "Brottgräns ned",
+                          "Brottgräns upp", "Bruksgräns ned"};
   for (int c = 0; c < 5; ++c) g->addWidget(new QLabel(heads[c]), 1, 1 + c);
   g->addWidget(new QLabel("(m)"), 2, 2);
   for (int c = 3; c <= 5; ++c) g->addWidget(new QLabel("(kN/m)"), 2, c);
@@ -67,7 +67,8 @@ void LineLoadForm::update() {
   for (int k = 1; k <= 5; ++k) {
     const auto i = static_cast<std::size_t>(k - 1);
     const bool on = k <= nllast_->value();
-    for (QWidget* w : std::initializer_list<QWidget*>{llfnr_[i], avst_[i], brollast_[i], lllast_[i], brullast_[i]})
+    for (QWidget* w : std::initializer_list<QWidget*>{llfnr_[i], avst_[i], brollast_[i], lllast_[i],
+                                                      brullast_[i]})
       w->setEnabled(on);
     if (on && llfnr_[i]->value() == 0) llfnr_[i]->setValue(1);
   }
@@ -79,7 +80,8 @@ QString LineLoadForm::validate() const {
     const int span = llfnr_[i]->value();
     if (span < 1 || span > in_.nfack) return QString("Linjelast %1: fack nr saknas.").arg(k);
     for (const NumberEdit* e : {avst_[i], brollast_[i], lllast_[i], brullast_[i]})
-      if (!e->acceptable()) return QString("Linjelast %1: felaktigt värde \"%2\".").arg(k).arg(e->text());
+      if (!e->acceptable())
+        return QString("Linjelast %1: felaktigt värde \"%2\".").arg(k).arg(e->text());
     if (*avst_[i]->value() > in_.spv(span))
       return QString("Linjelast %1: avståndet %2 m är större än spännvidden %3 m i fack nr %4.")
           .arg(k)

@@ -19,8 +19,8 @@
 #include <QVBoxLayout>
 
 #include "case_document.h"
-#include "driver/inkvop.h"
 #include "delete_form.h"
+#include "driver/inkvop.h"
 #include "font_form.h"
 #include "help.h"
 #include "input_form.h"
@@ -137,7 +137,8 @@ void MainWindow::buildMenus() {
 
   menuBar()->addAction("Viktigt", this, [this] { show_notice(this); });
   QMenu* hjalp = menuBar()->addMenu("Hjälp");
-  hjalp->addAction("Innehåll", QKeySequence::HelpContents, this, [this] { show_help(this, "indata"); });
+  hjalp->addAction("Innehåll", QKeySequence::HelpContents, this,
+                   [this] { show_help(this, "indata"); });
 }
 
 QString MainWindow::caseName() const {
@@ -395,8 +396,9 @@ bool MainWindow::printReport(QPrinter& printer) {
     return false;
   }
   const FontChoice fc = load_font_choice(settings_dir(programDir_));
-  const int sheets = print_report(printer, decode_report(f.readAll()), report_font(fc.family, fc.point_size),
-                                  QFileInfo(file).fileName());
+  const int sheets =
+      print_report(printer, decode_report(f.readAll()), report_font(fc.family, fc.point_size),
+                   QFileInfo(file).fileName());
   if (sheets == 0) {
     inform("Device Unavailable\n" + printer.printerName());
     return false;
@@ -405,7 +407,9 @@ bool MainWindow::printReport(QPrinter& printer) {
 }
 
 void MainWindow::printReportAsked() {
-  if (reportFile("RED").isEmpty() && !qobject_cast<ReportView*>(mdi_->activeSubWindow() ? mdi_->activeSubWindow()->widget() : nullptr)) {
+  if (reportFile("RED").isEmpty() &&
+      !qobject_cast<ReportView*>(mdi_->activeSubWindow() ? mdi_->activeSubWindow()->widget()
+                                                         : nullptr)) {
     inform("Resultatfil till " + caseName() + ".IND saknas !");
     return;
   }
@@ -420,8 +424,9 @@ void MainWindow::pageSetup() {
 }
 
 void MainWindow::deleteFiles(int kind) {
-  const QString dir = path_.isEmpty() ? QSettings().value("files/lastDir", QDir::currentPath()).toString()
-                                      : caseDir();
+  const QString dir = path_.isEmpty()
+                          ? QSettings().value("files/lastDir", QDir::currentPath()).toString()
+                          : caseDir();
   DeleteForm d(static_cast<DeleteKind>(kind), dir, this);
   d.exec();
 }
@@ -429,7 +434,8 @@ void MainWindow::deleteFiles(int kind) {
 void MainWindow::startDiaphragmProgram() {
   const QString exe = program_path(programDir_, "vexlor");
   if (exe.isEmpty()) {
-    inform("Programmet vexlor är inte installerat i " + QDir::toNativeSeparators(programDir_) + ".");
+    inform("Programmet vexlor är inte installerat i " + QDir::toNativeSeparators(programDir_) +
+           ".");
     return;
   }
   if (path_.isEmpty() || modified_ || changedSinceRun_) {
@@ -446,7 +452,8 @@ void MainWindow::startDiaphragmProgram() {
 void MainWindow::startDxfProgram() {
   const QString exe = program_path(programDir_, "Bra2DXF");
   if (exe.isEmpty()) {
-    inform("Programmet Bra2DXF är inte installerat i " + QDir::toNativeSeparators(programDir_) + ".");
+    inform("Programmet Bra2DXF är inte installerat i " + QDir::toNativeSeparators(programDir_) +
+           ".");
     return;
   }
   if (path_.isEmpty() || modified_ || changedSinceRun_) {
@@ -457,7 +464,8 @@ void MainWindow::startDxfProgram() {
     inform("Kan ej skapa DXF-fil eftersom beräkning med skivverkan ej är genomförd.");
     return;
   }
-  if (!QProcess::startDetached(exe, {path_}, caseDir())) inform("Programmet Bra2DXF kunde inte startas.");
+  if (!QProcess::startDetached(exe, {path_}, caseDir()))
+    inform("Programmet Bra2DXF kunde inte startas.");
 }
 
 void MainWindow::openJointForm(int support) {
@@ -465,8 +473,9 @@ void MainWindow::openJointForm(int support) {
   const int n = form_->spans();
   cf.in.nfack = n;
   if (support <= 1 || support >= n + 1) {
-    inform("Ändstödets skarvtyp följer konsolen: en konsol på minst 0,11 m ger kontinuerligt stöd, "
-           "en kortare led.");
+    inform(
+        "Ändstödets skarvtyp följer konsolen: en konsol på minst 0,11 m ger kontinuerligt stöd, "
+        "en kortare led.");
     return;
   }
   JointForm f(cf.in, support, this);

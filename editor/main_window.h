@@ -37,9 +37,9 @@ class MainWindow : public QMainWindow {
 
   bool newCase();
   bool openCase(const QString& path);  // without asking about unsaved changes
-  bool openAsked();                     // "Öppna..."
-  bool save();                          // "Spara"
-  bool saveAs();                        // "Spara som..."
+  bool openAsked();                    // "Öppna..."
+  bool save();                         // "Spara"
+  bool saveAs();                       // "Spara som..."
   bool saveTo(const QString& path);
   // Asks about unsaved changes; false when the user cancels.
   bool maybeSave(bool with_cancel = true);
@@ -50,10 +50,10 @@ class MainWindow : public QMainWindow {
   // The exit status and console text of the last finished run.
   int lastExitCode() const { return lastExit_; }
 
-  ReportView* showReport();  // "på skärm"
+  ReportView* showReport();             // "på skärm"
   bool printReport(QPrinter& printer);  // prints without a dialog
-  void printReportAsked();   // "på skrivare" and "Skriv ut..."
-  void pageSetup();          // "Skrivarinställning..."
+  void printReportAsked();              // "på skrivare" and "Skriv ut..."
+  void pageSetup();                     // "Skrivarinställning..."
   void deleteFiles(int kind);
   void startDiaphragmProgram();
   void startDxfProgram();

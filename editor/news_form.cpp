@@ -14,10 +14,13 @@
 namespace kvop::editor {
 
 const char* const kNoticeText =
-    "Vissa begränsningar finns inbyggda i programmet genom att det inte acceptera storheter utanför "
+    "Vissa begränsningar finns inbyggda i programmet genom att det inte acceptera storheter "
+    "utanför "
     "vissa gränser. Det har dock inte varit möjligt att begränsa de kombinationer av indata som är "
-    "olämpliga men ändå kan ge ett svar av datorn. Användaren av programmet måste därför själv ansvara "
-    "för att använda programmen med ett ingenjörsmässigt omdöme och komma ihåg att de är skrivna för "
+    "olämpliga men ändå kan ge ett svar av datorn. Användaren av programmet måste därför själv "
+    "ansvara "
+    "för att använda programmen med ett ingenjörsmässigt omdöme och komma ihåg att de är skrivna "
+    "för "
     "normal användning av profilerad plåt.";
 
 VersionNote read_version_note(const QString& program_dir) {

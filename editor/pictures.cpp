@@ -4,15 +4,16 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "number_edit.h"
 #include "driver/inkvop.h"
+#include "number_edit.h"
 
 namespace kvop::editor {
 namespace {
 
 // A Nordic cross: vertical bar at `x0`..`x1` and horizontal bar at
 // `y0`..`y1`, in fractions of the flag's width and height.
-void cross(QPainter& p, const QRectF& r, const QColor& c, double x0, double x1, double y0, double y1) {
+void cross(QPainter& p, const QRectF& r, const QColor& c, double x0, double x1, double y0,
+           double y1) {
   p.fillRect(QRectF(r.left() + x0 * r.width(), r.top(), (x1 - x0) * r.width(), r.height()), c);
   p.fillRect(QRectF(r.left(), r.top() + y0 * r.height(), r.width(), (y1 - y0) * r.height()), c);
 }
@@ -168,7 +169,8 @@ void LayoutPicture::paintEvent(QPaintEvent*) {
   if (in_.konsv > 0)
     p.drawText(QRectF(0, y - 30, xs.front(), 18), Qt::AlignCenter, format_number(in_.konsv, 2));
   if (in_.konsh > 0)
-    p.drawText(QRectF(xs.back(), y - 30, width() - xs.back(), 18), Qt::AlignCenter, format_number(in_.konsh, 2));
+    p.drawText(QRectF(xs.back(), y - 30, width() - xs.back(), 18), Qt::AlignCenter,
+               format_number(in_.konsh, 2));
 
   const auto ms = markers();
   for (int j = 1; j <= n + 1; ++j) {
@@ -182,21 +184,24 @@ void LayoutPicture::paintEvent(QPaintEvent*) {
     tri.lineTo(m.left(), m.bottom());
     tri.closeSubpath();
     p.setPen(QPen(text, 1));
-    p.setBrush(type == 0 ? QColor(70, 70, 70) : type == 1 ? QColor(255, 255, 255) : QColor(220, 120, 30));
+    p.setBrush(type == 0   ? QColor(70, 70, 70)
+               : type == 1 ? QColor(255, 255, 255)
+                           : QColor(220, 120, 30));
     p.drawPath(tri);
     p.setPen(text);
     const double w = std::max(40.0, (xs.size() > 1 ? (xs[1] - xs[0]) : 60.0));
-    p.drawText(QRectF(m.center().x() - w / 2, m.bottom() + 2, w, 16), Qt::AlignHCenter | Qt::AlignTop,
-               QString::number(j));
-    p.drawText(QRectF(m.center().x() - w / 2, m.bottom() + 16, w, 16), Qt::AlignHCenter | Qt::AlignTop,
-               joint_name(type));
+    p.drawText(QRectF(m.center().x() - w / 2, m.bottom() + 2, w, 16),
+               Qt::AlignHCenter | Qt::AlignTop, QString::number(j));
+    p.drawText(QRectF(m.center().x() - w / 2, m.bottom() + 16, w, 16),
+               Qt::AlignHCenter | Qt::AlignTop, joint_name(type));
   }
 }
 
 void LayoutPicture::mousePressEvent(QMouseEvent* e) {
   const auto ms = markers();
   for (std::size_t k = 0; k < ms.size(); ++k)
-    if (ms[k].adjusted(-8, -8, 8, 24).contains(e->position())) emit supportClicked(static_cast<int>(k) + 1);
+    if (ms[k].adjusted(-8, -8, 8, 24).contains(e->position()))
+      emit supportClicked(static_cast<int>(k) + 1);
 }
 
 }  // namespace kvop::editor

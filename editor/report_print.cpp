@@ -53,13 +53,15 @@ int print_report(QPrinter& printer, const QString& text, const QFont& font, cons
   if (!p.begin(&printer)) return 0;
   p.setFont(font);
   const QFontMetricsF fm(font, &printer);
-  const QRectF area(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+  const QRectF area(QPointF(0, 0),
+                    printer.pageLayout().paintRectPixels(printer.resolution()).size());
   const double lh = fm.lineSpacing();
   const int header_lines = 2;
   const int per_sheet = std::max(1, static_cast<int>(area.height() / lh) - header_lines);
   int sheet = 0;
   for (const QStringList& page : report_pages(text)) {
-    for (qsizetype first = 0; first < page.size() || (first == 0 && page.isEmpty()); first += per_sheet) {
+    for (qsizetype first = 0; first < page.size() || (first == 0 && page.isEmpty());
+         first += per_sheet) {
       if (sheet > 0) printer.newPage();
       ++sheet;
       p.drawText(QPointF(0, fm.ascent()), title + "   Sida " + QString::number(sheet));

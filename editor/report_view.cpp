@@ -53,8 +53,9 @@ void ReportView::chooseFont() {
   const QFont f = report_font(c.family, c.point_size);
   view_->setFont(f);
   if (!save_font_choice(settings_, c))
-    QMessageBox::warning(this, "TYPSNITT", file_error_text(QFileDevice::WriteError,
-                                                           QDir(settings_).filePath("Brafnt.ini"), {}));
+    QMessageBox::warning(
+        this, "TYPSNITT",
+        file_error_text(QFileDevice::WriteError, QDir(settings_).filePath("Brafnt.ini"), {}));
   emit fontChosen(f);
 }
 
@@ -68,7 +69,8 @@ void ReportView::openInViewer() {
     return;
   }
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(copy)))
-    QMessageBox::information(this, "Utdata", "Ingen textvisare hittades för " + QDir::toNativeSeparators(copy));
+    QMessageBox::information(this, "Utdata",
+                             "Ingen textvisare hittades för " + QDir::toNativeSeparators(copy));
 }
 
 }  // namespace kvop::editor

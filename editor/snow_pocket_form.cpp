@@ -158,12 +158,15 @@ void SnowPocketForm::calculate() {
   result_ = snow_drift(d);
   const float mu2 = static_cast<float>(std::round(result_.mu2 * 100.0) / 100.0);
   const float ls = static_cast<float>(std::round(result_.ls * 100.0) / 100.0);
-  QString text = QString("sk = %1 kN/m2\nµw = %2\nµs = %3\nµ2 = µs + µw = %4\nls = %5 m")
-                     .arg(QString::number(d.sk, 'f', 2), QString::number(result_.mu_w, 'f', 3),
-                          QString::number(result_.mu_s, 'f', 3), QString::number(result_.mu2, 'f', 3),
-                          QString::number(result_.ls, 'f', 2));
+  QString text =
+      QString("sk = %1 kN/m2\nµw = %2\nµs = %3\nµ2 = µs + µw = %4\nls = %5 m")
+          .arg(QString::number(d.sk, 'f', 2), QString::number(result_.mu_w, 'f', 3),
+               QString::number(result_.mu_s, 'f', 3), QString::number(result_.mu2, 'f', 3),
+               QString::number(result_.ls, 'f', 2));
   if (direction_->checkedId() == 1)
-    text += QString("\nPlåt nr %1 tvärs driften: µ = %2").arg(stegnr_->value()).arg(acrossShape(), 0, 'f', 3);
+    text += QString("\nPlåt nr %1 tvärs driften: µ = %2")
+                .arg(stegnr_->value())
+                .arg(acrossShape(), 0, 'f', 3);
   resultText_->setText(text);
   tlastv_->setValue(mu2);
   lfickav_->setValue(ls);

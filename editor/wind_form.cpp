@@ -89,10 +89,11 @@ WindForm::WindForm(InputForm& form, QWidget* parent) : QDialog(parent), form_(fo
 void WindForm::calculate() {
   result_ = peak_velocity_pressure(tvref_->valueOr(22.0f), bhojd_->value(), tertyp_->checkedId());
   computed_ = true;
-  resultText_->setText(QString("qb = %1 kN/m2\nkr = %2\ncr(z) = %3\nIv(z) = %4\nqp(z) = %5 kN/m2")
-                           .arg(QString::number(result_.qb, 'f', 4), QString::number(result_.kr, 'f', 3),
-                                QString::number(result_.cr, 'f', 3), QString::number(result_.Iv, 'f', 3),
-                                QString::number(result_.qp, 'f', 3)));
+  resultText_->setText(
+      QString("qb = %1 kN/m2\nkr = %2\ncr(z) = %3\nIv(z) = %4\nqp(z) = %5 kN/m2")
+          .arg(QString::number(result_.qb, 'f', 4), QString::number(result_.kr, 'f', 3),
+               QString::number(result_.cr, 'f', 3), QString::number(result_.Iv, 'f', 3),
+               QString::number(result_.qp, 'f', 3)));
 }
 
 void WindForm::send() {

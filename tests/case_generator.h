@@ -23,7 +23,8 @@ class CaseGenerator {
   // A real of `decimals` decimals between lo and hi, as the reader gives it.
   float real(double lo, double hi, int decimals) {
     const double scale = std::pow(10.0, decimals);
-    const long k = std::uniform_int_distribution<long>(std::lround(lo * scale), std::lround(hi * scale))(rng_);
+    const long k =
+        std::uniform_int_distribution<long>(std::lround(lo * scale), std::lround(hi * scale))(rng_);
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*f", decimals, static_cast<double>(k) / scale);
     return infield::free_real(buf).value;
@@ -112,7 +113,8 @@ class CaseGenerator {
       in.iskiv = pick(0, 2);
       if (in.iskiv < 2) {
         for (int k = 1; k <= 12; ++k)
-          in.skivdata(k) = skivdata_is_integer(k) ? static_cast<float>(pick(0, 40)) : real(0, 50, 3);
+          in.skivdata(k) =
+              skivdata_is_integer(k) ? static_cast<float>(pick(0, 40)) : real(0, 50, 3);
         cf.d5 = real(0, 10, 2);
         for (int t = 1; t <= 5; ++t) in.skivtext(t).set(word(40));
       }

@@ -42,8 +42,8 @@ std::string cols(int first, int width) {
 }
 
 std::string outside(std::string_view what, long v, long lo, long hi) {
-  return std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) +
-         ".." + std::to_string(hi);
+  return std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) + ".." +
+         std::to_string(hi);
 }
 
 // A length for a message, in metres with three decimals.
@@ -63,7 +63,8 @@ std::string pocket_fault(const InputCase& in) {
   const float L = in.spv(in.fickfack);
   if (fickslot(in.fickavst, L) <= 41.0) return {};
   return "the snow pocket's distance " + metres(in.fickavst) + " lies beyond span " +
-         std::to_string(in.fickfack) + " of length " + metres(L) + "; the pocket belongs in a later span";
+         std::to_string(in.fickfack) + " of length " + metres(L) +
+         "; the pocket belongs in a later span";
 }
 
 // Reads the lines of a case in sequence.  Each read consumes one line; a
@@ -346,7 +347,8 @@ bool read_roof(CaseReader& rd, CaseFile& cf) {
 constexpr struct {
   std::string_view record;
   int entry;
-} kWallWind[] = {{"44w", 1}, {"45w", 3}, {"46w", 6}, {"47w", 7}, {"48w", 2}, {"49w", 4}, {"50w", 5}};
+} kWallWind[] = {{"44w", 1}, {"45w", 3}, {"46w", 6}, {"47w", 7},
+                 {"48w", 2}, {"49w", 4}, {"50w", 5}};
 
 bool read_wall(CaseReader& rd, InputCase& in) {
   for (const auto& r : kWallWind)
@@ -711,7 +713,8 @@ bool write_case_file(const CaseFile& cf, std::string& out, std::string& fault,
   w.text("indatafil", in.indatafil);
   write_geometry(w, cf);
   if (w.ok()) {
-    if (in.vagg == 0) write_roof(w, cf);
+    if (in.vagg == 0)
+      write_roof(w, cf);
     else {
       for (const auto& r : kWallWind) w.free_real(indexed("vind", r.entry), in.vind(r.entry));
     }

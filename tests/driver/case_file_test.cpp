@@ -2,15 +2,16 @@
 // writes reads back as the same stored case, a second write gives the same
 // bytes, LF and CR LF read alike, the engine's corrections are applied only
 // after reading, and values that cannot stand in their fields are refused.
+#include "driver/case_file.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
 #include "case_generator.h"
-#include "driver/case_file.h"
-#include "driver/run_json.h"
 #include "core/json_values.h"
+#include "driver/run_json.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -72,7 +73,8 @@ TEST(CaseFile, GeneratedCasesWriteReadAndWriteAgainIdentically) {
     EXPECT_EQ(stored(back), stored(back_lf));
     // Every line ends in CR LF.
     EXPECT_EQ(bytes.find("\r\r"), std::string::npos);
-    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), std::count(bytes.begin(), bytes.end(), '\r'));
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'),
+              std::count(bytes.begin(), bytes.end(), '\r'));
   }
 }
 
@@ -141,14 +143,14 @@ TEST(CaseFile, ReadingKeepsTheStoredValuesAndCorrectingGivesTheEngineRecord) {
   blkdat(cf.in);
   cf.in.indatafil.set("PROV1");
   cf.in.nfack = 3;
-  cf.in.skarvtyp(2) = 2;       // single overlap reaching 5 % into the right span
+  cf.in.skarvtyp(2) = 2;  // single overlap reaching 5 % into the right span
   cf.in.skarvprc(2) = 5.1f;
-  cf.in.skarvtyp(1) = 3;       // an end support named on a joint line
+  cf.in.skarvtyp(1) = 3;  // an end support named on a joint line
   cf.in.konsv = 0.3f;
-  cf.in.snoform = 1.0f;        // pocket not above the plain snow
+  cf.in.snoform = 1.0f;  // pocket not above the plain snow
   cf.in.fickform = 0.8f;
   cf.in.fickfack = 2;
-  cf.in.nlinj = 2;             // loads without a first span
+  cf.in.nlinj = 2;  // loads without a first span
   cf.in.linjfack(1) = 0;
   cf.in.pnamn(1).set("R820M");
   cf.in.mikroband = 0;
@@ -185,7 +187,8 @@ TEST(CaseFile, SwedishSnowGivenAsZeroAndTheValueOnTheNextLine) {
     cf.snow_on_next = next;
     std::string bytes, fault;
     ASSERT_TRUE(write_case_file(cf, bytes, fault));
-    EXPECT_EQ(bytes.find(next ? "\r\n0.40\r\n0\r\n2.20\r\n" : "\r\n0.40\r\n2.20\r\n0.80\r\n") != std::string::npos,
+    EXPECT_EQ(bytes.find(next ? "\r\n0.40\r\n0\r\n2.20\r\n" : "\r\n0.40\r\n2.20\r\n0.80\r\n") !=
+                  std::string::npos,
               true)
         << bytes;
     CaseFile back;
@@ -224,13 +227,29 @@ TEST(CaseFile, ValuesThatDoNotFitTheirFieldsAreRefusedAndNothingIsWritten) {
   refused([](CaseFile& c) { c.in.upplbredd(3) = 100.0f; }, "upplbredd(3)");
   refused([](CaseFile& c) { c.in.skarvprc(2) = 10.125f; }, "skarvprc(2)");
   refused([](CaseFile& c) { c.in.nlinj = 6; }, "nlinj");
-  refused([](CaseFile& c) { c.in.nlinj = 1; c.in.linjfack(1) = 4; }, "linjfack(1)");
+  refused(
+      [](CaseFile& c) {
+        c.in.nlinj = 1;
+        c.in.linjfack(1) = 4;
+      },
+      "linjfack(1)");
   refused([](CaseFile& c) { c.in.marknadskod = 6; }, "marknadskod");
   refused([](CaseFile& c) { c.in.rubrik.set("TWO\nLINES"); }, "rubrik");
-  refused([](CaseFile& c) { c.in.iskiv = 0; c.in.skivdata(2) = 1.5f; }, "skivdata(2)");
+  refused(
+      [](CaseFile& c) {
+        c.in.iskiv = 0;
+        c.in.skivdata(2) = 1.5f;
+      },
+      "skivdata(2)");
   // A snow pocket whose start lies beyond its span would be refused by the
   // reader, so it is not written either.
-  refused([](CaseFile& c) { c.in.fickfack = 2; c.in.fickform = 1.6f; c.in.fickavst = 6.5f; }, "fickavst");
+  refused(
+      [](CaseFile& c) {
+        c.in.fickfack = 2;
+        c.in.fickform = 1.6f;
+        c.in.fickavst = 6.5f;
+      },
+      "fickavst");
 }
 
 TEST(CaseFile, FixedFieldsGetMoreDecimalsWhenTheValueNeedsThem) {

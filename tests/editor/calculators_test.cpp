@@ -1,8 +1,8 @@
 // The calculators against values worked by hand from the Eurocode formulas.
+#include "calculators.h"
+
 #include <QtTest>
 #include <cmath>
-
-#include "calculators.h"
 
 using namespace kvop::editor;
 

@@ -19,12 +19,15 @@
 namespace kvop::editor::test {
 
 inline QString program_dir() { return QStringLiteral(KVOP_BINARY_DIR "/bin"); }
-inline QString example(const QString& name) { return QStringLiteral(KVOP_SOURCE_DIR "/examples/") + name; }
+inline QString example(const QString& name) {
+  return QStringLiteral(KVOP_SOURCE_DIR "/examples/") + name;
+}
 
 // A scratch directory below the build directory.
 inline std::unique_ptr<QTemporaryDir> scratch() {
   QDir().mkpath(QStringLiteral(KVOP_BINARY_DIR "/editor-tests"));
-  auto d = std::make_unique<QTemporaryDir>(QStringLiteral(KVOP_BINARY_DIR "/editor-tests/t-XXXXXX"));
+  auto d =
+      std::make_unique<QTemporaryDir>(QStringLiteral(KVOP_BINARY_DIR "/editor-tests/t-XXXXXX"));
   return d;
 }
 

@@ -79,7 +79,8 @@ class FileTest : public QObject {
       const QString out = dir->filePath("out/" + name + ".IND");
       QVERIFY(write_file(in, input));
       QVERIFY2(t.w.openCase(in), qPrintable(t.messages.join("\n")));
-      QVERIFY2(t.w.saveTo(out), qPrintable(QString("case %1: %2").arg(i).arg(t.messages.join("\n"))));
+      QVERIFY2(t.w.saveTo(out),
+               qPrintable(QString("case %1: %2").arg(i).arg(t.messages.join("\n"))));
       const QByteArray saved = read_file(out);
       QCOMPARE(engine_record(saved), engine_record(input));
       // The case was written by this layout: the editor gives its bytes back.

@@ -142,9 +142,9 @@ class FormTest : public QObject {
 
   void storedCodesNoButtonShowsAreKeptUntilChanged() {
     CaseFile c = roof_case();
-    c.in.perfo(1) = 2;   // fully perforated: shown as "Ja"
-    c.in.utskr = 2;      // paged with a graphical summary per load case: shown as "Lång"
-    c.in.sakkl = 3;      // no Swedish class 3 button
+    c.in.perfo(1) = 2;  // fully perforated: shown as "Ja"
+    c.in.utskr = 2;     // paged with a graphical summary per load case: shown as "Lång"
+    c.in.sakkl = 3;     // no Swedish class 3 button
     c.in.nedbkrav = 0;
     InputForm f;
     f.setCase(c);
@@ -303,7 +303,8 @@ class FormTest : public QObject {
 
   void fileNameRule() {
     for (const char* ok : {"TAK1", "ABCDEFGH", "a-b_c"}) QVERIFY2(file_name_allowed(ok), ok);
-    for (const char* bad : {"", "ABCDEFGHI", "A B", "A,B", "A.B", "HÅL", "HÄL", "HÖL", "HåL", "a/b"})
+    for (const char* bad :
+         {"", "ABCDEFGHI", "A B", "A,B", "A.B", "HÅL", "HÄL", "HÖL", "HåL", "a/b"})
       QVERIFY2(!file_name_allowed(QString::fromUtf8(bad)), bad);
     Window t;
     auto dir = scratch();
