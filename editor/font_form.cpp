@@ -9,10 +9,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QStandardPaths>
 
 #include "core/cp1252.h"
+#include "help.h"
 
 namespace kvop::editor {
 
@@ -46,6 +48,7 @@ bool save_font_choice(const QString& dir, const FontChoice& f) {
 FontForm::FontForm(const FontChoice& stored, const QFont& current, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("TYPSNITT");
+  new QShortcut(QKeySequence::HelpContents, this, [this] { show_help(this, "typsnitt"); });
   auto* g = new QGridLayout(this);
   g->addWidget(new QLabel("Installerade skrivarfonter"), 0, 0);
   families_ = new QListWidget;

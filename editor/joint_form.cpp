@@ -6,8 +6,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <cmath>
+
+#include "help.h"
 
 namespace kvop::editor {
 
@@ -23,6 +26,7 @@ std::pair<int, int> unpack_joint_extent(float packed) {
 JointForm::JointForm(InputCase& in, int support, QWidget* parent)
     : QDialog(parent), in_(in), support_(support), type_(new QButtonGroup(this)) {
   setWindowTitle("Skarvtyp");
+  new QShortcut(QKeySequence::HelpContents, this, [this] { show_help(this, "skarvtyp"); });
   auto* g = new QGridLayout(this);
   auto* head = new QLabel(QString("Skarvtyp stöd nr %1").arg(support));
   QFont f = head->font();

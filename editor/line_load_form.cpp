@@ -5,14 +5,17 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 
+#include "help.h"
 #include "number_edit.h"
 
 namespace kvop::editor {
 
 LineLoadForm::LineLoadForm(InputCase& in, QWidget* parent) : QDialog(parent), in_(in) {
   setWindowTitle("Linjelast");
+  new QShortcut(QKeySequence::HelpContents, this, [this] { show_help(this, "linjelast"); });
   auto* g = new QGridLayout(this);
   g->addWidget(new QLabel("Antal linjelaster:"), 0, 0, 1, 2);
   nllast_ = new QSpinBox;

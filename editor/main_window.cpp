@@ -431,11 +431,14 @@ void MainWindow::deleteFiles(int kind) {
   d.exec();
 }
 
-void MainWindow::startDiaphragmProgram() {
-  const QString exe = program_path(programDir_, "vexlor");
+// Both outside programs work on the diaphragm exchange file "SKIVA.INS" of
+// the last run, so they need a saved case computed since its last change.
+void MainWindow::startOutsideProgram(const QString& name, const QStringList& args,
+                                     const QString& no_diaphragm) {
+  const QString exe = program_path(programDir_, name);
   if (exe.isEmpty()) {
-    inform("Programmet vexlor är inte installerat i " + QDir::toNativeSeparators(programDir_) +
-           ".");
+    inform("Programmet " + name + " är inte installerat i " +
+           QDir::toNativeSeparators(programDir_) + ".");
     return;
   }
   if (path_.isEmpty() || modified_ || changedSinceRun_) {
@@ -443,29 +446,21 @@ void MainWindow::startDiaphragmProgram() {
     return;
   }
   if (report_path(caseDir(), "SKIVA", "INS").isEmpty()) {
-    inform("Kan ej starta vexlor eftersom beräkning med skivverkan ej är genomförd.");
+    inform(no_diaphragm);
     return;
   }
-  if (!QProcess::startDetached(exe, {}, caseDir())) inform("Programmet vexlor kunde inte startas.");
+  if (!QProcess::startDetached(exe, args, caseDir()))
+    inform("Programmet " + name + " kunde inte startas.");
+}
+
+void MainWindow::startDiaphragmProgram() {
+  startOutsideProgram("vexlor", {},
+                      "Kan ej starta vexlor eftersom beräkning med skivverkan ej är genomförd.");
 }
 
 void MainWindow::startDxfProgram() {
-  const QString exe = program_path(programDir_, "Bra2DXF");
-  if (exe.isEmpty()) {
-    inform("Programmet Bra2DXF är inte installerat i " + QDir::toNativeSeparators(programDir_) +
-           ".");
-    return;
-  }
-  if (path_.isEmpty() || modified_ || changedSinceRun_) {
-    inform("Du måste spara filen först och göra ny beräkning!");
-    return;
-  }
-  if (report_path(caseDir(), "SKIVA", "INS").isEmpty()) {
-    inform("Kan ej skapa DXF-fil eftersom beräkning med skivverkan ej är genomförd.");
-    return;
-  }
-  if (!QProcess::startDetached(exe, {path_}, caseDir()))
-    inform("Programmet Bra2DXF kunde inte startas.");
+  startOutsideProgram("Bra2DXF", {path_},
+                      "Kan ej skapa DXF-fil eftersom beräkning med skivverkan ej är genomförd.");
 }
 
 void MainWindow::openJointForm(int support) {

@@ -77,6 +77,8 @@ class MainWindow : public QMainWindow {
   void updateTitle();
   void caseChanged();
   void closeResults();
+  void startOutsideProgram(const QString& name, const QStringList& args,
+                           const QString& no_diaphragm);
   void runFinished(int code, const QString& console);
   void openJointForm(int support);
   void openLineLoads();

@@ -9,9 +9,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "help.h"
 #include "input_form.h"
 #include "number_edit.h"
 
@@ -33,6 +35,7 @@ NumberEdit* field(QGridLayout* g, int row, const QString& label, const QString& 
 SnowPocketForm::SnowPocketForm(InputForm& form, QWidget* parent)
     : QDialog(parent), form_(form), in_(form.data().in) {
   setWindowTitle("Snöficka");
+  new QShortcut(QKeySequence::HelpContents, this, [this] { show_help(this, "snoficka"); });
   auto* top = new QHBoxLayout(this);
   auto* left = new QVBoxLayout;
   top->addLayout(left);
@@ -195,6 +198,22 @@ void SnowPocketForm::accept() {
       QMessageBox::warning(this, "Snöficka", QString("Felaktigt värde \"%1\".").arg(e->text()));
       return;
     }
+  const int span = nextra_->value();
+  const CaseFile now = form_.currentCase();
+  // The pocket starts within its span; one beyond it belongs to a later span.
+  if (span > 0 && *dextra_->value() > now.in.spv(span)) {
+    QMessageBox::warning(
+        this, "Snöficka",
+        QString("Snöfickans avstånd %1 m ligger utanför fack nr %2 (spännvidd %3 m).")
+            .arg(dextra_->text())
+            .arg(span)
+            .arg(format_number(now.in.spv(span), 3)));
+    return;
+  }
+  if (span > 0 && !(*nextraForm_->value() > now.in.snoform))
+    QMessageBox::information(this, "Snöficka",
+                             "Snöfickan räknas inte: dess formfaktor är inte större än takets "
+                             "formfaktor (snö).");
   InputCase& in = form_.data().in;
   in.trivform = *trivform_->value();
   in.trivlgd = *trivlgd_->value();

@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <cmath>
 
+#include "help.h"
 #include "input_form.h"
 #include "number_edit.h"
 
@@ -41,6 +43,7 @@ class LengthSpin : public QDoubleSpinBox {
 
 WindForm::WindForm(InputForm& form, QWidget* parent) : QDialog(parent), form_(form) {
   setWindowTitle("Beräkna vindlast");
+  new QShortcut(QKeySequence::HelpContents, this, [this] { show_help(this, "vindlast"); });
   auto* g = new QGridLayout(this);
   g->addWidget(new QLabel("Referensvindhastighet (m/s) :"), 0, 0);
   tvref_ = new NumberEdit(0, 1, 100);

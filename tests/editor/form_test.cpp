@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QtTest>
+#include <cmath>
 
 #include "case_document.h"
 #include "driver/inkvop.h"
@@ -16,6 +17,8 @@
 #include "joint_form.h"
 #include "line_load_form.h"
 #include "number_edit.h"
+#include "snow_pocket_form.h"
+#include "wind_form.h"
 
 using namespace kvop;
 using namespace kvop::editor;
@@ -356,6 +359,41 @@ class FormTest : public QObject {
     LineLoadForm m(in);
     m.findChild<NumberEdit*>("avst1")->setText("6.5");
     QVERIFY(m.validate().contains("spännvidden"));
+  }
+
+  void calculatorsSendTheirResultsIntoTheCase() {
+    InputForm f;
+    f.setCase(roof_case());
+    WindForm w(f);
+    w.send();  // the defaults: 22 m/s, 6 m, terrain II -> 0.616 kN/m2
+    QCOMPARE(f.currentCase().in.vind(1), 0.616f);
+    CaseFile wall = roof_case();
+    wall.in.vagg = 1;
+    f.setCase(wall);
+    WindForm ww(f);
+    ww.send();
+    QCOMPARE(f.currentCase().in.vind(1), 0.616f);
+
+    // Drift with the defaults and sk = 2.0: mu2 = 3.0 over ls = 6 m.
+    CaseFile c = roof_case();
+    c.in.snolast = 2.0f;
+    f.setCase(c);
+    SnowPocketForm s(f);
+    s.calculate();
+    s.sendRight();
+    s.accept();
+    CaseFile cf = f.currentCase();
+    QCOMPARE(cf.in.trihform, 3.0f);
+    QCOMPARE(cf.in.trihlgd, 6.0f);
+    QCOMPARE(cf.in.trivlgd, 0.0f);
+    // Across the sheets: sheet 2 of 2 starts at ls/2, mu = 3.0 - 2.2/2 = 1.9.
+    SnowPocketForm t(f);
+    t.findChild<QAbstractButton*>("tvars")->click();
+    t.findChild<QSpinBox*>("stegnr")->setValue(2);
+    t.calculate();
+    QVERIFY(std::fabs(t.acrossShape() - 1.9) < 1e-6);
+    t.sendAcross();
+    QCOMPARE(f.currentCase().in.snoform, 1.9f);
   }
 };
 
