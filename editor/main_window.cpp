@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -260,6 +262,9 @@ QString MainWindow::askFileName(bool save) {
     d.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save) {
+      // The rule of the names under the dialog's own fields.
+      if (auto* g = qobject_cast<QGridLayout*>(d.layout()))
+        g->addWidget(new QLabel(kFileNameRule), g->rowCount(), 0, 1, g->columnCount());
       d.setDefaultSuffix("IND");
       if (!path_.isEmpty()) d.selectFile(QFileInfo(path_).fileName());
     }

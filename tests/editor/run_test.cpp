@@ -2,6 +2,8 @@
 // one is computed in its own directory with the report found afterwards,
 // and a failing engine's own text is shown.
 #include <QFileInfo>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -9,6 +11,7 @@
 #include "editor_test_support.h"
 #include "engine_run.h"
 #include "input_form.h"
+#include "report_print.h"
 #include "report_view.h"
 
 using namespace kvop;
@@ -60,6 +63,15 @@ class RunTest : public QObject {
     QVERIFY(view);
     QVERIFY(view->loaded());
     QVERIFY(view->text().contains("TAK1"));
+    // Printed to a PDF file: one sheet per page of the report.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir->filePath("TAK1.pdf"));
+    QVERIFY(t.w.printReport(printer));
+    const auto pages = report_pages(decode_report(read_file(dir->filePath("TAK1.RED"))));
+    static const QRegularExpression page(R"(/Type\s*/Page[^s])");
+    QCOMPARE(static_cast<int>(QString::fromLatin1(read_file(dir->filePath("TAK1.pdf"))).count(page)),
+             static_cast<int>(pages.size()));
   }
 
   void failingEngineTextIsShown() {
