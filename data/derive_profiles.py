@@ -2,13 +2,20 @@
 """Derives the section values of the profile catalogue from the nominal
 geometry of each profile and writes the catalogue files of this folder.
 
-    python3 data/derive_profiles.py        # rewrites data/*.cat
+    python3 data/derive_profiles.py            # rewrites data/*.cat
+    python3 data/derive_profiles.py --out DIR  # writes them into DIR instead
+
+The catalogue files are generated: their values come from the geometry
+below and from the supplier-declared values of data/supplier_declared.tsv,
+their row comments from data/profile_rows.tsv.  A test checks that this
+script reproduces the committed files byte for byte.
 
 The methods are those stated in data/README.md (EN 1993-1-3 for steel; the
 same cross-section model with the aluminium's E and f0 for aluminium).  All
 resistances are characteristic values (partial factors 1.0): the engine
 divides by the partial factors of the market.
 """
+import argparse
 import math
 import os
 
@@ -201,56 +208,93 @@ def sig(x, n=4):
     return f"{round(x, max(d, 0)):.{max(d, 0)}f}"
 
 
+def read_rows(path):
+    """The rows table: {(kind, number): (meaning, stored unit, engine unit)}."""
+    table = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#") or not line.strip():
+                continue
+            kind, number, meaning, stored, engine = line.rstrip("\n").split("\t")
+            table[(kind, int(number))] = (meaning, stored, engine)
+    return table
+
+
+def read_declared(path):
+    """Supplier-declared values: {(designation, kind, number, thickness): (text, source)}."""
+    declared = {}
+    with open(path, encoding="utf-8") as f:
+        for n, line in enumerate(f, start=1):
+            if line.startswith("#") or not line.strip():
+                continue
+            fields = line.rstrip("\n").split("\t")
+            if len(fields) != 6:
+                raise SystemExit(f"{path}:{n}: six tab-separated fields expected")
+            name, kind, number, thickness, value, source = fields
+            if kind not in ("row", "general"):
+                raise SystemExit(f"{path}:{n}: kind must be row or general")
+            float(value)  # a number, written into the catalogue as it stands
+            key = (name, kind, int(number), "-" if kind == "general" else f"{float(thickness):.2f}")
+            declared[key] = (value, source)
+    return declared
+
+
+def note(kind, number):
+    """The catalogue comment of a row or general value: meaning and stored unit."""
+    meaning, stored, _ = ROWS[(kind, number)]
+    return meaning if stored == "-" else f"{meaning}, {stored}"
+
+
 def block(g):
     general, cols, steel = derive(g)
     out = []
     out.append(f"\n# {g['note']}")
+    sources = sorted({src for (name, *_), (_, src) in DECLARED.items() if name == g["name"]})
+    for src in sources:
+        out.append(f"# Values declared by the supplier: {src}")
     mat = STEEL if steel else ALU
     out.append(f"# Geometry (mm): height {g['h']}, module {g['b']}, narrow flange {g['bt']}, "
                f"broad flange {g['bb']}, inner corner radius {g['r']}, cover width {g['cover']}; {mat['name']}.")
     out.append(f"profile {g['name']}")
     out.append(f"  origin {g['origin']}")
     out.append("  scaled_rows 19                  # rows 1..19 are multiplied by their scale")
-    gen_notes = ["h, profile height, m", "b, module width, m", "B, cover width, m",
-                 "K0 = 2h/b, end anchorage, top flange free", "K1 = K0/2, top flange locked",
-                 "perforation factor on rows 5, 6, 9, 10", "perforation factor on row 13",
-                 "c8, overlap flexibility, m3", "c9, overlap flexibility, m3",
-                 "g, interaction threshold, broad flange on the purlin",
-                 "g, interaction threshold, narrow flange on the purlin",
-                 "E, 1e8 kN/m2"]
     fmt = [lambda v: f"{v:.4f}".rstrip("0").rstrip("."), ] * 3 + [lambda v: sig(v, 3)] * 2 + \
           [lambda v: f"{v:.2f}"] * 2 + [lambda v: sig(v, 3)] * 2 + [lambda v: f"{v:.2f}"] * 2 + \
           [lambda v: f"{v:.1f}"]
-    for k, (v, note) in enumerate(zip(general, gen_notes), start=1):
-        out.append(f"  general {k:<3}{fmt[k - 1](v):<20}# {note}")
+    for k, v in enumerate(general, start=1):
+        text = DECLARED.get((g["name"], "general", k, "-"), (fmt[k - 1](v), None))[0]
+        out.append(f"  general {k:<3}{text:<20}# {note('general', k)}")
     out.append("  scale 5  1e-8                   # row 5 in cm4/m")
     out.append("  scale 9  1e-8                   # row 9 in cm4/m")
     out.append("  scale 16 1e-4                   # row 16 in m")
     out.append("  scale 19 1e-4                   # row 19 in m")
 
-    def row(j, key, f, note):
-        vals = " ".join(f"{f(c[key]):>7}" for c in cols)
-        out.append(f"  row {j:<3}{vals}   # {note}")
+    def row(j, key, f):
+        def value(c):
+            return DECLARED.get((g["name"], "row", j, f"{c['t']:.2f}"), (f(c[key]), None))[0]
 
-    row(1, "t", lambda v: f"{v:.2f}", "nominal thickness, mm")
-    row(3, "tc", lambda v: f"{v:.2f}", "core thickness, mm")
-    row(4, "w", lambda v: f"{v:.4f}", "self weight, kN/m2")
-    row(5, "i5", lambda v: sig(v), "I eff, broad flange compressed, cm4/m")
-    row(6, "m6", lambda v: sig(v), "Mc,Rk, broad flange compressed, kNm/m")
-    row(7, "t", lambda v: "1", "C7")
-    row(8, "t", lambda v: "1.25" if steel else "1", "C8")
-    row(9, "i9", lambda v: sig(v), "I eff, narrow flange compressed, cm4/m")
-    row(10, "m10", lambda v: sig(v), "Mc,Rk, narrow flange compressed, kNm/m")
-    row(11, "t", lambda v: "1", "C7")
-    row(12, "t", lambda v: "1.25" if steel else "1", "C8")
-    row(13, "rw", lambda v: sig(v), f"Rw,Rk at la = {LA_REF:.0f} mm, kN/m")
-    row(14, "t", lambda v: f"{LA_REF:.0f}", "reference bearing length, mm")
-    row(16, "l16", lambda v: f"{v:.2f}", "walkable span, no continuous end, m")
-    row(19, "l19", lambda v: f"{v:.2f}", "walkable span, one continuous end, m")
-    row(22, "p22", lambda v: sig(v), "P22 seam shear capacity, kN/m")
-    row(23, "a23", lambda v: sig(v), "A fastening capacity, kN/m")
-    row(24, "p24", lambda v: sig(v), "P24 = 14.4 Dx^1/4 Dy^3/4, kN m")
-    row(25, "d25", lambda v: sig(v), "D end fastening capacity, kN/m")
+        vals = " ".join(f"{value(c):>7}" for c in cols)
+        out.append(f"  row {j:<3}{vals}   # {note('row', j)}")
+
+    row(1, "t", lambda v: f"{v:.2f}")
+    row(3, "tc", lambda v: f"{v:.2f}")
+    row(4, "w", lambda v: f"{v:.4f}")
+    row(5, "i5", lambda v: sig(v))
+    row(6, "m6", lambda v: sig(v))
+    row(7, "t", lambda v: "1")
+    row(8, "t", lambda v: "1.25" if steel else "1")
+    row(9, "i9", lambda v: sig(v))
+    row(10, "m10", lambda v: sig(v))
+    row(11, "t", lambda v: "1")
+    row(12, "t", lambda v: "1.25" if steel else "1")
+    row(13, "rw", lambda v: sig(v))
+    row(14, "t", lambda v: f"{LA_REF:.0f}")
+    row(16, "l16", lambda v: f"{v:.2f}")
+    row(19, "l19", lambda v: f"{v:.2f}")
+    row(22, "p22", lambda v: sig(v))
+    row(23, "a23", lambda v: sig(v))
+    row(24, "p24", lambda v: sig(v))
+    row(25, "d25", lambda v: sig(v))
     out.append("end")
     return "\n".join(out) + "\n"
 
@@ -291,7 +335,7 @@ FILES = {
              t=[0.60, 0.70, 0.80, 0.90, 1.00, 1.20], note="R70: 70 mm roof profile."),
     ]),
     "suppliers.cat": ("Profiles of other suppliers, computed from their nominal geometry by the same "
-                      "methods.\n# Replace the values by the supplier's declared values where these are at hand.", [
+                      "methods\n# where data/supplier_declared.tsv holds no declared value.", [
         dict(name="PL45", origin=2, h=45, b=150, bt=35, bb=80, r=2, cover=900,
              t=[0.50, 0.60, 0.70, 0.80, 1.00], note="PL45: supplier 2, 45 mm."),
         dict(name="TR70", origin=3, h=70, b=200, bt=50, bb=110, r=3, cover=1000,
@@ -304,16 +348,27 @@ FILES = {
 }
 
 HEADER = """# Profile catalogue: {title}
-# Written by data/derive_profiles.py from the geometry below by the methods of
-# data/README.md; edit the script's geometry and run it again, or edit values
-# here and state their origin in data/README.md.  Units are given per row;
-# rows 5 and 9 are stored in cm4/m and rows 16 and 19 in m, and the scale
-# lines turn them into the engine's m4/m and units of 10000 m.
+# GENERATED by data/derive_profiles.py - do not edit this file.  Its values
+# come from the geometry in the script, by the methods of data/README.md, and
+# from the supplier-declared values of data/supplier_declared.tsv; the row
+# comments from data/profile_rows.tsv.  Change those and run the script again.
+# Rows 5 and 9 are stored in cm4/m and rows 16 and 19 in m; the scale lines
+# turn them into the engine's m4/m and units of 10000 m.
 """
 
+ROWS = {}
+DECLARED = {}
+
 if __name__ == "__main__":
+    parser = argparse.ArgumentParser(description="Writes the profile catalogue files.")
+    parser.add_argument("--out", default=HERE, help="directory for the .cat files (default: data/)")
+    parser.add_argument("--declared", default=os.path.join(HERE, "supplier_declared.tsv"),
+                        help="supplier-declared values (default: data/supplier_declared.tsv)")
+    args = parser.parse_args()
+    ROWS.update(read_rows(os.path.join(HERE, "profile_rows.tsv")))
+    DECLARED.update(read_declared(args.declared))
     for fname, (title, profiles) in FILES.items():
         text = HEADER.format(title=title) + "".join(block(g) for g in profiles)
-        with open(os.path.join(HERE, fname), "w", encoding="utf-8") as f:
+        with open(os.path.join(args.out, fname), "w", encoding="utf-8", newline="\n") as f:
             f.write(text)
         print("wrote", fname)

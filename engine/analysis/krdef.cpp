@@ -21,6 +21,8 @@ using PerFack = Arr<float, 1, 20>;
 using PerStod = Arr<float, 1, 21>;
 using PerSnitt = Arr2<float, 1, 20, 1, 11>;
 
+}  // namespace
+
 // Safety-class factors of the market and class.  A class outside 1..3 (the
 // permissible-stress method) factors nothing: 1.0.
 void sakerhetsfaktorer(const InputCase& in, AnalysisResults& an) {
@@ -53,12 +55,6 @@ void sakerhetsfaktorer(const InputCase& in, AnalysisResults& an) {
       break;
   }
 }
-
-// One design load case: distributed loads and line-load intensities.
-struct Belastning {
-  Lastfall lf;
-  Arr<float, 1, 5> P;
-};
 
 Belastning belastning(const InputCase& in, const AnalysisResults& an, float c, int lc) {
   // Factor column of the market; a code outside the table takes the last.
@@ -126,6 +122,9 @@ Belastning belastning(const InputCase& in, const AnalysisResults& an, float c, i
   lf.pP = f32(static_cast<double>(s) * (static_cast<double>(in.fickform) - in.snoform));
   return b;
 }
+
+namespace {
+
 
 // A cantilever fixed at its support: moment at the support, tip deflection
 // times stiffness, and the sum of its loads.
@@ -420,6 +419,7 @@ void krdef(RunContext& ctx, int ip, int pass) {
     analysera(ctx, lc, belastning(in, an, c, lc));
   }
   an.analysed = true;
+  an.pass = pass;
 }
 
 }  // namespace kvop

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/lastford.h"
 #include "core/run_context.h"
 
 namespace kvop {
@@ -10,5 +11,20 @@ namespace kvop {
 // the profile's place in the profile list: the self weight is brought to the
 // roof slope in the first pass of the first profile only.
 void krdef(RunContext& ctx, int ip, int pass);
+
+// The safety-class factors of the market and class into an: bandix, xired,
+// gammad and gammad1.  A class outside 1..3 (the permissible-stress method)
+// factors nothing: 1.0.
+void sakerhetsfaktorer(const InputCase& in, AnalysisResults& an);
+
+// One design load case: the distributed loads and the line-load intensities.
+struct Belastning {
+  Lastfall lf;
+  Arr<float, 1, 5> P;
+};
+
+// Load case lc (1..4) of the case with the factors of an and the slope
+// factor c = cos(taklutn).
+Belastning belastning(const InputCase& in, const AnalysisResults& an, float c, int lc);
 
 }  // namespace kvop

@@ -26,6 +26,7 @@ struct AnalysisResults {
   Arr2<float, 1, 20, 1, 11> snittpos;  // section positions relative to span
 
   bool analysed = false;  // krdef has run at least once in this run
+  int pass = 0;           // the analysis pass (1 or 2) whose results these are
 };
 
 // Relative positions of the joint sections at support i.

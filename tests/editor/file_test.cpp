@@ -40,15 +40,23 @@ class FileTest : public QObject {
   void initTestCase() { isolate_settings(); }
 
   void examplesSaveAsTheSameEngineRecordAndSaveBackIdentically() {
-    for (const QString name : {"TAK1.IND", "VAGG1.IND"}) {
+    // The shipped examples and the cases of the end-to-end tests, of every market.
+    QStringList cases;
+    for (const QString& folder : {QStringLiteral(KVOP_SOURCE_DIR "/examples"),
+                                 QStringLiteral(KVOP_SOURCE_DIR "/tests/golden")})
+      for (const QString& f : QDir(folder).entryList({"*.IND"}, QDir::Files))
+        cases << QDir(folder).filePath(f);
+    QVERIFY(cases.size() >= 6);
+    for (const QString& path : cases) {
+      const QString name = QFileInfo(path).fileName();
       auto dir = scratch();
       Window t;
-      QVERIFY(t.w.openCase(example(name)));
+      QVERIFY(t.w.openCase(path));
       QVERIFY(!t.w.modified());
       const QString first = dir->filePath(name);
       QVERIFY2(t.w.saveTo(first), qPrintable(t.messages.join("\n")));
       const QByteArray saved = read_file(first);
-      QCOMPARE(engine_record(saved), engine_record(read_file(example(name))));
+      QCOMPARE(engine_record(saved), engine_record(read_file(path)));
       QVERIFY(saved.endsWith("\r\n"));
       QCOMPARE(saved.count("\r\n"), saved.count("\n"));
       // Opened again and saved unchanged: the same bytes.

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "core/cp1252.h"
+#include "profile_rows.h"
 #include "profiles/profile_codec.h"
 #include "profiles/profile_file.h"
 
@@ -23,57 +24,6 @@ namespace {
 
 constexpr std::size_t kMaxRecordLength = 1 << 20;
 constexpr std::size_t kMaxProfiles = 10000;  // the lookup examines no more
-
-// What the engine makes of each row of the thickness table (after scaling).
-constexpr const char* kRowMeaning[31] = {
-    "",
-    "nominal thickness, mm",
-    "not read by the engine",
-    "core thickness, mm",
-    "self weight, kN/m2",
-    "effective second moment, broad flange in compression, m4/m",
-    "moment resistance, broad flange in compression, kNm/m",
-    "interaction coefficient C7 on R/Rw, broad flange in compression",
-    "interaction divisor C8, broad flange in compression",
-    "effective second moment, narrow flange in compression, m4/m",
-    "moment resistance, narrow flange in compression, kNm/m",
-    "interaction coefficient C7 on R/Rw, narrow flange in compression",
-    "interaction divisor C8, narrow flange in compression",
-    "web crippling resistance at the reference bearing length, kN/m",
-    "reference bearing length, mm",
-    "not read by the engine",
-    "walkable span, no continuous end, in 10000 m",
-    "not read by the engine",
-    "not read by the engine",
-    "walkable span, one continuous end, in 10000 m",
-    "not read by the engine",
-    "not read by the engine",
-    "seam shear capacity P22, kN/m",
-    "fastening capacity A along the slope, kN/m",
-    "global shear buckling term P24 (divided by span squared), kN m",
-    "end fastening capacity D, kN/m",
-    "not read by the engine",
-    "not read by the engine",
-    "not read by the engine",
-    "not read by the engine",
-    "not read by the engine",
-};
-
-constexpr const char* kGeneralMeaning[13] = {
-    "",
-    "h, profile height, m",
-    "b, module width, m",
-    "B, cover width, m",
-    "K0, end anchorage factor, top flange free",
-    "K1, end anchorage factor, top flange locked",
-    "perforation factor on rows 5, 6, 9, 10",
-    "perforation factor on row 13",
-    "c8, overlap flexibility, m3",
-    "c9, overlap flexibility, m3",
-    "g, interaction threshold, broad flange on the purlin",
-    "g, interaction threshold, narrow flange on the purlin",
-    "E, elastic modulus, 1e8 kN/m2",
-};
 
 constexpr const char* kOriginMeaning[6] = {
     "", "the system's own range", "supplier 2", "supplier 3", "supplier 4", "unknown supplier"};
