@@ -10,6 +10,7 @@
 #include "core/analysis_results.h"
 #include "core/channels.h"
 #include "core/check_results.h"
+#include "core/diaphragm_results.h"
 #include "core/input_case.h"
 #include "core/profile_record.h"
 
@@ -32,6 +33,7 @@ struct RunContext {
   ProfileRecord prof;  // the profile found in the database
   AnalysisResults an;  // results of the multi-span analysis
   CheckResults chk;    // results of the section checks
+  DiaphragmResults dia;  // sheet pieces of the sheeting
   PageCounters page;   // report page control
   Channels channels;   // the run's files, by name
 

@@ -8,9 +8,6 @@
 #include "driver/inledn.h"
 
 namespace kvop {
-namespace {
-
-// Lines of the input echo on the first report page, by what the case holds.
 int echo_lines(const InputCase& in) {
   int n = in.utskr != 0 ? 25 : 22;
   // The counts are compared as reals, so the additions apply from 1 on.
@@ -20,8 +17,6 @@ int echo_lines(const InputCase& in) {
   if (static_cast<float>(in.nlinj) > 0.01f) n += in.nlinj + 2;
   return n;
 }
-
-}  // namespace
 
 int kvopwb(RunContext& ctx) {
   for (int k = 0; k < 14; ++k) ctx.console.empty_line();

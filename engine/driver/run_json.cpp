@@ -5,6 +5,7 @@
 #include "analysis/analysis_json.h"
 #include "checks/checks_json.h"
 #include "core/json_values.h"
+#include "diaphragm/diaphragm_json.h"
 #include "profiles/profile_json.h"
 
 namespace kvop {
@@ -124,7 +125,8 @@ json run_to_json(const RunContext& ctx, int status) {
           {"case", case_to_json(ctx.in)},
           {"profile", profile_to_json(ctx)},
           {"analysis", analysis_to_json(ctx)},
-          {"checks", checks_to_json(ctx)}};
+          {"checks", checks_to_json(ctx)},
+          {"diaphragm", diaphragm_to_json(ctx)}};
 }
 
 }  // namespace kvop

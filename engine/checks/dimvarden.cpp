@@ -1,0 +1,170 @@
+#include "checks/dimvarden.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/real32.h"
+
+namespace kvop {
+namespace {
+
+constexpr float kPi = 3.14159f;
+constexpr float kPer180 = 1.0f / 180.0f;
+constexpr float kThird = 0.333333f;
+constexpr float kMaxWidth = 0.2f;  // support width counted in web crippling (m)
+
+// Partial factors gammaM (moments, fastenings) and gammaW (web crippling).
+void partial_factors(int market, float& gm, float& gw) {
+  switch (market) {
+    case 1:
+      gm = 1.0f;
+      gw = 1.0f;
+      break;  // SVERIGE
+    case 2:
+      gm = 1.1f;
+      gw = 1.1f;
+      break;  // POLEN
+    case 3:
+      gm = 1.05f;
+      gw = 1.05f;
+      break;  // NORGE
+    case 4:
+      gm = 1.0f;
+      gw = 1.0f;
+      break;  // FINLAND
+    default:
+      gm = 1.045f;
+      gw = 1.14f;
+      break;  // DANMARK
+  }
+}
+
+void scale_row(Dimvarden& dv, int row, double f) {
+  for (int t = 1; t <= 10; ++t) dv.arbtab(row, t) = f32(dv.arbtab(row, t) * f);
+}
+
+}  // namespace
+
+bool designation_has(const Text<8>& designation, std::string_view word) {
+  const std::string_view d = designation.view();
+  for (std::size_t p = 0; p < 4; ++p)
+    if (p + word.size() <= d.size() && d.substr(p, word.size()) == word) return true;
+  return false;
+}
+
+float ieff(const Dimvarden& dv, int t, int flag) {
+  if (flag == 1) return f32((2.0 * dv.iyta(t) + dv.iytb(t)) * kThird);
+  return dv.iyta(t);
+}
+
+Dimvarden dimvarden(RunContext& ctx, int ip) {
+  InputCase& in = ctx.in;
+  const ProfileRecord& p = ctx.prof;
+  const AnalysisResults& an = ctx.an;
+  const int n = std::clamp(in.nfack, 1, 20);
+  Dimvarden dv;
+  dv.NT = std::clamp(static_cast<int>(p.thickness_count), 1, 10);
+
+  // 1. A fresh working copy of the thickness table.
+  dv.arbtab = p.per_thickness;
+
+  // 2. Perforated webs of these profiles are not made in the thinnest sheet.
+  const Text<8>& name = p.designation;
+  const bool thin_excluded = designation_has(name, "R820M") || designation_has(name, "R820S") ||
+                             designation_has(name, "R820U") || designation_has(name, "R46FA");
+  dv.t0 = in.perfo(ip) > 0 && thin_excluded ? 2 : 1;
+  // A profile offered in one thickness only keeps that one.
+  dv.t0 = std::min(dv.t0, dv.NT);
+
+  // 3. Extra side lap and perforation.
+  const float h = p.general(1);
+  const float E = p.general(12);
+  const float s = in.sidoverl(ip);
+  if (s > 0.001f) {
+    const double nn = static_cast<double>(p.general(3)) / p.general(2);
+    const double ns = nn - s;
+    dv.sidfaktor = f32(std::max(1.0, nn / ns - ns / (50.0 * s)));
+    for (int row : {5, 6, 9, 10, 13}) scale_row(dv, row, dv.sidfaktor);
+  }
+  if (in.perfo(ip) > 0) {
+    if ((h <= 0.05f && E > 1.0f) || (h <= 0.038f && E < 1.0f)) in.perfo(ip) = 2;
+    for (int row : {5, 6, 9, 10}) scale_row(dv, row, p.general(6));
+    scale_row(dv, 13, p.general(7));
+  }
+
+  // 4. Partial factors and the orientation of the profile on the purlins.
+  partial_factors(in.marknadskod, dv.gammaM, dv.gammaW);
+  int ga = 5, gb = 5;
+  dv.g = p.general(10);
+  if (in.vandr(ip) == 2) {
+    gb = 9;
+  } else if (in.vandr(ip) == 1) {
+    ga = 9;
+    dv.g = p.general(11);
+  }
+  const double gm = dv.gammaM, gw = dv.gammaW;
+  for (int t = 1; t <= 10; ++t) {
+    dv.iyta(t) = dv.arbtab(ga, t);
+    dv.mrda(t) = f32(dv.arbtab(ga + 1, t) / gm);
+    dv.C7(t) = dv.arbtab(ga + 2, t);
+    dv.C8(t) = dv.arbtab(ga + 3, t);
+    dv.iytb(t) = dv.arbtab(gb, t);
+    dv.mrdb(t) = f32(dv.arbtab(gb + 1, t) / gm);
+    dv.rw0(t) = f32(dv.arbtab(13, t) / gw);
+    dv.A(t) = f32(dv.arbtab(23, t) / gm);
+    dv.D(t) = f32(dv.arbtab(25, t) / gm);
+    dv.P22(t) = f32(dv.arbtab(22, t) / gm);
+    dv.P24(t) = f32(dv.arbtab(24, t) / gm);
+  }
+  dv.steel = E > 1.0f;
+  dv.no_anchorage_b = designation_has(name, "R820M") || designation_has(name, "R820P");
+
+  // 5. Web crippling at the real support width, capped at 0.2 m.
+  for (int i = 1; i <= n + 1; ++i) {
+    const double ss = std::sqrt(1000.0 * std::min(in.upplbredd(i), kMaxWidth));
+    for (int t = 1; t <= 10; ++t) {
+      const double tc = std::sqrt(12.5 * dv.arbtab(3, t));
+      const double la = std::sqrt(static_cast<double>(dv.arbtab(14, t)));
+      dv.rwst(i, t) = f32(dv.rw0(t) * (tc + ss) / (tc + la));
+    }
+  }
+
+  // 6. Force along the slope from the reactions.
+  const float alfa = f32(static_cast<double>(in.taklutn) * kPi * kPer180);
+  double c = in.kvottak;
+  if (in.vextak != 0 && in.kvottak <= 1.01f && in.taklutn > 7.5f)
+    c = in.kvottak / (1.0 - (1.0 - in.kvottak) / (8.0 * std::sin(static_cast<double>(alfa))));
+  const double tana = std::tan(static_cast<double>(alfa));
+  for (int lc = 1; lc <= 4; ++lc)
+    for (int i = 1; i <= n + 1; ++i) dv.fstod(lc, i) = f32(an.reakt(lc, i) * tana / c);
+
+  // 7. Locked thicknesses: the first column that reaches the wanted one.
+  dv.locked = in.tjlk(1) > 0.1f;
+  dv.L.fill(0);
+  if (dv.locked) {
+    for (int j = 1; j <= n; ++j) {
+      int col = dv.NT;
+      for (int t = 1; t <= dv.NT; ++t) {
+        if (in.tjlk(j) <= dv.arbtab(1, t)) {
+          col = t;
+          break;
+        }
+      }
+      dv.L(j) = col;
+    }
+  }
+
+  // 9. Stiffness form of each span: weighted where a support moment beside
+  // the span is large against the field moment (serviceability case of a
+  // roof, the wind-towards case of a wall).
+  const int lcs = in.vagg == 1 ? 1 : 2;
+  for (int j = 1; j <= n; ++j) {
+    const double half = 0.5 * std::fabs(an.mfalt(lcs, j));
+    const bool weighted =
+        half < std::fabs(an.mstod(lcs, j)) || half < std::fabs(an.mstod(lcs, j + 1));
+    dv.flag(j) = weighted ? 1 : 2;
+  }
+  return dv;
+}
+
+}  // namespace kvop
