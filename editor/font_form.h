@@ -1,0 +1,35 @@
+// The font choice "TYPSNITT" for showing and printing reports, stored in
+// "Brafnt.ini" (first line the font family, second line the point size).
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+
+class QListWidget;
+class QLabel;
+class QSpinBox;
+
+namespace kvop::editor {
+
+// Where the editor keeps its small settings files: the program directory
+// when it is writable, else the user's configuration directory.
+QString settings_dir(const QString& program_dir);
+
+struct FontChoice {
+  QString family;
+  int point_size = 0;
+};
+FontChoice load_font_choice(const QString& dir);
+bool save_font_choice(const QString& dir, const FontChoice& f);
+
+class FontForm : public QDialog {
+ public:
+  FontForm(const FontChoice& stored, const QFont& current, QWidget* parent = nullptr);
+  FontChoice choice() const;
+
+ private:
+  QListWidget* families_;
+  QSpinBox* size_;
+};
+
+}  // namespace kvop::editor

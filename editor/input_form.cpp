@@ -1,0 +1,712 @@
+#include "input_form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "core/cp1252.h"
+#include "driver/inkvop.h"
+
+namespace kvop::editor {
+namespace {
+
+QString from_text(std::string_view cp1252) {
+  return QString::fromStdString(cp1252::to_utf8(cp1252));
+}
+std::string to_text(const QString& s) { return cp1252::from_utf8(s.toStdString()); }
+
+// A check box shows a stored flag of value 1; unticking gives 0, and a box
+// left alone keeps any other stored value.
+int flag_value(bool checked, int stored) {
+  if (checked) return 1;
+  return stored == 1 ? 0 : stored;
+}
+
+// The zone values of the Swedish snow frame, "1.0" to "4.0", ids 1 to 7;
+// id 8 is "Valfri".
+float snow_zone(int id) { return 1.0f + 0.5f * static_cast<float>(id - 1); }
+
+QLabel* caption(const QString& text) { return new QLabel(text); }
+
+}  // namespace
+
+OptionFrame::OptionFrame(const QString& caption,
+                         const std::vector<std::pair<int, QString>>& options, QWidget* parent,
+                         bool vertical)
+    : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
+  QBoxLayout* l = vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(this))
+                           : static_cast<QBoxLayout*>(new QHBoxLayout(this));
+  l->setContentsMargins(6, 4, 6, 4);
+  l->setSpacing(2);
+  for (const auto& [id, text] : options) {
+    auto* b = new QRadioButton(text, this);
+    group_->addButton(b, id);
+    l->addWidget(b);
+  }
+  l->addStretch();
+}
+
+void OptionFrame::setStored(int stored, int shown) {
+  stored_ = stored;
+  shown_ = shown;
+  if (QAbstractButton* b = group_->button(shown)) {
+    b->setChecked(true);
+  } else if (QAbstractButton* c = group_->checkedButton()) {
+    group_->setExclusive(false);
+    c->setChecked(false);
+    group_->setExclusive(true);
+  }
+}
+
+int OptionFrame::value() const {
+  const int id = group_->checkedId();
+  if (id == -1) return stored_ == -1 ? 0 : stored_;
+  return id == shown_ && stored_ != -1 ? stored_ : id;
+}
+
+InputForm::InputForm(QWidget* parent) : QWidget(parent) {
+  loading_ = true;
+  build();
+  CaseFile cf;
+  blkdat(cf.in);
+  setCase(cf);
+}
+
+NumberEdit* InputForm::number(const QString& name, int decimals, double lo, double hi) {
+  auto* e = new NumberEdit(decimals, lo, hi, this);
+  e->setObjectName(name);
+  connect(e, &QLineEdit::textEdited, this, &InputForm::edited);
+  return e;
+}
+
+void InputForm::edited() {
+  if (loading_) return;
+  updateVisibility();
+  emit changed();
+}
+
+void InputForm::dataEdited() {
+  updateVisibility();
+  emit changed();
+}
+
+QGroupBox* InputForm::buildProfile() {
+  auto* box = new QGroupBox("Profil", this);
+  auto* g = new QGridLayout(box);
+  pnamn_ = new QComboBox(box);
+  pnamn_->setObjectName("pnamn");
+  pnamn_->setEditable(true);
+  pnamn_->setInsertPolicy(QComboBox::NoInsert);
+  pnamn_->lineEdit()->setMaxLength(8);
+  pnamn_->setMinimumWidth(110);
+  connect(pnamn_, &QComboBox::currentTextChanged, this, [this] {
+    updateThicknessChoices();
+    edited();
+  });
+  g->addWidget(pnamn_, 0, 0, 1, 2);
+  ptjl_ = new OptionFrame("Tjocklek (mm)", {}, box);
+  ptjl_->setObjectName("ptjl");
+  auto* pl = new QGridLayout;
+  for (int k = 0; k < 10; ++k) {
+    auto* b = new QRadioButton(ptjl_);
+    b->setObjectName(QString("ptjl%1").arg(k + 1));
+    ptjl_->group()->addButton(b, k + 1);
+    pl->addWidget(b, k % 5, k / 5);
+    ptjlButtons_[static_cast<std::size_t>(k)] = b;
+  }
+  delete ptjl_->layout();
+  ptjl_->setLayout(pl);
+  // Choosing a thickness locks every span to it.
+  connect(ptjl_->group(), &QButtonGroup::idClicked, this, [this](int id) {
+    const auto i = static_cast<std::size_t>(id - 1);
+    const QString t = pnamn_->currentText().trimmed();
+    for (const auto& p : profiles_)
+      if (p.designation.compare(t, Qt::CaseInsensitive) == 0 && i < p.thicknesses.size()) {
+        for (auto* e : tjl_) e->setValue(p.thicknesses[i]);
+        locked_->setChecked(true);
+      }
+    edited();
+  });
+  g->addWidget(ptjl_, 1, 0, 1, 2);
+  locked_ = new QCheckBox("Låst tjocklek", box);
+  locked_->setObjectName("last_tjocklek");
+  mikro_ = new QCheckBox("Mikroband", box);
+  mikro_->setObjectName("mikroband");
+  for (auto* c : {locked_, mikro_}) connect(c, &QCheckBox::toggled, this, &InputForm::edited);
+  g->addWidget(locked_, 2, 0);
+  g->addWidget(mikro_, 2, 1);
+  return box;
+}
+
+QGroupBox* InputForm::buildGeometry() {
+  auto* box = new QGroupBox("Geometri", this);
+  auto* v = new QVBoxLayout(box);
+  auto* top = new QHBoxLayout;
+  top->addWidget(caption("Antal Fack:"));
+  nfack_ = new QSpinBox(box);
+  nfack_->setObjectName("nfack");
+  nfack_->setRange(1, kMaxSpans);
+  connect(nfack_, &QSpinBox::valueChanged, this, &InputForm::edited);
+  top->addWidget(nfack_);
+  top->addSpacing(20);
+  top->addWidget(caption("Konsol vänster (m)"));
+  konsv_ = number("konsv", 2, 0, 10);
+  top->addWidget(konsv_);
+  mbv_ = new QCheckBox("Mikroband", box);
+  mbv_->setObjectName("mbkonsv");
+  top->addWidget(mbv_);
+  top->addSpacing(20);
+  top->addWidget(caption("Konsol höger (m)"));
+  konsh_ = number("konsh", 2, 0, 10);
+  top->addWidget(konsh_);
+  mbh_ = new QCheckBox("Mikroband", box);
+  mbh_->setObjectName("mbkonsh");
+  top->addWidget(mbh_);
+  for (auto* c : {mbv_, mbh_}) connect(c, &QCheckBox::toggled, this, &InputForm::edited);
+  top->addStretch();
+  v->addLayout(top);
+
+  // Spans and supports alternate: support j stands between spans j and j+1,
+  // so every field takes two grid columns and the rows are offset by one.
+  auto* table = new QWidget;
+  auto* g = new QGridLayout(table);
+  g->setHorizontalSpacing(2);
+  g->setVerticalSpacing(2);
+  g->addWidget(caption("Fack nr"), 0, 0);
+  g->addWidget(caption("Spännvidd (m)"), 1, 0);
+  tjlLabel_ = caption("Tjocklek (mm)");
+  g->addWidget(tjlLabel_, 2, 0);
+  g->addWidget(caption("Upplag (m)"), 3, 0);
+  for (int i = 0; i < kMaxSpans; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    spanNo_[k] = new QLabel(QString::number(i + 1));
+    spanNo_[k]->setAlignment(Qt::AlignCenter);
+    g->addWidget(spanNo_[k], 0, 2 + 2 * i, 1, 2);
+    spv_[k] = number(QString("spv%1").arg(i + 1), 3, 0.001, 99.999);
+    g->addWidget(spv_[k], 1, 2 + 2 * i, 1, 2);
+    tjl_[k] = number(QString("tjl%1").arg(i + 1), 2, 0, 9.99);
+    g->addWidget(tjl_[k], 2, 2 + 2 * i, 1, 2);
+  }
+  for (int j = 0; j <= kMaxSpans; ++j) {
+    const auto k = static_cast<std::size_t>(j);
+    upl_[k] = number(QString("upl%1").arg(j), 2, 0, 0.2);
+    connect(upl_[k], &QLineEdit::editingFinished, this,
+            [this, e = upl_[k]] { supportWidthFinished(e); });
+    g->addWidget(upl_[k], 3, 1 + 2 * j, 1, 2);
+  }
+  for (auto* e : spv_) e->setMaximumWidth(64);
+  for (auto* e : tjl_) e->setMaximumWidth(64);
+  for (auto* e : upl_) e->setMaximumWidth(64);
+  g->setColumnStretch(2 * kMaxSpans + 3, 1);
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(table);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  scroll->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  scroll->setFixedHeight(table->sizeHint().height() + 18);
+  v->addWidget(scroll);
+  return box;
+}
+
+void InputForm::supportWidthFinished(NumberEdit* e) {
+  const auto w = e->value();
+  if (w && *w > 0.2f && isVisible()) {
+    QMessageBox::warning(this, "KVOP", "Max tillåten upplagsbredd är 200 mm");
+    e->setFocus();
+    e->selectAll();
+  }
+}
+
+void InputForm::build() {
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(6, 6, 6, 6);
+
+  rubrik_ = new QLineEdit(this);
+  rubrik_->setObjectName("Rubrik");
+  rubrik_->setMaxLength(80);
+  connect(rubrik_, &QLineEdit::textEdited, this, &InputForm::edited);
+  grid->addWidget(rubrik_, 0, 0, 1, 4);
+
+  grid->addWidget(buildProfile(), 1, 0);
+  grid->addWidget(buildGeometry(), 1, 1, 1, 3);
+
+  // The option frames of the sheet and its use.
+  auto* options = new QHBoxLayout;
+  anvo_ = new OptionFrame("Användningsområde", {{0, "Tak"}, {1, "Vägg"}}, this);
+  anvo_->setObjectName("anvo");
+  typt_ = new OptionFrame("Typ av tak", {{0, "Oisolerat"}, {1, "Isolerat"}, {2, "VEX-tak"}}, this);
+  typt_->setObjectName("typt");
+  oflans_ =
+      new OptionFrame("Överfläns", {{0, "Ej låst"}, {1, "Låst om nödvändigt"}, {2, "Låst"}}, this);
+  oflans_->setObjectName("oflans");
+  perfo_ = new OptionFrame("Perforering", {{0, "Nej"}, {1, "Ja"}}, this);
+  perfo_->setObjectName("perfo");
+  vandr_ = new OptionFrame("Vändningsriktning",
+                           {{1, "Smal fläns mot regel"}, {2, "Bred fläns mot regel"}}, this);
+  vandr_->setObjectName("vandr");
+  sido_ = new OptionFrame("Extra sidöverlapp", {{0, "saknas"}, {1, "1 extra"}, {2, "Dubbel plåt"}},
+                          this);
+  sido_->setObjectName("sido");
+  uts_ = new OptionFrame("Utskrift", {{0, "Kort"}, {1, "Lång"}}, this);
+  uts_->setObjectName("uts");
+  shkl_ = new OptionFrame("Säkerhetsklass", {{1, "1"}, {2, "2"}}, this);
+  shkl_->setObjectName("shkl");
+  shklpl_ = new OptionFrame("Säkerhetsklass", {{1, "RC1"}, {2, "RC2"}, {3, "RC3"}}, this);
+  shklpl_->setObjectName("shklpl");
+  pkl_ = new OptionFrame("Pålitlighetsklass", {{1, "1"}, {2, "2"}, {3, "3"}}, this);
+  pkl_->setObjectName("pkl");
+  shklfi_ = new OptionFrame("Säkerhetsklass", {{1, "RC1"}, {2, "RC2"}, {3, "RC3"}}, this);
+  shklfi_->setObjectName("shklfi");
+  shkldk_ = new OptionFrame("Konstruktionsklasse", {{1, "1"}, {2, "2"}, {3, "3"}}, this);
+  shkldk_->setObjectName("shkldk");
+  lasbalk_ = new OptionFrame("Låsbalk", {{1, "Låsbalk"}, {2, "Låsning i nock"}}, this);
+  lasbalk_->setObjectName("lasbalk");
+  kvot_ = number("kvot", 2, 0, 9999);
+  static_cast<QVBoxLayout*>(lasbalk_->layout())->insertWidget(2, caption("Kvot takfall"));
+  static_cast<QVBoxLayout*>(lasbalk_->layout())->insertWidget(3, kvot_);
+  for (auto* f : {anvo_, typt_, oflans_, perfo_, vandr_, sido_, uts_, shkl_, shklpl_, pkl_, shklfi_,
+                  shkldk_, lasbalk_}) {
+    options->addWidget(f);
+    connect(f->group(), &QButtonGroup::idToggled, this, [this](int, bool on) {
+      if (on) edited();
+    });
+  }
+  options->addStretch();
+  grid->addLayout(options, 2, 0, 1, 4);
+
+  // Loads and serviceability.
+  auto* loads = new QHBoxLayout;
+  takBox_ = new QGroupBox("Tak", this);
+  {
+    auto* g = new QGridLayout(takBox_);
+    egt_ = number("egt", 2, 0, 50);
+    taklu_ = number("Taklu", 1, 0, 90);
+    last_ = number("Last", 2, 0, 20);
+    g->addWidget(caption("Egentyngd (kN/m2)"), 0, 0);
+    g->addWidget(egt_, 0, 1);
+    g->addWidget(caption("Taklutning (gr)"), 1, 0);
+    g->addWidget(taklu_, 1, 1);
+    g->addWidget(caption("Formfaktor (snö)"), 2, 0);
+    g->addWidget(last_, 2, 1);
+    g->setRowStretch(3, 1);
+  }
+  loads->addWidget(takBox_);
+
+  snoBox_ = new QGroupBox("Snölast", this);
+  {
+    auto* g = new QGridLayout(snoBox_);
+    sno_ = new OptionFrame("",
+                           {{1, "1.0"},
+                            {2, "1.5"},
+                            {3, "2.0"},
+                            {4, "2.5"},
+                            {5, "3.0"},
+                            {6, "3.5"},
+                            {7, "4.0"},
+                            {8, "Valfri"}},
+                           snoBox_);
+    sno_->setObjectName("sno");
+    sno_->setFlat(true);
+    // Two columns of zone values.
+    auto* sl = new QGridLayout;
+    const auto buttons = sno_->group()->buttons();
+    for (int k = 0; k < buttons.size(); ++k) sl->addWidget(buttons[k], k % 4, k / 4);
+    delete sno_->layout();
+    sno_->setLayout(sl);
+    connect(sno_->group(), &QButtonGroup::idToggled, this, [this](int, bool on) {
+      if (on) edited();
+    });
+    g->addWidget(sno_, 0, 0, 1, 2);
+    qkar_ = number("qkar", 2, 0.002, 50);
+    qvan_ = number("qvan", 2, 0, 1);
+    g->addWidget(caption("Qkar (kN/m2)"), 1, 0);
+    g->addWidget(qkar_, 1, 1);
+    g->addWidget(caption("Reduktionsfaktor"), 2, 0);
+    g->addWidget(qvan_, 2, 1);
+  }
+  loads->addWidget(snoBox_);
+
+  snoMarkBox_ = new QGroupBox("Snö på mark", this);
+  {
+    auto* g = new QGridLayout(snoMarkBox_);
+    qnorg_ = number("qnorg", 2, 0, 50);
+    g->addWidget(caption("Qsnö (kN/m2)"), 0, 0);
+    g->addWidget(qnorg_, 0, 1);
+    g->setRowStretch(1, 1);
+  }
+  loads->addWidget(snoMarkBox_);
+
+  vindTakBox_ = new QGroupBox("Vindlast tak", this);
+  {
+    auto* g = new QGridLayout(vindTakBox_);
+    qvind_ = number("qvind", 2, 0, 20);
+    qvformf_ = number("qvformf", 2, -10, 10);
+    qvformft_ = number("qvformft", 2, -10, 10);
+    randz_ = number("randz", 2, -10, 10);
+    lrandz_ = number("lrandz", 2, 0, 100);
+    g->addWidget(caption("Grundvärde"), 0, 0);
+    g->addWidget(qvind_, 0, 1);
+    g->addWidget(caption("Formfaktor sug"), 1, 0);
+    g->addWidget(qvformf_, 1, 1);
+    g->addWidget(caption("Formfaktor tryck"), 2, 0);
+    g->addWidget(qvformft_, 2, 1);
+    g->addWidget(caption("Formfaktor"), 3, 0);
+    g->addWidget(caption("i randzon sug"), 4, 0);
+    g->addWidget(randz_, 4, 1);
+    g->addWidget(caption("längd (m)"), 5, 0);
+    g->addWidget(lrandz_, 5, 1);
+    auto* calc = new QPushButton("Beräkna vindlast", vindTakBox_);
+    calc->setObjectName("vind_tak_berakna");
+    connect(calc, &QPushButton::clicked, this, &InputForm::windCalculatorWanted);
+    g->addWidget(calc, 6, 0, 1, 2);
+  }
+  loads->addWidget(vindTakBox_);
+
+  vindVaggBox_ = new QGroupBox("Vindlast vägg", this);
+  {
+    auto* g = new QGridLayout(vindVaggBox_);
+    qvvind_ = number("qvvind", 2, 0, 20);
+    formm_ = number("formm", 2, -10, 10);
+    formfr_ = number("formfr", 2, -10, 10);
+    mym_ = number("mym", 2, -10, 10);
+    myfr_ = number("myfr", 2, -10, 10);
+    lm_ = number("lm", 2, 0, 100);
+    lfr_ = number("lfr", 2, 0, 100);
+    g->addWidget(caption("Grundvärde (kN/m2)"), 0, 0);
+    g->addWidget(qvvind_, 0, 1, 1, 2);
+    g->addWidget(caption(""), 1, 0);
+    g->addWidget(caption("MOT vägg"), 1, 1);
+    g->addWidget(caption("FRÅN vägg"), 1, 2);
+    g->addWidget(caption("Formfaktor"), 2, 0);
+    g->addWidget(formm_, 2, 1);
+    g->addWidget(formfr_, 2, 2);
+    g->addWidget(caption("Formfaktor hörn"), 3, 0);
+    g->addWidget(mym_, 3, 1);
+    g->addWidget(myfr_, 3, 2);
+    g->addWidget(caption("längd (m)"), 4, 0);
+    g->addWidget(lm_, 4, 1);
+    g->addWidget(lfr_, 4, 2);
+    visaMot_ = new QPushButton("Visa mot", vindVaggBox_);
+    visaMot_->setObjectName("visa_mot");
+    visaFran_ = new QPushButton("Visa från", vindVaggBox_);
+    visaFran_->setObjectName("visa_fran");
+    g->addWidget(visaMot_, 5, 1);
+    g->addWidget(visaFran_, 5, 2);
+    auto* calc = new QPushButton("Beräkna vindlast", vindVaggBox_);
+    calc->setObjectName("vind_vagg_berakna");
+    connect(calc, &QPushButton::clicked, this, &InputForm::windCalculatorWanted);
+    g->addWidget(calc, 6, 0, 1, 3);
+    // The load picture of one direction: its basic value, shape factors and
+    // corner zone as the engine gets them.
+    auto show = [this](bool towards) {
+      const float q = qvvind_->valueOr(0);
+      const float f = (towards ? formm_ : formfr_)->valueOr(0);
+      const float c = (towards ? mym_ : myfr_)->valueOr(0);
+      const float l = (towards ? lm_ : lfr_)->valueOr(0);
+      QMessageBox::information(
+          this, towards ? "Vindlast MOT vägg" : "Vindlast FRÅN vägg",
+          QString("Grundvärde %1 kN/m2\nFormfaktor %2: %3 kN/m2\nFormfaktor hörn %4 över %5 m: %6 "
+                  "kN/m2")
+              .arg(format_number(q, 2), format_number(f, 2), QString::number(q * f, 'f', 3),
+                   format_number(c, 2), format_number(l, 2), QString::number(q * c, 'f', 3)));
+    };
+    connect(visaMot_, &QPushButton::clicked, this, [show] { show(true); });
+    connect(visaFran_, &QPushButton::clicked, this, [show] { show(false); });
+  }
+  loads->addWidget(vindVaggBox_);
+
+  auto* bruk = new QGroupBox("Bruksgränstillstånd", this);
+  {
+    auto* g = new QGridLayout(bruk);
+    ec3_ = new QCheckBox("Nedböjningsbegränsning enl. EC 3", bruk);
+    ec3_->setObjectName("ec3");
+    connect(ec3_, &QCheckBox::toggled, this, &InputForm::edited);
+    bnedb_ = number("bnedb", 0, 0, 9999);
+    lastf_ = number("Lastf", 2, 0, 1);
+    g->addWidget(ec3_, 0, 0, 1, 2);
+    g->addWidget(caption("Nedböjningsbegränsning     L/"), 1, 0);
+    g->addWidget(bnedb_, 1, 1);
+    lastfLabel_ = caption("Lastreduktionsfaktor");
+    g->addWidget(lastfLabel_, 2, 0);
+    g->addWidget(lastf_, 2, 1);
+    g->setRowStretch(3, 1);
+  }
+  loads->addWidget(bruk);
+  loads->addStretch();
+  grid->addLayout(loads, 3, 0, 1, 4);
+  grid->setRowStretch(4, 1);
+  grid->setColumnStretch(3, 1);
+}
+
+void InputForm::setProfiles(std::vector<ProfileChoice> profiles) {
+  profiles_ = std::move(profiles);
+  const QString current = pnamn_->currentText();
+  const bool was = loading_;
+  loading_ = true;
+  pnamn_->clear();
+  for (const auto& p : profiles_) pnamn_->addItem(p.designation);
+  pnamn_->setEditText(current);
+  loading_ = was;
+  updateThicknessChoices();
+}
+
+void InputForm::updateThicknessChoices() {
+  const QString t = pnamn_->currentText().trimmed();
+  const ProfileChoice* found = nullptr;
+  for (const auto& p : profiles_)
+    if (p.designation.compare(t, Qt::CaseInsensitive) == 0) found = &p;
+  for (std::size_t k = 0; k < ptjlButtons_.size(); ++k) {
+    const bool has = found && k < found->thicknesses.size();
+    ptjlButtons_[k]->setVisible(has);
+    if (has) ptjlButtons_[k]->setText(QString::number(found->thicknesses[k], 'f', 2));
+  }
+  ptjl_->setVisible(found != nullptr);
+}
+
+int InputForm::spans() const { return nfack_->value(); }
+bool InputForm::isWall() const { return anvo_->checked() == 1; }
+
+void InputForm::setMarket(int code) {
+  market_ = std::clamp(code, 1, 5);
+  updateVisibility();
+  if (!loading_) emit changed();
+}
+
+void InputForm::updateVisibility() {
+  const bool roof = !isWall();
+  const int taktyp = typt_->checked();
+  const int n = nfack_->value();
+  for (int i = 0; i < kMaxSpans; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    spv_[k]->setVisible(i < n);
+    tjl_[k]->setVisible(i < n);
+    spanNo_[k]->setVisible(i < n);
+    tjl_[k]->setEnabled(locked_->isChecked());
+  }
+  for (int j = 0; j <= kMaxSpans; ++j) upl_[static_cast<std::size_t>(j)]->setVisible(j <= n);
+  tjlLabel_->setEnabled(locked_->isChecked());
+
+  typt_->setVisible(roof);
+  oflans_->setVisible(roof);
+  perfo_->setVisible(roof && taktyp > 0);
+  lasbalk_->setVisible(roof && taktyp == 2);
+  kvot_->setEnabled(lasbalk_->checked() != 2);
+  takBox_->setVisible(roof);
+  snoBox_->setVisible(roof && market_ == 1);
+  snoMarkBox_->setVisible(roof && market_ != 1);
+  qkar_->setEnabled(sno_->checked() == 8);
+  vindTakBox_->setVisible(roof);
+  randz_->setEnabled(taktyp == 0);
+  lrandz_->setEnabled(taktyp == 0);
+  vindVaggBox_->setVisible(!roof);
+  bnedb_->setEnabled(!ec3_->isChecked());
+  // The load reduction of the serviceability check applies to the snow of roofs.
+  lastf_->setVisible(roof);
+  lastfLabel_->setVisible(roof);
+  shkl_->setVisible(market_ == 1);
+  shklpl_->setVisible(market_ == 2);
+  pkl_->setVisible(market_ == 3);
+  shklfi_->setVisible(market_ == 4);
+  shkldk_->setVisible(market_ == 5);
+}
+
+void InputForm::setCase(const CaseFile& cf) {
+  loading_ = true;
+  cf_ = cf;
+  const InputCase& in = cf.in;
+  rubrik_->setText(from_text(in.rubrik.trimmed()));
+  market_ = std::clamp(in.marknadskod, 1, 5);
+  for (auto* f : {shkl_, shklpl_, pkl_, shklfi_, shkldk_}) f->setStored(in.sakkl, in.sakkl);
+  anvo_->setValue(in.vagg);
+  nfack_->setValue(std::clamp(in.nfack, 1, kMaxSpans));
+  for (int i = 1; i <= kMaxSpans; ++i) {
+    spv_[static_cast<std::size_t>(i - 1)]->setValue(in.spv(i));
+    tjl_[static_cast<std::size_t>(i - 1)]->setValue(in.tjlk(i));
+  }
+  for (int j = 1; j <= kMaxSpans + 1; ++j)
+    upl_[static_cast<std::size_t>(j - 1)]->setValue(in.upplbredd(j));
+  locked_->setChecked(cf.locked == 1);
+  konsv_->setValue(in.konsv);
+  konsh_->setValue(in.konsh);
+  mbv_->setChecked(in.mbkonsv == 1);
+  mbh_->setChecked(in.mbkonsh == 1);
+
+  egt_->setValue(in.egentyngd);
+  taklu_->setValue(in.taklutn);
+  last_->setValue(in.snoform);
+  int zone = 8;
+  for (int id = 1; id <= 7; ++id)
+    if (!cf.snow_on_next && in.snolast == snow_zone(id)) zone = id;
+  sno_->setValue(zone);
+  qkar_->setValue(in.snolast);
+  qnorg_->setValue(in.snolast);
+  qvan_->setValue(in.psi0sno);
+
+  typt_->setValue(std::clamp(in.taktyp, 0, 2));
+  const bool ridge = in.kvottak > 9999.0f;
+  lasbalk_->setValue(ridge ? 2 : 1);
+  kvot_->setValue(ridge ? 1.0f : in.kvottak);
+  oflans_->setValue(in.oflans);
+  perfo_->setStored(in.perfo(1), in.perfo(1) != 0 ? 1 : 0);
+  vandr_->setValue(in.vandr(1));
+  const float s = in.sidoverl(1);
+  const int sshown = s == 0.0f ? 0 : s == 1.0f ? 1 : s == 2.0f ? 2 : (s < 1.5f ? 1 : 2);
+  sido_->setValue(sshown);  // the stored real is kept in cf_
+  uts_->setStored(in.utskr, in.utskr == 0 ? 0 : 1);
+
+  // The wind frame of the other use gets the defaults of a case without wind data.
+  InputCase d;
+  blkdat(d);
+  const InputCase& roofw = in.vagg == 0 ? in : d;
+  const InputCase& wallw = in.vagg != 0 ? in : d;
+  qvind_->setValue(roofw.vind(1));
+  qvformf_->setValue(roofw.vind(2));
+  qvformft_->setValue(roofw.vind(3));
+  randz_->setValue(roofw.vind(4));
+  lrandz_->setValue(roofw.vind(5));
+  qvvind_->setValue(wallw.vind(1));
+  formfr_->setValue(wallw.vind(2));
+  formm_->setValue(wallw.vind(3));
+  myfr_->setValue(wallw.vind(4));
+  lfr_->setValue(wallw.vind(5));
+  mym_->setValue(wallw.vind(6));
+  lm_->setValue(wallw.vind(7));
+
+  ec3_->setChecked(in.nedbkrav == 1);
+  bnedb_->setValue(in.nedbkvot);
+  lastf_->setValue(in.psi1sno);
+
+  pnamn_->setEditText(from_text(in.pnamn(1).trimmed()));
+  mikro_->setChecked(in.mikroband == 1);
+  updateThicknessChoices();
+  updateVisibility();
+  loading_ = false;
+}
+
+CaseFile InputForm::currentCase() const {
+  CaseFile cf = cf_;
+  InputCase& in = cf.in;
+  in.rubrik.set(to_text(rubrik_->text()));
+  in.marknadskod = market_;
+  const OptionFrame* classes[] = {shkl_, shklpl_, pkl_, shklfi_, shkldk_};
+  in.sakkl = classes[market_ - 1]->value();
+  in.vagg = anvo_->checked() == 1 ? 1 : 0;
+  in.nfack = nfack_->value();
+  for (int i = 1; i <= kMaxSpans; ++i) {
+    in.spv(i) = spv_[static_cast<std::size_t>(i - 1)]->valueOr(in.spv(i));
+    in.tjlk(i) = tjl_[static_cast<std::size_t>(i - 1)]->valueOr(in.tjlk(i));
+  }
+  for (int j = 1; j <= kMaxSpans + 1; ++j)
+    in.upplbredd(j) = upl_[static_cast<std::size_t>(j - 1)]->valueOr(in.upplbredd(j));
+  cf.locked = flag_value(locked_->isChecked(), cf_.locked);
+  in.konsv = konsv_->valueOr(in.konsv);
+  in.konsh = konsh_->valueOr(in.konsh);
+  in.mbkonsv = flag_value(mbv_->isChecked(), cf_.in.mbkonsv);
+  in.mbkonsh = flag_value(mbh_->isChecked(), cf_.in.mbkonsh);
+
+  in.egentyngd = egt_->valueOr(in.egentyngd);
+  in.taklutn = taklu_->valueOr(in.taklutn);
+  in.snoform = last_->valueOr(in.snoform);
+  if (market_ == 1) {
+    const int zone = sno_->checked();
+    if (zone >= 1 && zone <= 7) {
+      in.snolast = snow_zone(zone);
+      cf.snow_on_next = false;
+    } else {
+      in.snolast = qkar_->valueOr(in.snolast);
+      // A free value is written as 0 and the value on the next line, unless
+      // the case held it directly and it is unchanged.
+      cf.snow_on_next =
+          !(in.snolast == cf_.in.snolast && !cf_.snow_on_next && cf_.in.marknadskod == 1);
+    }
+    in.psi0sno = qvan_->valueOr(in.psi0sno);
+  } else {
+    in.snolast = qnorg_->valueOr(in.snolast);
+  }
+
+  in.taktyp = typt_->checked() < 0 ? in.taktyp : typt_->checked();
+  in.vextak = in.taktyp == 2 ? 1 : 0;
+  if (in.vagg == 0 && in.taktyp == 2) {
+    const int lb = lasbalk_->checked() == 2 ? 2 : 1;
+    cf.vex_code = lb;
+    if (lb == 2) {
+      if (!(cf_.in.kvottak > 9999.0f)) in.kvottak = 10000.0f;
+    } else {
+      in.kvottak = kvot_->valueOr(in.kvottak);
+    }
+  }
+  in.oflans = oflans_->value();
+  in.perfo(1) = perfo_->value();
+  in.vandr(1) = vandr_->value();
+  const int sido = sido_->checked();
+  const float s = cf_.in.sidoverl(1);
+  const int sshown = s == 0.0f ? 0 : s == 1.0f ? 1 : s == 2.0f ? 2 : (s < 1.5f ? 1 : 2);
+  in.sidoverl(1) = sido == sshown ? s : static_cast<float>(std::max(sido, 0));
+  in.utskr = uts_->value();
+
+  if (in.vagg == 0) {
+    in.vind(1) = qvind_->valueOr(in.vind(1));
+    in.vind(2) = qvformf_->valueOr(in.vind(2));
+    in.vind(3) = qvformft_->valueOr(in.vind(3));
+    in.vind(4) = randz_->valueOr(in.vind(4));
+    in.vind(5) = lrandz_->valueOr(in.vind(5));
+  } else {
+    in.vind(1) = qvvind_->valueOr(in.vind(1));
+    in.vind(2) = formfr_->valueOr(in.vind(2));
+    in.vind(3) = formm_->valueOr(in.vind(3));
+    in.vind(4) = myfr_->valueOr(in.vind(4));
+    in.vind(5) = lfr_->valueOr(in.vind(5));
+    in.vind(6) = mym_->valueOr(in.vind(6));
+    in.vind(7) = lm_->valueOr(in.vind(7));
+  }
+  in.nedbkrav = ec3_->isChecked() ? 1 : (cf_.in.nedbkrav == 1 ? 2 : cf_.in.nedbkrav);
+  in.nedbkvot = bnedb_->valueOr(in.nedbkvot);
+  in.psi1sno = lastf_->valueOr(in.psi1sno);
+  in.pnamn(1).set(to_text(pnamn_->currentText().trimmed()));
+  in.mikroband = flag_value(mikro_->isChecked(), cf_.in.mikroband);
+  return cf;
+}
+
+void InputForm::setSnowShape(float mu) {
+  last_->setValue(mu);
+  edited();
+}
+
+void InputForm::setWindBasic(float q) {
+  (isWall() ? qvvind_ : qvind_)->setValue(q);
+  edited();
+}
+
+float InputForm::snowLoad() const { return currentCase().in.snolast; }
+
+QString InputForm::validate() const {
+  const int n = nfack_->value();
+  for (int j = 0; j <= n; ++j) {
+    const auto w = upl_[static_cast<std::size_t>(j)]->value();
+    if (w && *w > 0.2f) return "Max tillåten upplagsbredd är 200 mm";
+  }
+  if (pnamn_->currentText().trimmed().isEmpty()) return "Ange profil.";
+  // Every shown number field must hold a number within its range.
+  const QList<NumberEdit*> fields = findChildren<NumberEdit*>();
+  for (const NumberEdit* e : fields) {
+    if (!e->isVisibleTo(this) || !e->isEnabled()) continue;
+    if (!e->acceptable())
+      return QString("Felaktigt värde i fältet %1: \"%2\" (tillåtet %3 till %4)")
+          .arg(e->objectName(), e->text(), QString::number(e->lo()), QString::number(e->hi()));
+  }
+  return {};
+}
+
+}  // namespace kvop::editor

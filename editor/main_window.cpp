@@ -1,0 +1,513 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include "case_document.h"
+#include "delete_form.h"
+#include "driver/inkvop.h"
+#include "font_form.h"
+#include "help.h"
+#include "input_form.h"
+#include "joint_form.h"
+#include "line_load_form.h"
+#include "news_form.h"
+#include "pictures.h"
+#include "report_print.h"
+#include "report_view.h"
+#include "snow_pocket_form.h"
+#include "wind_form.h"
+
+namespace kvop::editor {
+
+MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
+    : QMainWindow(parent), programDir_(QDir(program_dir).absolutePath()) {
+  inform = [this](const QString& text) { QMessageBox::information(this, "KVOP", text); };
+  ask = [this](const QString& text, bool with_cancel) {
+    QMessageBox box(QMessageBox::Question, "KVOP", text, QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton("Ja", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("Nej", QMessageBox::NoRole);
+    QPushButton* cancel = with_cancel ? box.addButton("Avbryt", QMessageBox::RejectRole) : nullptr;
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() == yes) return 0;
+    if (box.clickedButton() == no) return 1;
+    return cancel ? 2 : 1;
+  };
+  chooseFile = [this](bool save) { return askFileName(save); };
+
+  auto* central = new QWidget(this);
+  auto* v = new QVBoxLayout(central);
+  v->setContentsMargins(4, 4, 4, 4);
+  auto* top = new QHBoxLayout;
+  flags_ = new FlagBar(central);
+  layout_ = new LayoutPicture(central);
+  layout_->setToolTip("Klicka på ett inre stöd för att välja skarvtyp");
+  top->addWidget(flags_);
+  top->addWidget(layout_, 1);
+  v->addLayout(top);
+  mdi_ = new QMdiArea(central);
+  mdi_->setViewMode(QMdiArea::TabbedView);
+  mdi_->setDocumentMode(true);
+  v->addWidget(mdi_, 1);
+  setCentralWidget(central);
+
+  form_ = new InputForm;
+  form_->setProfiles(read_profiles(programDir_));
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(form_);
+  scroll->setWidgetResizable(true);
+  formWindow_ = mdi_->addSubWindow(scroll);
+  formWindow_->setWindowTitle("Indata");
+  formWindow_->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  formWindow_->showMaximized();
+
+  connect(form_, &InputForm::changed, this, &MainWindow::caseChanged);
+  connect(form_, &InputForm::windCalculatorWanted, this, &MainWindow::openWindCalculator);
+  connect(flags_, &FlagBar::marketChosen, form_, &InputForm::setMarket);
+  connect(layout_, &LayoutPicture::supportClicked, this, &MainWindow::openJointForm);
+  connect(&engine_, &EngineRun::finished, this, &MainWindow::runFinished);
+
+  buildMenus();
+  QSettings s;
+  if (!restoreGeometry(s.value("window/geometry").toByteArray())) resize(1280, 860);
+  newCase();
+}
+
+MainWindow::~MainWindow() {
+  if (engine_.running()) engine_.wait();
+}
+
+void MainWindow::buildMenus() {
+  QMenu* arkiv = menuBar()->addMenu("Arkiv");
+  arkiv->addAction("Ny", QKeySequence::New, this, [this] {
+    if (maybeSave()) newCase();
+  });
+  arkiv->addAction("Öppna...", QKeySequence::Open, this, [this] { openAsked(); });
+  arkiv->addAction("Spara", QKeySequence::Save, this, [this] { save(); });
+  arkiv->addAction("Spara som...", this, [this] { saveAs(); });
+  arkiv->addSeparator();
+  arkiv->addAction("Skriv ut...", QKeySequence::Print, this, &MainWindow::printReportAsked);
+  arkiv->addAction("Skrivarinställning...", this, &MainWindow::pageSetup);
+  arkiv->addSeparator();
+  arkiv->addAction("Avsluta", QKeySequence::Quit, this, &QWidget::close);
+
+  QMenu* redigera = menuBar()->addMenu("Redigera");
+  QAction* snow = redigera->addAction("Snöficka", this, &MainWindow::openSnowPocket);
+  QAction* loads = redigera->addAction("Linjelast", this, &MainWindow::openLineLoads);
+  // Snow and line loads belong to roofs.
+  connect(redigera, &QMenu::aboutToShow, this, [this, snow, loads] {
+    snow->setEnabled(!form_->isWall());
+    loads->setEnabled(!form_->isWall());
+  });
+
+  QMenu* berakning = menuBar()->addMenu("Beräkning");
+  berakning->addAction("Kör...", QKeySequence(Qt::Key_F5), this, [this] { run(); });
+
+  QMenu* resultat = menuBar()->addMenu("Resultat");
+  QMenu* res = resultat->addMenu("Beräkning");
+  res->addAction("på skärm", this, [this] { showReport(); });
+  res->addAction("på skrivare", this, &MainWindow::printReportAsked);
+  QMenu* spec = resultat->addMenu("Specifikation");
+  spec->addAction("på skärm", this, &MainWindow::showSpecification);
+  resultat->addSeparator();
+  resultat->addAction("Skivverkan (vexlor)...", this, &MainWindow::startDiaphragmProgram);
+  resultat->addAction("DXF-fil (Bra2DXF)...", this, &MainWindow::startDxfProgram);
+
+  QMenu* fil = menuBar()->addMenu("Filhantering");
+  QMenu* del = fil->addMenu("Ta bort");
+  del->addAction("Resultatfiler", this, [this] { deleteFiles(0); });
+  del->addAction("Indatafiler", this, [this] { deleteFiles(1); });
+  del->addAction("Resultat+Indatafiler", this, [this] { deleteFiles(2); });
+
+  menuBar()->addAction("Viktigt", this, [this] { show_notice(this); });
+  QMenu* hjalp = menuBar()->addMenu("Hjälp");
+  hjalp->addAction("Innehåll", QKeySequence::HelpContents, this,
+                   [this] { show_help(this, "indata"); });
+}
+
+QString MainWindow::caseName() const {
+  return path_.isEmpty() ? QString("NAMNLÖS") : case_base_name(path_);
+}
+
+QString MainWindow::caseDir() const { return QFileInfo(path_).absolutePath(); }
+
+void MainWindow::updateTitle() {
+  setWindowTitle("KVOP - " + caseName() + ".IND[*]");
+  setWindowModified(modified_);
+}
+
+void MainWindow::setModified(bool m) {
+  modified_ = m;
+  updateTitle();
+}
+
+void MainWindow::caseChanged() {
+  setModified(true);
+  changedSinceRun_ = true;
+  const CaseFile cf = form_->currentCase();
+  layout_->setCase(cf.in);
+  flags_->setMarket(cf.in.marknadskod);
+}
+
+bool MainWindow::newCase() {
+  CaseFile cf;
+  QString message;
+  const QString def = QDir(programDir_).filePath("kvop.def");
+  if (!QFileInfo::exists(def) || !load_case(def, cf, message)) {
+    cf = CaseFile{};
+    blkdat(cf.in);
+    cf.in.pnamn(1).set("R45");
+    cf.in.psi0sno = 0.7f;
+    cf.in.psi1sno = 0.4f;
+    cf.in.psi0vind = 0.3f;
+    cf.in.psi1vind = 0.2f;
+    cf.in.nedbkrav = 2;
+    cf.in.iskiv = 2;
+  }
+  closeResults();
+  form_->setCase(cf);
+  path_.clear();
+  changedSinceRun_ = true;
+  layout_->setCase(cf.in);
+  flags_->setMarket(cf.in.marknadskod);
+  setModified(false);
+  return true;
+}
+
+bool MainWindow::openCase(const QString& path) {
+  CaseFile cf;
+  QString message;
+  if (!load_case(path, cf, message)) {
+    inform(message);
+    return false;
+  }
+  closeResults();
+  form_->setCase(cf);
+  path_ = QFileInfo(path).absoluteFilePath();
+  changedSinceRun_ = true;
+  layout_->setCase(cf.in);
+  flags_->setMarket(cf.in.marknadskod);
+  setModified(false);
+  QSettings().setValue("files/lastDir", QFileInfo(path).absolutePath());
+  return true;
+}
+
+bool MainWindow::openAsked() {
+  if (!maybeSave()) return false;
+  const QString path = chooseFile(false);
+  return !path.isEmpty() && openCase(path);
+}
+
+bool MainWindow::save() {
+  if (path_.isEmpty()) return saveAs();
+  return saveTo(path_);
+}
+
+bool MainWindow::saveAs() {
+  const QString path = chooseFile(true);
+  return !path.isEmpty() && saveTo(path);
+}
+
+bool MainWindow::saveTo(const QString& path) {
+  const QString base = case_base_name(path);
+  if (!file_name_allowed(base)) {
+    inform(kFileNameRule);
+    return false;
+  }
+  const QString why = form_->validate();
+  if (!why.isEmpty()) {
+    inform(why);
+    return false;
+  }
+  QString message;
+  if (!save_case(path, form_->currentCase(), message)) {
+    inform(message);
+    return false;
+  }
+  path_ = QFileInfo(path).absoluteFilePath();
+  QSettings().setValue("files/lastDir", QFileInfo(path).absolutePath());
+  setModified(false);
+  return true;
+}
+
+QString MainWindow::askFileName(bool save) {
+  QSettings s;
+  const QString dir = s.value("files/lastDir", QDir::currentPath()).toString();
+  for (;;) {
+    QFileDialog d(this, save ? "Spara som.." : "Välj Indatafil", dir, "Indatafiler (*.IND *.ind)");
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setLabelText(QFileDialog::FileName, "FILNAMN:");
+    d.setLabelText(QFileDialog::Accept, "OK");
+    d.setLabelText(QFileDialog::Reject, "Avbryt");
+    d.setLabelText(QFileDialog::LookIn, "Sök i:");
+    d.setLabelText(QFileDialog::FileType, "Filtyp:");
+    d.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save) {
+      // The rule of the names under the dialog's own fields.
+      if (auto* g = qobject_cast<QGridLayout*>(d.layout()))
+        g->addWidget(new QLabel(kFileNameRule), g->rowCount(), 0, 1, g->columnCount());
+      d.setDefaultSuffix("IND");
+      if (!path_.isEmpty()) d.selectFile(QFileInfo(path_).fileName());
+    }
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+    QString path = d.selectedFiles().front();
+    if (!save) return path;
+    if (!path.endsWith(".IND", Qt::CaseInsensitive)) path += ".IND";
+    if (file_name_allowed(case_base_name(path))) return path;
+    inform(kFileNameRule);
+  }
+}
+
+bool MainWindow::maybeSave(bool with_cancel) {
+  if (!modified_) return true;
+  const int answer = ask("Vill Du spara ändringarna i " + caseName() + ".IND ?", with_cancel);
+  if (answer == 2) return false;
+  if (answer == 1) return true;
+  return save();
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+  if (engine_.running()) {
+    inform("Beräkning pågår..");
+    e->ignore();
+    return;
+  }
+  if (!maybeSave()) {
+    e->ignore();
+    return;
+  }
+  QSettings().setValue("window/geometry", saveGeometry());
+  e->accept();
+}
+
+bool MainWindow::run() {
+  if (path_.isEmpty() || modified_) {
+    inform("Du måste spara Filen först !");
+    return false;
+  }
+  if (engine_.running()) {
+    inform("Beräkning pågår..");
+    return false;
+  }
+  QString message;
+  progress_ = new QProgressDialog("Skapar indata-filer.", QString(), 0, 0, this);
+  progress_->setWindowTitle("KVOP");
+  progress_->setMinimumDuration(0);
+  progress_->show();
+  const QByteArray bytes = case_bytes(form_->currentCase(), caseName(), message);
+  if (bytes.isEmpty() || !prepare_run(caseDir(), bytes, programDir_, message)) {
+    delete progress_;
+    progress_ = nullptr;
+    inform(message);
+    return false;
+  }
+  progress_->setLabelText("Beräkning pågår..");
+  if (!engine_.start(programDir_, caseDir(), message)) {
+    delete progress_;
+    progress_ = nullptr;
+    inform(message);
+    return false;
+  }
+  return true;
+}
+
+void MainWindow::runFinished(int code, const QString& console) {
+  delete progress_;
+  progress_ = nullptr;
+  lastExit_ = code;
+  if (code != 0) {
+    inform(QString("Beräkningen avbröts (slutstatus %1).\n\n%2").arg(code).arg(console));
+    return;
+  }
+  changedSinceRun_ = false;
+  showReport();
+}
+
+void MainWindow::closeResults() {
+  // The result windows belong to the case that was open.
+  for (QMdiSubWindow* w : mdi_->subWindowList())
+    if (w != formWindow_) w->close();
+  mdi_->setActiveSubWindow(formWindow_);
+}
+
+QString MainWindow::reportFile(const QString& extension) const {
+  return path_.isEmpty() ? QString() : report_path(caseDir(), caseName(), extension);
+}
+
+ReportView* MainWindow::showReport() {
+  const QString file = reportFile("RED");
+  if (file.isEmpty()) {
+    inform("Resultatfil till " + caseName() + ".IND saknas !");
+    return nullptr;
+  }
+  // A report already shown is shown anew, as the run may have replaced it.
+  for (QMdiSubWindow* w : mdi_->subWindowList())
+    if (auto* r = qobject_cast<ReportView*>(w->widget()); r && r->path() == file) w->close();
+  auto* view = new ReportView(file, settings_dir(programDir_));
+  QMdiSubWindow* sub = mdi_->addSubWindow(view);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  sub->setWindowTitle("Utdata - " + QFileInfo(file).fileName());
+  connect(view, &ReportView::closeWanted, sub, &QMdiSubWindow::close);
+  sub->showMaximized();
+  mdi_->setActiveSubWindow(sub);
+  return view;
+}
+
+void MainWindow::showSpecification() {
+  const QString file = reportFile("spc");
+  if (file.isEmpty()) {
+    inform("Specifikationsfil till " + caseName() + ".IND saknas !");
+    return;
+  }
+  auto* view = new ReportView(file, settings_dir(programDir_));
+  QMdiSubWindow* sub = mdi_->addSubWindow(view);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  connect(view, &ReportView::closeWanted, sub, &QMdiSubWindow::close);
+  sub->showMaximized();
+}
+
+bool MainWindow::printReport(QPrinter& printer) {
+  // The report of the active result window, else the current case's report.
+  QString file;
+  if (QMdiSubWindow* w = mdi_->activeSubWindow())
+    if (auto* r = qobject_cast<ReportView*>(w->widget())) file = r->path();
+  if (file.isEmpty()) file = reportFile("RED");
+  if (file.isEmpty()) {
+    inform("Resultatfil till " + caseName() + ".IND saknas !");
+    return false;
+  }
+  QFile f(file);
+  if (!f.open(QIODevice::ReadOnly)) {
+    inform(file_error_text(QFileDevice::OpenError, file, f.errorString()));
+    return false;
+  }
+  const FontChoice fc = load_font_choice(settings_dir(programDir_));
+  const int sheets =
+      print_report(printer, decode_report(f.readAll()), report_font(fc.family, fc.point_size),
+                   QFileInfo(file).fileName());
+  if (sheets == 0) {
+    inform("Device Unavailable\n" + printer.printerName());
+    return false;
+  }
+  return true;
+}
+
+void MainWindow::printReportAsked() {
+  if (reportFile("RED").isEmpty() &&
+      !qobject_cast<ReportView*>(mdi_->activeSubWindow() ? mdi_->activeSubWindow()->widget()
+                                                         : nullptr)) {
+    inform("Resultatfil till " + caseName() + ".IND saknas !");
+    return;
+  }
+  QPrintDialog d(&printer_, this);
+  d.setWindowTitle("Skriv ut");
+  if (d.exec() == QDialog::Accepted) printReport(printer_);
+}
+
+void MainWindow::pageSetup() {
+  QPageSetupDialog d(&printer_, this);
+  d.exec();
+}
+
+void MainWindow::deleteFiles(int kind) {
+  const QString dir = path_.isEmpty()
+                          ? QSettings().value("files/lastDir", QDir::currentPath()).toString()
+                          : caseDir();
+  DeleteForm d(static_cast<DeleteKind>(kind), dir, this);
+  d.exec();
+}
+
+// Both outside programs work on the diaphragm exchange file "SKIVA.INS" of
+// the last run, so they need a saved case computed since its last change.
+void MainWindow::startOutsideProgram(const QString& name, const QStringList& args,
+                                     const QString& no_diaphragm) {
+  const QString exe = program_path(programDir_, name);
+  if (exe.isEmpty()) {
+    inform("Programmet " + name + " är inte installerat i " +
+           QDir::toNativeSeparators(programDir_) + ".");
+    return;
+  }
+  if (path_.isEmpty() || modified_ || changedSinceRun_) {
+    inform("Du måste spara filen först och göra ny beräkning!");
+    return;
+  }
+  if (report_path(caseDir(), "SKIVA", "INS").isEmpty()) {
+    inform(no_diaphragm);
+    return;
+  }
+  if (!QProcess::startDetached(exe, args, caseDir()))
+    inform("Programmet " + name + " kunde inte startas.");
+}
+
+void MainWindow::startDiaphragmProgram() {
+  startOutsideProgram("vexlor", {},
+                      "Kan ej starta vexlor eftersom beräkning med skivverkan ej är genomförd.");
+}
+
+void MainWindow::startDxfProgram() {
+  startOutsideProgram("Bra2DXF", {path_},
+                      "Kan ej skapa DXF-fil eftersom beräkning med skivverkan ej är genomförd.");
+}
+
+void MainWindow::openJointForm(int support) {
+  CaseFile& cf = form_->data();
+  const int n = form_->spans();
+  cf.in.nfack = n;
+  if (support <= 1 || support >= n + 1) {
+    inform(
+        "Ändstödets skarvtyp följer konsolen: en konsol på minst 0,11 m ger kontinuerligt stöd, "
+        "en kortare led.");
+    return;
+  }
+  JointForm f(cf.in, support, this);
+  if (f.exec() == QDialog::Accepted) form_->dataEdited();
+}
+
+void MainWindow::openLineLoads() {
+  CaseFile& cf = form_->data();
+  const CaseFile now = form_->currentCase();
+  cf.in.nfack = now.in.nfack;
+  cf.in.spv = now.in.spv;
+  LineLoadForm f(cf.in, this);
+  if (f.exec() == QDialog::Accepted) form_->dataEdited();
+}
+
+void MainWindow::openSnowPocket() {
+  form_->data().in.nfack = form_->spans();
+  SnowPocketForm f(*form_, this);
+  f.exec();
+}
+
+void MainWindow::openWindCalculator() {
+  WindForm f(*form_, this);
+  f.exec();
+}
+
+void MainWindow::showNewsOnce() {
+  const VersionNote note = read_version_note(programDir_);
+  if (note.version.isEmpty()) return;
+  QSettings s;
+  if (s.value("news/hiddenVersion").toString() == note.version) return;
+  if (show_news(this, note)) s.setValue("news/hiddenVersion", note.version);
+}
+
+}  // namespace kvop::editor

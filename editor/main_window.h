@@ -1,0 +1,106 @@
+// The main window "KVOP": the menus, the market flags, the layout picture
+// and an MDI area with the input form and the result viewers.  It owns the
+// current case file name and its unsaved state, and runs the engine.
+#pragma once
+
+#include <QMainWindow>
+#include <QPrinter>
+#include <functional>
+
+#include "engine_run.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QProgressDialog;
+
+namespace kvop::editor {
+
+class FlagBar;
+class InputForm;
+class LayoutPicture;
+class ReportView;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // `program_dir` holds kvopwb, PROFILKV.BIN, kvop.def and kvop.ver.
+  explicit MainWindow(const QString& program_dir, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The answers of the user.  Tests replace them; by default they are the
+  // message boxes and file dialogs.
+  std::function<void(const QString& text)> inform;
+  // 0 yes, 1 no, 2 cancel.
+  std::function<int(const QString& text, bool with_cancel)> ask;
+  // A file name chosen in the open (false) or save (true) dialog; empty = cancelled.
+  std::function<QString(bool save)> chooseFile;
+
+  bool newCase();
+  bool openCase(const QString& path);  // without asking about unsaved changes
+  bool openAsked();                    // "Öppna..."
+  bool save();                         // "Spara"
+  bool saveAs();                       // "Spara som..."
+  bool saveTo(const QString& path);
+  // Asks about unsaved changes; false when the user cancels.
+  bool maybeSave(bool with_cancel = true);
+
+  // "Kör...": false when the run is refused or cannot start.
+  bool run();
+  EngineRun& engine() { return engine_; }
+  // The exit status and console text of the last finished run.
+  int lastExitCode() const { return lastExit_; }
+
+  ReportView* showReport();             // "på skärm"
+  bool printReport(QPrinter& printer);  // prints without a dialog
+  void printReportAsked();              // "på skrivare" and "Skriv ut..."
+  void pageSetup();                     // "Skrivarinställning..."
+  void deleteFiles(int kind);
+  void startDiaphragmProgram();
+  void startDxfProgram();
+  void showSpecification();
+
+  InputForm* form() const { return form_; }
+  LayoutPicture* layoutPicture() const { return layout_; }
+  FlagBar* flags() const { return flags_; }
+  QString casePath() const { return path_; }
+  QString caseName() const;  // "NAMNLÖS" for a new case
+  bool modified() const { return modified_; }
+  QString programDir() const { return programDir_; }
+  void showNewsOnce();
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void buildMenus();
+  void setModified(bool m);
+  void updateTitle();
+  void caseChanged();
+  void closeResults();
+  void startOutsideProgram(const QString& name, const QStringList& args,
+                           const QString& no_diaphragm);
+  void runFinished(int code, const QString& console);
+  void openJointForm(int support);
+  void openLineLoads();
+  void openSnowPocket();
+  void openWindCalculator();
+  QString caseDir() const;
+  QString reportFile(const QString& extension) const;
+  QString askFileName(bool save);
+
+  QString programDir_;
+  QString path_;
+  bool modified_ = false;
+  bool changedSinceRun_ = true;
+  int lastExit_ = 0;
+  QMdiArea* mdi_;
+  QMdiSubWindow* formWindow_;
+  InputForm* form_;
+  FlagBar* flags_;
+  LayoutPicture* layout_;
+  EngineRun engine_;
+  QProgressDialog* progress_ = nullptr;
+  QPrinter printer_;
+};
+
+}  // namespace kvop::editor
