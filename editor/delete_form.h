@@ -13,7 +13,7 @@ namespace kvop::editor {
 
 enum class DeleteKind { results, inputs, both };
 
-// The name patterns of a kind: reports and specification files, cases, or all.
+// The name patterns of a kind: reports with their .spc companions, cases, or all.
 QStringList delete_patterns(DeleteKind kind);
 
 // Removes the files; returns the names that could not be removed.

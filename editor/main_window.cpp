@@ -125,8 +125,8 @@ void MainWindow::buildMenus() {
   QMenu* res = resultat->addMenu("Beräkning");
   res->addAction("på skärm", this, [this] { showReport(); });
   res->addAction("på skrivare", this, &MainWindow::printReportAsked);
-  QMenu* spec = resultat->addMenu("Specifikation");
-  spec->addAction("på skärm", this, &MainWindow::showSpecification);
+  QMenu* spcMenu = resultat->addMenu("Specifikation");
+  spcMenu->addAction("på skärm", this, &MainWindow::showSpecification);
   resultat->addSeparator();
   resultat->addAction("Skivverkan (vexlor)...", this, &MainWindow::startDiaphragmProgram);
   resultat->addAction("DXF-fil (Bra2DXF)...", this, &MainWindow::startDxfProgram);
