@@ -42,7 +42,8 @@ void advance(float& pos, const Delta& dl, const Walk& w) {
 void drift(Punktlast& pl, const Delta& dl, Walk w, float x, float peak, float length,
            bool rightwards) {
   while (!(x > length)) {
-    add(pl(w.r, w.s), static_cast<double>(dl(w.r)) * peak * (1.0 - static_cast<double>(x) / length));
+    add(pl(w.r, w.s),
+        static_cast<double>(dl(w.r)) * peak * (1.0 - static_cast<double>(x) / length));
     if (!(rightwards ? w.right() : w.left())) return;
     advance(x, dl, w);
   }
@@ -188,7 +189,8 @@ Linjlage linjnorm(InputCase& in, int k) {
     const float L = in.spv(t);
     if (a >= 0 && a < L) return {Linjplats::fack, t, a};
     if (t == 1 && a < 0) return {Linjplats::konsv, 1, -a};
-    if (t == n && a >= L) return {Linjplats::konsh, n + 1, static_cast<float>(a - static_cast<double>(L))};
+    if (t == n && a >= L)
+      return {Linjplats::konsh, n + 1, static_cast<float>(a - static_cast<double>(L))};
     if (a >= L) {
       a = static_cast<float>(a - static_cast<double>(L));
       ++t;

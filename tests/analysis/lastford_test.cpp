@@ -1,9 +1,10 @@
 // Lumped loads along the sheet and the location of line loads.
+#include "analysis/lastford.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "analysis/lastford.h"
 #include "driver/inkvop.h"
 
 namespace kvop {
@@ -47,7 +48,8 @@ TEST(Lastford, UniformLoadAndLeftDrift) {
   lf.pL = 2.0f;
   Punktlast pl = lump(in, lf);
   // Centres 0.175 .. 2.875 m from the free end loaded; 3.025 m is beyond.
-  for (int s = 1; s <= 19; ++s) EXPECT_NEAR(pl(1, s), 0.3 * (1 - (0.175 + (s - 1) * 0.15) / 3), 1e-5);
+  for (int s = 1; s <= 19; ++s)
+    EXPECT_NEAR(pl(1, s), 0.3 * (1 - (0.175 + (s - 1) * 0.15) / 3), 1e-5);
   for (int s = 20; s <= 40; ++s) EXPECT_EQ(pl(1, s), 0.0f) << s;
   EXPECT_EQ(sum(pl, 0) + sum(pl, 2), 0.0);  // the cantilever part is closed form
 
@@ -85,14 +87,19 @@ InputCase pocket(float d, float lr, float lm, int ff = 2, int nfack = 3) {
   return in;
 }
 
-const Lastfall kPeak2 = [] { Lastfall lf; lf.pP = 2.0f; return lf; }();
+const Lastfall kPeak2 = [] {
+  Lastfall lf;
+  lf.pP = 2.0f;
+  return lf;
+}();
 
 TEST(Lastford, SnowPocketRampsAndConstantPart) {
   // d = 1.5: rising ramp from slot 10 (centres 0.075, 0.225, 0.375 from d;
   // slot 7's centre lies beyond the foot and gets no snow), constant 11..16
   // (edge of 16 at 0.9 >= 0.85), falling ramp 17..19.
   Punktlast pl = lump(pocket(1.5f, 0.5f, 0.85f), kPeak2);
-  expect_slots(pl, 2, 7, {0, 0.075, 0.165, 0.255, 0.3, 0.3, 0.3, 0.3, 0.3, 0.3, 0.255, 0.165, 0.075, 0});
+  expect_slots(pl, 2, 7,
+               {0, 0.075, 0.165, 0.255, 0.3, 0.3, 0.3, 0.3, 0.3, 0.3, 0.255, 0.165, 0.075, 0});
   EXPECT_NEAR(sum(pl, 2), 2.79, 1e-5);
   EXPECT_EQ(sum(pl, 1) + sum(pl, 3), 0.0);
 
@@ -154,10 +161,10 @@ TEST(Lastford, FallingRampWalksTheEdgesOfEachMemberEntered) {
   // 0.525 from the end of the constant part; slot 2's edge at 0.6 > 0.58 ends
   // the ramp (its centre, half a narrower segment further, is still within).
   Punktlast pl = lump(in, kPeak2);
-  expect_slots(pl, 1, 30, {0, 0.3 * (1 - 0.545 / 0.58), 0.3 * (1 - 0.395 / 0.58),
-                           0.3 * (1 - 0.245 / 0.58), 0.3 * (1 - 0.095 / 0.58), 0.3, 0.3, 0.3,
-                           0.3 * (1 - 0.075 / 0.58), 0.3 * (1 - 0.225 / 0.58),
-                           0.3 * (1 - 0.375 / 0.58)});
+  expect_slots(pl, 1, 30,
+               {0, 0.3 * (1 - 0.545 / 0.58), 0.3 * (1 - 0.395 / 0.58), 0.3 * (1 - 0.245 / 0.58),
+                0.3 * (1 - 0.095 / 0.58), 0.3, 0.3, 0.3, 0.3 * (1 - 0.075 / 0.58),
+                0.3 * (1 - 0.225 / 0.58), 0.3 * (1 - 0.375 / 0.58)});
   expect_slots(pl, 2, 1, {0.15 * (1 - 0.45 / 0.58), 0, 0});
   EXPECT_NEAR(sum(pl, 1) + sum(pl, 2),
               0.9 + 0.3 * (7 - (0.545 + 0.395 + 0.245 + 0.095 + 0.075 + 0.225 + 0.375) / 0.58) +
@@ -172,11 +179,12 @@ TEST(Lastford, FallingRampWalksTheEdgesOfEachMemberEntered) {
   in.spv(2) = 3.0f;
   in.konsh = 0.6f;
   pl = lump(in, kPeak2);
-  expect_slots(pl, 2, 33, {0, 0.15 * (1 - 0.1875 / 0.2), 0.15 * (1 - 0.1125 / 0.2),
-                           0.15 * (1 - 0.0375 / 0.2), 0.15, 0.15, 0.15 * (1 - 0.0375 / 0.2),
-                           0.15 * (1 - 0.1125 / 0.2)});
-  expect_slots(pl, 3, 1, {0.03 * (1 - 0.1275 / 0.2), 0.03 * (1 - 0.1425 / 0.2),
-                          0.03 * (1 - 0.1575 / 0.2), 0, 0});
+  expect_slots(pl, 2, 33,
+               {0, 0.15 * (1 - 0.1875 / 0.2), 0.15 * (1 - 0.1125 / 0.2), 0.15 * (1 - 0.0375 / 0.2),
+                0.15, 0.15, 0.15 * (1 - 0.0375 / 0.2), 0.15 * (1 - 0.1125 / 0.2)});
+  expect_slots(
+      pl, 3, 1,
+      {0.03 * (1 - 0.1275 / 0.2), 0.03 * (1 - 0.1425 / 0.2), 0.03 * (1 - 0.1575 / 0.2), 0, 0});
   EXPECT_EQ(pl(2, 41), 0.0f);
 }
 
@@ -195,7 +203,15 @@ TEST(Lastford, EdgeZoneFromTheLeftEndOverSpansOnly) {
 }
 
 TEST(Linjnorm, LineLoadsOnSpansSupportsAndCantilevers) {
-  struct Case { int t; float a; Linjplats plats; int t_at; float a_at; int t_rec; float a_rec; };
+  struct Case {
+    int t;
+    float a;
+    Linjplats plats;
+    int t_at;
+    float a_at;
+    int t_rec;
+    float a_rec;
+  };
   const float nan = std::numeric_limits<float>::quiet_NaN();
   const Case cases[] = {
       {1, 2.5f, Linjplats::fack, 1, 2.5f, 1, 2.5f},

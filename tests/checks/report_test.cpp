@@ -82,9 +82,9 @@ TEST(Dimen, PageControlAroundTheHeaderAndTheTables) {
   for (const std::string& line : r.lines())
     if (line == "^" || line == "    UTDATA" || line.rfind("    LASTFALL", 0) == 0)
       marks.push_back(line.substr(0, 14));
-  EXPECT_EQ(marks, (std::vector<std::string>{"^", "    UTDATA", "    LASTFALL 1", "^",
-                                             "    LASTFALL 2", "^", "    LASTFALL 3", "^",
-                                             "    LASTFALL 4"}));
+  EXPECT_EQ(marks,
+            (std::vector<std::string>{"^", "    UTDATA", "    LASTFALL 1", "^", "    LASTFALL 2",
+                                      "^", "    LASTFALL 3", "^", "    LASTFALL 4"}));
   EXPECT_EQ(r.c.ctx.page.radnr, 41);
 }
 

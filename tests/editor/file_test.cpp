@@ -43,7 +43,7 @@ class FileTest : public QObject {
     // The shipped examples and the cases of the end-to-end tests, of every market.
     QStringList cases;
     for (const QString& folder : {QStringLiteral(KVOP_SOURCE_DIR "/examples"),
-                                 QStringLiteral(KVOP_SOURCE_DIR "/tests/golden")})
+                                  QStringLiteral(KVOP_SOURCE_DIR "/tests/golden")})
       for (const QString& f : QDir(folder).entryList({"*.IND"}, QDir::Files))
         cases << QDir(folder).filePath(f);
     QVERIFY(cases.size() >= 6);

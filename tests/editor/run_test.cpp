@@ -2,9 +2,9 @@
 // one is computed in its own directory with the report found afterwards,
 // and a failing engine's own text is shown.
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -70,8 +70,9 @@ class RunTest : public QObject {
     QVERIFY(t.w.printReport(printer));
     const auto pages = report_pages(decode_report(read_file(dir->filePath("TAK1.RED"))));
     static const QRegularExpression page(R"(/Type\s*/Page[^s])");
-    QCOMPARE(static_cast<int>(QString::fromLatin1(read_file(dir->filePath("TAK1.pdf"))).count(page)),
-             static_cast<int>(pages.size()));
+    QCOMPARE(
+        static_cast<int>(QString::fromLatin1(read_file(dir->filePath("TAK1.pdf"))).count(page)),
+        static_cast<int>(pages.size()));
   }
 
   void failingEngineTextIsShown() {
