@@ -1,16 +1,18 @@
 #include "delete_form.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTreeView>
+#include <QStorageInfo>
+#include <QStyle>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "help.h"
@@ -51,27 +53,77 @@ bool confirm_delete(QWidget* parent, const QStringList& names) {
   return d.exec() == QDialog::Accepted;
 }
 
+// The roots and the directory chain are kept as clean absolute paths with
+// forward slashes, as Qt gives them on every system.
+QStringList drive_roots() {
+  QStringList roots{QDir::rootPath()};
+  QStringList others;
+  for (const QStorageInfo& s : QStorageInfo::mountedVolumes()) {
+    if (!s.isValid() || !s.isReady()) continue;
+    const QString r = QDir::cleanPath(s.rootPath());
+    // A container mounts single files too (/etc/hosts); they hold no files.
+    if (!QFileInfo(r).isDir() || roots.contains(r) || others.contains(r)) continue;
+    others << r;
+  }
+  others.sort();
+  return roots + others;
+}
+
+QString root_of(const QString& dir, const QStringList& roots) {
+  QString best;
+  for (const QString& r : roots) {
+    const bool below = dir == r || dir.startsWith(r.endsWith('/') ? r : r + '/');
+    if (below && r.size() > best.size()) best = r;
+  }
+  return best.isEmpty() && !roots.isEmpty() ? roots.front() : best;
+}
+
 DeleteForm::DeleteForm(DeleteKind kind, const QString& dir, QWidget* parent)
-    : QDialog(parent), kind_(kind), dir_(dir) {
+    : QDialog(parent), kind_(kind) {
+  confirm = [this](const QStringList& names) { return confirm_delete(this, names); };
+  inform = [this](const QString& text) { QMessageBox::warning(this, "Ta bort", text); };
   setWindowTitle(kind == DeleteKind::results  ? "Ta bort Resultatfiler"
                  : kind == DeleteKind::inputs ? "Ta bort Indatafiler"
                                               : "Ta bort Resultat+Indatafiler");
   auto* g = new QGridLayout(this);
   g->addWidget(new QLabel("Clicka med musen på de Filer Du vill ta bort"), 0, 0, 1, 2);
   g->addWidget(new QLabel("Clicka sedan på 'Ta bort'"), 1, 0, 1, 2);
-  model_ = new QFileSystemModel(this);
-  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-  model_->setRootPath(QDir::rootPath());
-  dirs_ = new QTreeView;
-  dirs_->setModel(model_);
-  for (int c = 1; c < model_->columnCount(); ++c) dirs_->hideColumn(c);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(new QLabel("Enhet"));
+  drives_ = new QComboBox;
+  drives_->setObjectName("enheter");
+  const QIcon drive = style()->standardIcon(QStyle::SP_DriveHDIcon);
+  for (const QString& r : drive_roots()) drives_->addItem(drive, QDir::toNativeSeparators(r), r);
+  left->addWidget(drives_);
+  left->addWidget(new QLabel("Katalog"));
+  path_ = new QLabel;
+  path_->setObjectName("katalog");
+  path_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  left->addWidget(path_);
+  dirs_ = new QTreeWidget;
+  dirs_->setObjectName("kataloger");
   dirs_->setHeaderHidden(true);
-  g->addWidget(dirs_, 2, 0);
+  dirs_->setRootIsDecorated(false);
+  dirs_->setItemsExpandable(false);
+  // The chain is always open: no arrows that promise to fold it.
+  dirs_->setStyleSheet("QTreeView::branch { image: none; border-image: none; }");
+  left->addWidget(dirs_, 1);
+  g->addLayout(left, 2, 0);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(new QLabel("Filer (" + delete_patterns(kind).join(" ") + ")"));
   files_ = new QListWidget;
   files_->setObjectName("filer");
   files_->setSelectionMode(QAbstractItemView::MultiSelection);
-  g->addWidget(files_, 2, 1);
+  right->addWidget(files_, 1);
+  g->addLayout(right, 2, 1);
+  g->setColumnStretch(0, 1);
+  g->setColumnStretch(1, 1);
+  g->setRowStretch(2, 1);
+
   auto* remove = new QPushButton("Ta bort");
+  remove->setObjectName("ta_bort");
   auto* close = new QPushButton("Avsluta");
   auto* help = new QPushButton("Hjälp");
   auto* buttons = new QHBoxLayout;
@@ -79,21 +131,63 @@ DeleteForm::DeleteForm(DeleteKind kind, const QString& dir, QWidget* parent)
   buttons->addWidget(close);
   buttons->addWidget(help);
   g->addLayout(buttons, 3, 0, 1, 2);
-  connect(dirs_, &QTreeView::clicked, this,
-          [this](const QModelIndex& i) { setDirectory(model_->filePath(i)); });
+
+  // A drive opens at its root; a directory opens with a double click or
+  // Enter, as the list rebuilds itself around the directory it opens.
+  connect(drives_, &QComboBox::activated, this,
+          [this](int i) { setDirectory(drives_->itemData(i).toString()); });
+  connect(dirs_, &QTreeWidget::itemActivated, this,
+          [this](QTreeWidgetItem* it) { setDirectory(it->data(0, Qt::UserRole).toString()); });
   connect(remove, &QPushButton::clicked, this, [this] { removeChosen(); });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(help, &QPushButton::clicked, this, [this] { show_help(this, "tabort"); });
-  resize(640, 420);
+  resize(680, 440);
   setDirectory(dir);
 }
 
 void DeleteForm::setDirectory(const QString& dir) {
-  dir_ = dir;
-  const QModelIndex i = model_->index(dir);
-  dirs_->setCurrentIndex(i);
-  dirs_->scrollTo(i);
+  QString d = QDir::cleanPath(QDir(dir).absolutePath());
+  while (!QFileInfo(d).isDir()) {
+    const QString up = QFileInfo(d).absolutePath();
+    if (up == d) break;
+    d = up;
+  }
+  dir_ = d;
+  QStringList roots;
+  for (int i = 0; i < drives_->count(); ++i) roots << drives_->itemData(i).toString();
+  drives_->setCurrentIndex(static_cast<int>(roots.indexOf(root_of(dir_, roots))));
+  path_->setText(QDir::toNativeSeparators(dir_));
+  fillDirectories();
   refresh();
+}
+
+// The directories from the drive's root down to the chosen one, each as an
+// open folder one step further in, then the chosen one's subdirectories.
+void DeleteForm::fillDirectories() {
+  dirs_->clear();
+  const QString root = drives_->currentData().toString();
+  QStringList chain;
+  for (QString d = dir_;; d = QFileInfo(d).absolutePath()) {
+    chain.prepend(d);
+    if (d == root || QFileInfo(d).absolutePath() == d) break;
+  }
+  const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+  QTreeWidgetItem* parent = nullptr;
+  const auto add = [&](const QIcon& icon, const QString& path, const QString& name) {
+    auto* it = parent ? new QTreeWidgetItem(parent, {name}) : new QTreeWidgetItem(dirs_, {name});
+    it->setIcon(0, icon);
+    it->setData(0, Qt::UserRole, path);
+    return it;
+  };
+  for (const QString& d : chain) {
+    parent = add(open, d, parent ? QFileInfo(d).fileName() : QDir::toNativeSeparators(d));
+    parent->setExpanded(true);
+  }
+  dirs_->setCurrentItem(parent);
+  const QDir here(dir_);
+  for (const QString& sub : here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+    add(closed, here.filePath(sub), sub);
 }
 
 void DeleteForm::refresh() {
@@ -116,9 +210,9 @@ bool DeleteForm::removeChosen() {
   if (paths.isEmpty()) return false;
   QStringList names;
   for (const QString& p : paths) names << QFileInfo(p).fileName();
-  if (!confirm_delete(this, names)) return false;
+  if (!confirm(names)) return false;
   const QStringList failed = remove_files(paths);
-  if (!failed.isEmpty()) QMessageBox::warning(this, "Ta bort", "Disk Error\n" + failed.join("\n"));
+  if (!failed.isEmpty()) inform("Disk Error\n" + failed.join("\n"));
   refresh();
   return failed.isEmpty();
 }

@@ -1,13 +1,18 @@
 // The file deletion dialog (Filhantering -> Ta bort): result files, input
-// files or both in a chosen directory, removed after a confirmation.
+// files or both in a chosen directory, removed after a confirmation.  The
+// directory is chosen as on the classic desktop: a drive list (here the
+// mounted file systems), the directory list of the chosen drive, and the
+// file list of the chosen directory.
 #pragma once
 
 #include <QDialog>
 #include <QStringList>
+#include <functional>
 
+class QComboBox;
+class QLabel;
 class QListWidget;
-class QTreeView;
-class QFileSystemModel;
+class QTreeWidget;
 
 namespace kvop::editor {
 
@@ -19,22 +24,40 @@ QStringList delete_patterns(DeleteKind kind);
 // Removes the files; returns the names that could not be removed.
 QStringList remove_files(const QStringList& paths);
 
+// The roots a directory can lie under: the system's root first, then the
+// other mounted file systems in name order.
+QStringList drive_roots();
+
+// The root of `roots` that holds `dir`: the longest one it lies below.
+QString root_of(const QString& dir, const QStringList& roots);
+
 class DeleteForm : public QDialog {
  public:
   DeleteForm(DeleteKind kind, const QString& dir, QWidget* parent = nullptr);
+  // Shows `dir`, or the nearest existing directory above it.
   void setDirectory(const QString& dir);
+  QString directory() const { return dir_; }
   QStringList selectedPaths() const;
+  QComboBox* driveList() const { return drives_; }
+  QTreeWidget* directoryList() const { return dirs_; }
   QListWidget* fileList() const { return files_; }
   // Asks "Bekräfta" and removes the chosen files; false when the user
   // regretted or nothing was chosen.
   bool removeChosen();
 
+  // The confirmation and the message about files that stayed; replaceable
+  // for tests.
+  std::function<bool(const QStringList& names)> confirm;
+  std::function<void(const QString& text)> inform;
+
  private:
+  void fillDirectories();
   void refresh();
   DeleteKind kind_;
   QString dir_;
-  QTreeView* dirs_;
-  QFileSystemModel* model_;
+  QComboBox* drives_;
+  QLabel* path_;
+  QTreeWidget* dirs_;
   QListWidget* files_;
 };
 

@@ -85,7 +85,7 @@ rad med enbart &quot;^&quot;.</p>
 <p>Välj ett teckensnitt med fast teckenbredd och storlek för visning och utskrift; valet sparas i Brafnt.ini.</p>
 
 <h2><a name="tabort">Ta bort</a></h2>
-<p>Välj katalog, klicka på de filer som ska tas bort och sedan på Ta bort; bekräfta med Ja eller Ångra.</p>
+<p>Välj enhet (de monterade filsystemen) och katalog: dubbelklicka på en katalog för att öppna den. Klicka sedan på de filer som ska tas bort och på Ta bort; bekräfta med Ja eller Ångra.</p>
 </body></html>)";
 }
 

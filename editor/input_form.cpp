@@ -12,10 +12,12 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/cp1252.h"
 #include "driver/inkvop.h"
+#include "flow_layout.h"
 
 namespace kvop::editor {
 namespace {
@@ -204,9 +206,12 @@ QGroupBox* InputForm::buildGeometry() {
             [this, e = upl_[k]] { supportWidthFinished(e); });
     g->addWidget(upl_[k], 3, 1 + 2 * j, 1, 2);
   }
-  for (auto* e : spv_) e->setMaximumWidth(64);
-  for (auto* e : tjl_) e->setMaximumWidth(64);
-  for (auto* e : upl_) e->setMaximumWidth(64);
+  // Every field shows its longest value; twenty spans scroll sideways
+  // rather than squeezing the values out of sight.
+  const int shown = fontMetrics().horizontalAdvance("99.999") + 14;
+  for (auto* e : spv_) e->setFixedWidth(std::max(shown, 56));
+  for (auto* e : tjl_) e->setFixedWidth(std::max(shown, 56));
+  for (auto* e : upl_) e->setFixedWidth(std::max(shown, 56));
   g->setColumnStretch(2 * kMaxSpans + 3, 1);
   auto* scroll = new QScrollArea;
   scroll->setWidget(table);
@@ -243,7 +248,10 @@ void InputForm::build() {
   grid->addWidget(buildGeometry(), 1, 1, 1, 3);
 
   // The option frames of the sheet and its use.
-  auto* options = new QHBoxLayout;
+  // They wrap onto a second row when the window is narrower than all of them.
+  auto* options = new FlowLayout;
+  options->setContentsMargins(0, 0, 0, 0);
+  options->setSpacing(6);
   anvo_ = new OptionFrame("Användningsområde", {{0, "Tak"}, {1, "Vägg"}}, this);
   anvo_->setObjectName("anvo");
   typt_ = new OptionFrame("Typ av tak", {{0, "Oisolerat"}, {1, "Isolerat"}, {2, "VEX-tak"}}, this);
@@ -283,7 +291,6 @@ void InputForm::build() {
       if (on) edited();
     });
   }
-  options->addStretch();
   grid->addLayout(options, 2, 0, 1, 4);
 
   // Loads and serviceability.

@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -88,7 +89,23 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
   buildMenus();
   QSettings s;
   if (!restoreGeometry(s.value("window/geometry").toByteArray())) resize(1280, 860);
+  fitToScreen();
   newCase();
+}
+
+// The window fits the screen it opens on: the default size, or a size stored
+// on a larger screen, is cut to the screen's free area with room for the
+// frame the window system adds; the input form scrolls inside.
+void MainWindow::fitToScreen() {
+  const QScreen* sc = screen();
+  if (!sc) return;
+  const QRect free = sc->availableGeometry();
+  const QSize room = free.size() - QSize(16, 48);
+  if (geometry().width() <= room.width() && geometry().height() <= room.height() &&
+      free.contains(geometry()))
+    return;
+  resize(size().boundedTo(room));
+  move(free.topLeft());
 }
 
 MainWindow::~MainWindow() {

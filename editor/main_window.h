@@ -73,6 +73,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  void fitToScreen();
   void setModified(bool m);
   void updateTitle();
   void caseChanged();

@@ -2,6 +2,13 @@
 // records follow one another in a fixed order; which of them a case holds
 // depends on values stored before (roof or wall, market, roof type,
 // diaphragm action).  The reader and the writer below walk the same order.
+//
+// Besides reading the fields, the reader refuses what the record cannot hold
+// or the analysis cannot use (counts, codes and support numbers outside their
+// lists, a span of no length, a negative support width, a snow pocket outside
+// its span, a case name that is no plain file name, a file in another
+// encoding or with overlong lines); the fault names the line, the record and
+// its field.
 #include "driver/case_file.h"
 
 #include <array>
@@ -17,11 +24,17 @@
 namespace kvop {
 namespace {
 
+// The longest line a case file may hold, line end not counted.  The editor's
+// longest record has 126 columns; the limit keeps a damaged or hostile file
+// from being read into memory whole.
+constexpr std::size_t kMaxLine = 4096;
+
 std::string indexed(std::string_view name, int i) {
   return std::string(name) + "(" + std::to_string(i) + ")";
 }
 
-// Where a value comes from: its record in the file layout and the field it fills.
+// Where a value comes from: its record in the file layout ("19", "22a",
+// "44w", "D2") and the field it fills.
 struct Rec {
   std::string_view record;
   std::string field;
@@ -33,17 +46,15 @@ std::string describe(infield::Fault f, std::string_view text, const std::string&
   switch (f) {
     case infield::Fault::not_integer: return q + " is not a whole number";
     case infield::Fault::out_of_range: return q + " is out of range";
+    case infield::Fault::decimal_comma: {
+      std::string point(text);
+      for (char& c : point)
+        if (c == ',') c = '.';
+      return q + " is written with a decimal comma; a decimal point is needed (\"" +
+             infield::quoted(point) + "\")";
+    }
     default: return q + " is not a number";
   }
-}
-
-std::string cols(int first, int width) {
-  return "columns " + std::to_string(first) + "-" + std::to_string(first + width - 1);
-}
-
-std::string outside(std::string_view what, long v, long lo, long hi) {
-  return std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) + ".." +
-         std::to_string(hi);
 }
 
 // A length for a message, in metres with three decimals.
@@ -53,18 +64,43 @@ std::string metres(float v) {
   return buf;
 }
 
+std::string cols(int first, int width) {
+  return "columns " + std::to_string(first) + "-" + std::to_string(first + width - 1);
+}
+
+// A fixed field of `line` as a message shows it: quoted, or named blank, or
+// missing when the line ends before the field begins.
+std::string shown_field(std::string_view line, int first, int width) {
+  const std::string_view f = infield::columns(line, first, width);
+  if (f.empty())
+    return line.empty() ? "missing (the line is empty)"
+                        : "missing (the line ends at column " + std::to_string(line.size()) +
+                              ", before " + cols(first, width) + ")";
+  if (f.find_first_not_of(" \t") == std::string_view::npos) return "blank in " + cols(first, width);
+  return "\"" + infield::quoted(f) + "\" in " + cols(first, width);
+}
+
+std::string outside(std::string_view what, long v, long lo, long hi) {
+  return std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) + ".." +
+         std::to_string(hi);
+}
+
+// The span a snow pocket is placed in: none when its maximum does not exceed
+// the plain snow, as it adds nothing then.
+int placed_pocket_span(const InputCase& in) { return in.snoform >= in.fickform ? 0 : in.fickfack; }
+
 // The slots of a span end with its overflow slot 41: a pocket whose maximum
 // starts further out does not lie in its span, and placing only what fits
 // would lose part of its load; it is to be given in the span where it lies.
-// Only a pocket the engine places counts: one on a span of the sheet that
-// rises above the plain snow.  Empty when the pocket is sound.
+// Only a pocket placed on a span of the sheet counts.  Empty when the pocket
+// is sound.
 std::string pocket_fault(const InputCase& in) {
-  if (in.snoform >= in.fickform || in.fickfack < 1 || in.fickfack > in.nfack) return {};
-  const float L = in.spv(in.fickfack);
+  const int span = placed_pocket_span(in);
+  if (span < 1 || span > in.nfack) return {};
+  const float L = in.spv(span);
   if (fickslot(in.fickavst, L) <= 41.0) return {};
   return "the snow pocket's distance " + metres(in.fickavst) + " lies beyond span " +
-         std::to_string(in.fickfack) + " of length " + metres(L) +
-         "; the pocket belongs in a later span";
+         std::to_string(span) + " of length " + metres(L) + "; the pocket belongs in a later span";
 }
 
 // Reads the lines of a case in sequence.  Each read consumes one line; a
@@ -82,14 +118,50 @@ class CaseReader {
   }
   bool fail(const Rec& rec, std::string_view what) { return fail_at(line_no_, rec, what); }
 
-  // The next line, without its line end (LF, or CR LF from Windows).
+  // The first bytes of the file: the case file is Windows-1252 text, one
+  // byte per character.  A byte-order mark or the zero bytes of UTF-16 show a
+  // file saved in another encoding, whose first record would otherwise become
+  // part of the report's name.
+  bool encoding(const Rec& rec) {
+    char b[3] = {};
+    in_.read(b, 3);
+    const std::streamsize n = in_.gcount();
+    in_.clear();
+    in_.seekg(0);
+    const auto at = [&](int i) { return static_cast<unsigned char>(b[i]); };
+    std::string what;
+    if (n >= 3 && at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF)
+      what = "starts with a UTF-8 byte-order mark";
+    else if (n >= 2 && ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF)))
+      what = "is UTF-16 text (it starts with a byte-order mark)";
+    else if (n >= 2 && (at(0) == 0) != (at(1) == 0))
+      what = "is UTF-16 text (it holds zero bytes between the characters)";
+    if (what.empty()) return true;
+    return fail_at(
+        1, rec,
+        "the file " + what + "; a case file is Windows-1252 text: save it as Windows-1252 (ANSI)");
+  }
+
+  // The next line, without its line end (LF, or CR LF from Windows).  A line
+  // longer than kMaxLine bytes is refused without being read whole.
   bool next(const Rec& rec, std::string& line) {
-    if (!std::getline(in_, line)) {
-      if (in_.bad()) return fail_at(line_no_ + 1, rec, "the file cannot be read");
-      return fail_at(line_no_ + 1, rec, "the file ends before this record");
+    // Room for kMaxLine bytes, a CR and one byte more, which tells a line
+    // that is too long.
+    char buf[kMaxLine + 3];
+    in_.getline(buf, sizeof buf);
+    const std::size_t got = static_cast<std::size_t>(in_.gcount());
+    if (in_.bad()) return fail_at(line_no_ + 1, rec, "the file cannot be read");
+    if (in_.fail()) {
+      if (got == 0 && in_.eof())
+        return fail_at(line_no_ + 1, rec, "the file ends before this record");
+      return fail_at(line_no_ + 1, rec, too_long());
     }
     ++line_no_;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // gcount counts the LF that ended the line.
+    std::size_t len = got - (in_.eof() ? 0 : 1);
+    if (len > 0 && buf[len - 1] == '\r') --len;
+    if (len > kMaxLine) return fail(rec, too_long());
+    line.assign(buf, len);
     return true;
   }
 
@@ -126,11 +198,18 @@ class CaseReader {
     return next(rec, line) && int_at(rec, line, 1, 2, v);
   }
 
-  // A code in I2 whose values form a closed list lo..hi.
+  // A code in I2 whose values form a closed list lo..hi.  An empty field of
+  // a code that cannot be 0 is named as missing, not as the code 0.
   bool code(const Rec& rec, int lo, int hi, int& v) {
+    std::string line;
     int c = 0;
-    if (!i2(rec, c)) return false;
-    if (c < lo || c > hi) return fail(rec, outside(rec.field, c, lo, hi));
+    if (!next(rec, line) || !int_at(rec, line, 1, 2, c)) return false;
+    if (c < lo || c > hi) {
+      if (infield::columns(line, 1, 2).find_first_not_of(" \t") == std::string_view::npos)
+        return fail(rec, rec.field + " is " + shown_field(line, 1, 2) + "; it must be " +
+                             std::to_string(lo) + ".." + std::to_string(hi));
+      return fail(rec, outside(rec.field, c, lo, hi));
+    }
     v = c;
     return true;
   }
@@ -149,7 +228,7 @@ class CaseReader {
   bool free_real(const Rec& rec, float& v) {
     std::string line;
     std::string_view text;
-    if (!free_value(rec, line, text)) return false;
+    if (!free_value(rec, line, text) || !no_decimal_comma(rec, line, text)) return false;
     const auto r = infield::free_real(text);
     if (!r) return fail(rec, describe(r.fault, text));
     v = r.value;
@@ -161,7 +240,7 @@ class CaseReader {
   bool free_int(const Rec& rec, int& v) {
     std::string line;
     std::string_view text;
-    if (!free_value(rec, line, text)) return false;
+    if (!free_value(rec, line, text) || !no_decimal_comma(rec, line, text)) return false;
     const auto r = infield::free_integer(text);
     if (!r) return fail(rec, describe(r.fault, text));
     v = r.value;
@@ -169,6 +248,18 @@ class CaseReader {
   }
 
  private:
+  std::string too_long() const {
+    return "the line is longer than " + std::to_string(kMaxLine) +
+           " bytes; a case file holds short text lines";
+  }
+
+  // A comma directly between digits is a decimal comma, not the end of the
+  // value: "0,30" would otherwise read as 0.
+  bool no_decimal_comma(const Rec& rec, std::string_view line, std::string_view text) {
+    if (!infield::decimal_comma(line, text)) return true;
+    return fail(rec, describe(infield::Fault::decimal_comma, infield::comma_number(line, text)));
+  }
+
   std::istream& in_;
   CaseFileFault& fault_;
   int line_no_ = 0;
@@ -184,7 +275,20 @@ bool read_case_name(CaseReader& rd, InputCase& in) {
   const std::string_view all = name.view();
   const std::size_t blank = all.find(' ');
   const std::string_view base = all.substr(0, blank == std::string_view::npos ? 8 : blank);
-  if (!base.empty() && (!is_bare_file_name(base) || base.find("..") != std::string_view::npos))
+  if (base.empty())
+    return rd.fail(rec,
+                   "the case name is blank; the report is named after the case, so the "
+                   "name must begin in column 1");
+  for (char c : all) {
+    // C0 controls, DEL, and the five bytes Windows-1252 leaves unassigned,
+    // which stand for C1 controls in a file name.
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7f || b == 0x81 || b == 0x8d || b == 0x8f || b == 0x90 || b == 0x9d)
+      return rd.fail(rec, "the case name \"" + infield::quoted(all) +
+                              "\" holds a control character (shown as ?); the report is named "
+                              "after the case");
+  }
+  if (!is_bare_file_name(base) || base.find("..") != std::string_view::npos)
     return rd.fail(rec, "the case name \"" + infield::quoted(base) +
                             "\" is not a plain file name; the report must stay in the "
                             "working directory");
@@ -213,8 +317,8 @@ bool read_geometry(CaseReader& rd, CaseFile& cf) {
     if (!rd.real_at(rec, line, 7 * i - 6, 7, 3, in.spv(i))) return false;
     // A span of no length would divide by zero in the analysis.
     if (!(in.spv(i) > 0.0f))
-      return rd.fail(rec, "span length \"" + infield::quoted(infield::columns(line, 7 * i - 6, 7)) +
-                              "\" must be greater than 0");
+      return rd.fail(
+          rec, "span length " + shown_field(line, 7 * i - 6, 7) + ": it must be greater than 0");
   }
 
   if (!rd.i2({"8", "locked-thickness flag"}, cf.locked)) return false;
@@ -251,9 +355,15 @@ bool read_geometry(CaseReader& rd, CaseFile& cf) {
       return false;
 
   if (!rd.next({"20", "upplbredd"}, line)) return false;
-  for (int j = 1; j <= n + 1; ++j)
-    if (!rd.real_at({"20", indexed("upplbredd", j)}, line, 6 * j - 5, 5, 2, in.upplbredd(j)))
-      return false;
+  for (int j = 1; j <= n + 1; ++j) {
+    const Rec rec{"20", indexed("upplbredd", j)};
+    if (!rd.real_at(rec, line, 6 * j - 5, 5, 2, in.upplbredd(j))) return false;
+    // A negative width would give negative cantilever pieces and bearing
+    // lengths.
+    if (in.upplbredd(j) < 0.0f)
+      return rd.fail(rec, "support width " + metres(in.upplbredd(j)) + " (" + cols(6 * j - 5, 5) +
+                              ") must not be negative");
+  }
   return true;
 }
 
@@ -281,12 +391,28 @@ bool read_roof(CaseReader& rd, CaseFile& cf) {
   if (!rd.free_real({"25", "trivlgd"}, in.trivlgd)) return false;
   if (!rd.free_real({"26", "trihform"}, in.trihform)) return false;
   if (!rd.free_real({"27", "trihlgd"}, in.trihlgd)) return false;
-  if (!rd.free_int({"28", "fickfack"}, in.fickfack)) return false;
+  const Rec fickfack_rec{"28", "fickfack"};
+  if (!rd.free_int(fickfack_rec, in.fickfack)) return false;
+  const int fickfack_line = rd.line_no();
   if (!rd.free_real({"29", "fickform"}, in.fickform)) return false;
+  // A pocket that is placed lies in one of the spans: the echo would show a
+  // pocket that the analysis never loads.
+  const int pocket = placed_pocket_span(in);
+  if (pocket < 0 || pocket > in.nfack)
+    return rd.fail_at(fickfack_line, fickfack_rec,
+                      outside("span", pocket, 0, in.nfack) + " (0 = no snow pocket)");
   if (!rd.free_real({"30", "fickmaxlgd"}, in.fickmaxlgd)) return false;
   if (!rd.free_real({"31", "ficklgd"}, in.ficklgd)) return false;
   const Rec fickavst_rec{"32", "fickavst"};
   if (!rd.free_real(fickavst_rec, in.fickavst)) return false;
+  // The distance is measured into the span from its left support; a negative
+  // one would put the pocket before its span and give its rising ramp a
+  // negative length.
+  if (pocket >= 1 && in.fickavst < 0.0f)
+    return rd.fail(fickavst_rec, "the snow pocket's distance " + metres(in.fickavst) +
+                                     " is negative; it is measured from the left support of "
+                                     "span " +
+                                     std::to_string(pocket));
   if (const std::string why = pocket_fault(in); !why.empty()) return rd.fail(fickavst_rec, why);
 
   const Rec nlinj_rec{"33", "nlinj"};
@@ -321,10 +447,8 @@ bool read_roof(CaseReader& rd, CaseFile& cf) {
                             " of " + std::to_string(loads) + ")");
   }
 
-  int c = 0;
-  if (!rd.code({"39", "taktyp"}, 0, 2, c)) return false;
-  in.taktyp = c;
-  if (c == 2) {
+  if (!rd.code({"39", "taktyp"}, 0, 2, in.taktyp)) return false;
+  if (in.taktyp == 2) {
     in.vextak = 1;
     if (!rd.i2({"40", "unused code"}, cf.vex_code)) return false;
     if (!rd.free_real({"41", "kvottak"}, in.kvottak)) return false;
@@ -660,7 +784,7 @@ bool read_case_file(std::istream& is, CaseFile& cf, CaseFileFault& fault) {
   cf = CaseFile{};
   CaseReader rd(is, fault);
   InputCase& in = cf.in;
-  if (!read_case_name(rd, in)) return false;
+  if (!rd.encoding({"1", "indatafil"}) || !read_case_name(rd, in)) return false;
   blkdat(in);
   if (!read_geometry(rd, cf)) return false;
   if (in.vagg == 0) {

@@ -42,9 +42,13 @@ struct CaseFileFault {
 
 // Reads one case from `is`, LF or CR LF line ends.  Fields of branches the
 // case does not hold keep the defaults of blkdat.  Returns false at the first
-// record that is missing, no number, or holds a value the record cannot hold
-// (counts, codes and support numbers outside their lists, a span of no
-// length, a case name that is not a plain file name); `fault` tells where.
+// record that is missing, no number (a decimal comma included), or holds a
+// value the record cannot hold or the analysis cannot use: counts, codes and
+// support numbers outside their lists, a span of no length, a negative
+// support width, a placed snow pocket outside the spans, before its span or
+// beyond it, a case name that is blank, holds a control character or is not
+// a plain file name.  A file in another encoding (a byte-order mark, UTF-16)
+// or with a line longer than 4096 bytes is refused too.  `fault` tells where.
 bool read_case_file(std::istream& is, CaseFile& cf, CaseFileFault& fault);
 
 // The reader's corrections, applied by the engine after reading: short

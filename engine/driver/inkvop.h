@@ -15,9 +15,10 @@ namespace kvop {
 // report file has been touched.
 [[nodiscard]] int inkvop(RunContext& ctx);
 
-// Reads the bytes of a case file from `in` into `rec`, as inkvop does with
-// the calculation input file; false after a refusal, whose message went to
-// `console`.
+// Reads the bytes of a case file from `in` into `rec` and applies the
+// reader's corrections, as inkvop does with the calculation input file;
+// false after a refusal, whose message went to `console`, with `rec` left as
+// it was.
 bool read_input_case(std::istream& in, const Console& console, InputCase& rec);
 
 // Stores the defaults of every field of the input case record; the case name

@@ -151,6 +151,49 @@ class FileTest : public QObject {
     QCOMPARE(t.w.caseName(), QString("TAK1"));
   }
 
+  void caseTheEngineRefusesDoesNotOpenAndSaysWhatTheEngineSays() {
+    // TAK1 with lines replaced (1-based); LF line ends as the example has.
+    const auto changed = [](std::map<int, QByteArray> lines, const QByteArray& before = {}) {
+      QList<QByteArray> l = read_file(example("TAK1.IND")).split('\n');
+      for (const auto& [n, text] : lines) l[n - 1] = text;
+      return before + l.join('\n');
+    };
+    struct Case {
+      QByteArray bytes;
+      QString message;
+    };
+    const Case cases[] = {
+        // Record 15 (line 14): a left cantilever of 0,30 m would read as 0.
+        {changed({{14, "0,30"}}),
+         "BAD.IND line 14 (record 15, konsv): \"0,30\" is written with a decimal comma; a "
+         "decimal point is needed (\"0.30\")"},
+        // A pocket above the plain snow (1.6 > 0.8) in span 2 of 6 m, its
+        // maximum 6.5 m out: slot 40 * 6.5 / 6 = 43.3 lies past slot 41.
+        {changed({{27, "2"}, {28, "1.6"}, {31, "6.5"}}),
+         "BAD.IND line 31 (record 32, fickavst): the snow pocket's distance 6.500 m lies "
+         "beyond span 2 of length 6.000 m; the pocket belongs in a later span"},
+        // Saved as UTF-8 with a mark by another program.
+        {changed({}, "\xEF\xBB\xBF"),
+         "BAD.IND line 1 (record 1, indatafil): the file starts with a UTF-8 byte-order mark; a "
+         "case file is Windows-1252 text: save it as Windows-1252 (ANSI)"},
+    };
+    auto dir = scratch();
+    Window t;
+    QVERIFY(t.w.openCase(example("TAK1.IND")));
+    for (const Case& c : cases) {
+      QVERIFY(write_file(dir->filePath("BAD.IND"), c.bytes));
+      QVERIFY(!t.w.openCase(dir->filePath("BAD.IND")));
+      QCOMPARE(t.messages.last(), "Bad FileMode\n" + c.message);
+      QCOMPARE(t.w.caseName(), QString("TAK1"));
+    }
+    // The same pocket no higher than the plain snow is not placed, so it is
+    // no fault; the editor shows the span and distance as stored.
+    QVERIFY(write_file(dir->filePath("OK.IND"), changed({{27, "2"}, {28, "0.8"}, {31, "6.5"}})));
+    QVERIFY2(t.w.openCase(dir->filePath("OK.IND")), qPrintable(t.messages.join("\n")));
+    QCOMPARE(t.w.form()->currentCase().in.fickfack, 2);
+    QCOMPARE(t.w.form()->currentCase().in.fickavst, 6.5f);
+  }
+
   void newOpenAndCloseAskAboutUnsavedChanges() {
     Window t;
     QVERIFY(t.w.openCase(example("TAK1.IND")));

@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QtTest>
 #include <cmath>
@@ -275,6 +277,38 @@ class FormTest : public QObject {
     QVERIFY(shown(f, "qvvind"));
     QVERIFY(shown(f, "vandr"));
     QVERIFY(shown(f, "uts"));
+  }
+
+  void mainWindowFitsA1100By750Screen() {
+    // Opened on a screen smaller than its default size, the window is cut
+    // to the screen.
+    Window t;
+    QVERIFY(t.w.screen()->availableGeometry().contains(t.w.geometry()));
+    // On 1100 x 750 less a window frame the form scrolls up and down but
+    // never sideways, whatever frames the market and roof type show and
+    // with twenty spans.
+    t.w.resize(1084, 702);
+    t.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t.w));
+    QScrollArea* scroll = nullptr;
+    for (QWidget* p = t.w.form(); p && !scroll; p = p->parentWidget())
+      scroll = qobject_cast<QScrollArea*>(p);
+    QVERIFY(scroll);
+    CaseFile c = roof_case();
+    c.in.nfack = 20;
+    for (int wall = 0; wall <= 1; ++wall)
+      for (int market = 1; market <= 5; ++market)
+        for (int taktyp = 0; taktyp <= 2; ++taktyp) {
+          c.in.vagg = wall;
+          c.in.marknadskod = market;
+          c.in.taktyp = taktyp;
+          t.w.form()->setCase(c);
+          QApplication::processEvents();
+          const QString what =
+              QString("wall %1 market %2 roof type %3").arg(wall).arg(market).arg(taktyp);
+          QVERIFY2(scroll->horizontalScrollBar()->maximum() == 0, qPrintable(what));
+          QVERIFY2(t.w.form()->width() <= scroll->viewport()->width(), qPrintable(what));
+        }
   }
 
   void caseShowsItsValuesInTheControls() {
