@@ -258,6 +258,12 @@ void faltgeometri(Faltgeometri& g, float L, const Arr2<float, 1, 20, 1, 11>& sni
 // first, side by side; then they are summed slot by slot in the order of
 // punkt_i_fack, every running sum rounded to 32 bits after each addition
 // exactly as a stored real is (the sums are held as doubles of 32-bit values).
+// On a processor with AVX2 the program runs a copy of this routine compiled
+// for it (four lanes instead of two): the same operations in the same order,
+// so the same bits, in about two thirds of the time.
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
+#endif
 void slotlaster_i_fack(const Faltgeometri& g, const float* P, int j, Fack& fk) {
   double tA[kSlots], tB[kSlots], vA[kSlots], vB[kSlots];
   double tm[kSlots][kLanes], tn[kSlots][kLanes];
