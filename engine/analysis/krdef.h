@@ -27,4 +27,11 @@ struct Belastning {
 // factor c = cos(taklutn).
 Belastning belastning(const InputCase& in, const AnalysisResults& an, float c, int lc);
 
+// A cantilever of length a fixed at its support, in closed form: the uniform
+// load q, an edge-zone load qe over the length E from the free end, then a
+// drift of peak p at the free end falling to 0 at the length l from it.
+// Support moment M, tip deflection t (times the bending stiffness) and
+// support force F.
+CantileverTerms konsol_sluten(float a, float q, float qe, float E, float p, float l);
+
 }  // namespace kvop
