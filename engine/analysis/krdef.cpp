@@ -292,8 +292,8 @@ void slotlaster_i_fack(const Faltgeometri& g, const float* P, int j, Fack& fk) {
       tn[s][k] = m * g.LL * X / 6;
     }
   }
-  double thA = 0, thB = 0, VA = 0, VB = 0;
-  double mom[kLanes] = {}, nedb[kLanes] = {};
+  float thA = 0, thB = 0, VA = 0, VB = 0;
+  float mom[kLanes] = {}, nedb[kLanes] = {};
   for (int s = 0; s < kSlots; ++s) {
     thA = f32(thA + tA[s]);
     thB = f32(thB + tB[s]);
@@ -304,13 +304,13 @@ void slotlaster_i_fack(const Faltgeometri& g, const float* P, int j, Fack& fk) {
       nedb[k] = f32(nedb[k] + tn[s][k]);
     }
   }
-  fk.thA(j) = static_cast<float>(thA);
-  fk.thB(j) = static_cast<float>(thB);
-  fk.VA(j) = static_cast<float>(VA);
-  fk.VB(j) = static_cast<float>(VB);
+  fk.thA(j) = thA;
+  fk.thB(j) = thB;
+  fk.VA(j) = VA;
+  fk.VB(j) = VB;
   for (int k = 0; k < 11; ++k) {
-    fk.mom(j, k + 1) = static_cast<float>(mom[k]);
-    fk.nedb(j, k + 1) = static_cast<float>(nedb[k]);
+    fk.mom(j, k + 1) = mom[k];
+    fk.nedb(j, k + 1) = nedb[k];
   }
 }
 
@@ -330,16 +330,13 @@ void konsolgeometri(Konsolgeometri& g, float a, bool fran_spetsen) {
   }
 }
 
-// The earliest span of the same length and sections as span j (j itself
-// when there is none): its slot geometry is the same.
-int lika_fack(const InputCase& in, const AnalysisResults& an, int j) {
-  for (int i = 1; i < j; ++i) {
-    bool lika = std::memcmp(&in.spv(i), &in.spv(j), sizeof(float)) == 0;
-    for (int k = 1; k <= 11 && lika; ++k)
-      lika = std::memcmp(&an.snittpos(i, k), &an.snittpos(j, k), sizeof(float)) == 0;
-    if (lika) return i;
-  }
-  return j;
+// Span i has the same length and sections as span j: the same slot
+// geometry.
+bool lika_fack(const InputCase& in, const AnalysisResults& an, int i, int j) {
+  bool lika = std::memcmp(&in.spv(i), &in.spv(j), sizeof(float)) == 0;
+  for (int k = 1; k <= 11 && lika; ++k)
+    lika = std::memcmp(&an.snittpos(i, k), &an.snittpos(j, k), sizeof(float)) == 0;
+  return lika;
 }
 
 // The lumped loads of one load case and where its line loads act.
@@ -390,13 +387,17 @@ void enkla_termer(InputCase& in, const AnalysisResults& an, float c, AnalysisCac
   // Simply supported spans under the slot loads.  A span of the same length,
   // sections and slot loads as an earlier one has its tables.
   for (int j = 1; j <= n; ++j) {
-    const int i = lika_fack(in, an, j);
+    bool lika[21] = {};
+    for (int i = 1; i < j; ++i) lika[i] = lika_fack(in, an, i, j);
     Faltgeometri g;
     bool g_klar = false;
     for (int f = 0; f < antal; ++f) {
       const Punktlast& pl = bild[f].pl;
       Fack& fk = cache.lastfall[bild[f].lc - 1].fack;
-      if (i != j && std::memcmp(&pl(i, 1), &pl(j, 1), kSlots * sizeof(float)) == 0) {
+      int i = 1;
+      while (i < j && !(lika[i] && std::memcmp(&pl(i, 1), &pl(j, 1), kSlots * sizeof(float)) == 0))
+        ++i;
+      if (i < j) {
         fk.thA(j) = fk.thA(i);
         fk.thB(j) = fk.thB(i);
         fk.VA(j) = fk.VA(i);

@@ -322,6 +322,31 @@ TEST(Krdef, ALoadChangedBetweenCallsIsAnalysedAnew) {
   EXPECT_LT(rel(ctx.an.mfalt(2, 1), 2.0 * 49 / 8), 2e-3);
 }
 
+TEST(Krdef, AnEqualSpanTakesTheTablesOfAnEarlierSpanWithTheSameLoadsOnly) {
+  // Four equal simple spans: a drift on span 1 only, a line load in span 3.
+  // Spans 2 and 4 carry the same slot loads (span 1's differ), and span 3's
+  // line load is its own.
+  RunContext ctx = roof(4, 5.0f, 1.0f);
+  InputCase& in = ctx.in;
+  for (int i = 2; i <= 4; ++i) in.skarvtyp(i) = 1;
+  in.konsh = 0.0f;  // no end moment on span 4
+  in.snolast = 1.0f;
+  in.psi1sno = 1.0f;
+  in.snoform = 0.0f;
+  in.trivform = 2.0f;
+  in.trivlgd = 3.0f;
+  in.nlinj = 1;
+  in.linjfack(1) = 3;
+  in.linjlast(1) = {2.0f, 0, 0, 2.5f};
+  run(ctx);
+  const AnalysisResults& an = ctx.an;
+  EXPECT_LT(rel(an.mfalt(2, 2), 1.0 * 25 / 8), 2e-3);
+  EXPECT_EQ(an.mfalt(2, 4), an.mfalt(2, 2));
+  EXPECT_EQ(an.nedbtal(2, 4), an.nedbtal(2, 2));
+  EXPECT_LT(rel(an.mfalt(2, 3), 1.0 * 25 / 8 + 2.0 * 5 / 4), 2e-3);
+  EXPECT_GT(an.mfalt(2, 1), an.mfalt(2, 2) * 1.05);
+}
+
 TEST(Krdef, EqualSpansWithDifferentLoadsKeepTheirOwnResults) {
   // Three equal spans, a line load only in the middle one: the outer spans
   // share their slot loads, the middle one carries 2 kN/m more at mid-span.
