@@ -256,8 +256,8 @@ void faltgeometri(Faltgeometri& g, float L, const Arr2<float, 1, 20, 1, 11>& sni
 // The 40 slot loads P of span j on the simply supported span, into the
 // tables of span j (which start at 0).  The terms of all slots are evaluated
 // first, side by side; then they are summed slot by slot in the order of
-// punkt_i_fack, every running sum rounded to 32 bits after each addition
-// exactly as a stored real is (the sums are held as doubles of 32-bit values).
+// punkt_i_fack, every running sum a 32-bit real, as a stored real is, to
+// which each term is added in double before the rounding.
 // On a processor with AVX2 the program runs a copy of this routine compiled
 // for it (four lanes instead of two): the same operations in the same order,
 // so the same bits, in about two thirds of the time.
