@@ -261,7 +261,7 @@ void faltgeometri(Faltgeometri& g, float L, const Arr2<float, 1, 20, 1, 11>& sni
 // On a processor with AVX2 the program runs a copy of this routine compiled
 // for it (four lanes instead of two): the same operations in the same order,
 // so the same bits, in about two thirds of the time.
-#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
+#if defined(KVOP_CPU_COPIES) && defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 void slotlaster_i_fack(const Faltgeometri& g, const float* P, int j, Fack& fk) {
