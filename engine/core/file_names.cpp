@@ -72,6 +72,16 @@ std::optional<fs::path> find_windows_path(const fs::path& dir, std::string_view 
     at = dir.root_path().empty() ? fs::current_path().root_path() : dir.root_path();
     pos = 1;
   }
+  // The usual case first: every component stands as written, and one look-up
+  // finds the file instead of one per directory.
+  {
+    std::string rest = cp1252::to_utf8(name.substr(pos));
+    for (char& c : rest)
+      if (c == '\\') c = '/';
+    std::error_code ec;
+    fs::path exact = at / rest;
+    if (!rest.empty() && rest.back() != '/' && fs::is_regular_file(exact, ec)) return exact;
+  }
   while (pos <= name.size()) {
     std::size_t next = name.find_first_of("\\/", pos);
     if (next == std::string_view::npos) next = name.size();
