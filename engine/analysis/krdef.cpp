@@ -7,6 +7,13 @@
 #include "analysis/ekv3.h"
 #include "analysis/lastford.h"
 
+// On x86-64 the section loops of the spans have a second copy, for
+// processors with AVX2, chosen when the program starts.
+#if defined(KVOP_CPU_COPIES) && defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
+#define KVOP_AVX2_COPY 1
+#include <immintrin.h>  // declares the processor's builtins
+#endif
+
 namespace kvop {
 namespace {
 
@@ -211,27 +218,32 @@ void punkt_i_fack(Fack& fk, const Arr2<float, 1, 20, 1, 11>& snittpos, int j, fl
 }
 
 constexpr int kSlots = 40;
-// The eleven sections and one empty lane, so that the section loop runs in
-// whole pairs of doubles.
-constexpr int kLanes = 12;
+
+// Four doubles and four 32-bit reals side by side (GCC's vector types): the
+// section loop below works on groups of four lanes.
+using D4 = double __attribute__((vector_size(32)));
+using F4 = float __attribute__((vector_size(16)));
+// The eleven sections in three groups of four; the twelfth lane is empty.
+constexpr int kGrupper = 3;
 
 // The load-independent geometry of the 40 slot loads of one span: the slot
 // centres a from the left and b from the right support, their quotients and
 // the section terms, each evaluated exactly as the per-load formulas of
 // punkt_i_fack evaluate them.
 struct Faltgeometri {
-  double L, LL, L6;
+  double L, LL;
+  D4 delare;  // 6 L, 6 L, L, L: the divisors of the end rotations and shears
   double a[kSlots], b[kSlots];
   double GA[kSlots], GB[kSlots];  // L² - b², L² - a²
   double ettb[kSlots];            // 1 - b²/L²
   double qa[kSlots];              // a²/L²
-  double xi[kLanes], xiL[kLanes], om[kLanes], xi2[kLanes], tvaxi[kLanes];
+  D4 xi[kGrupper], xiL[kGrupper], om[kGrupper], xi2[kGrupper], tvaxi[kGrupper];
 };
 
 void faltgeometri(Faltgeometri& g, float L, const Arr2<float, 1, 20, 1, 11>& snittpos, int j) {
   g.L = L;
   g.LL = g.L * g.L;
-  g.L6 = 6 * g.L;
+  g.delare = D4{6 * g.L, 6 * g.L, g.L, g.L};
   for (int s = 0; s < kSlots; ++s) {
     const float a = f32((s + 0.5) * L / 40);
     const float b = f32(static_cast<double>(L) - a);
@@ -243,75 +255,83 @@ void faltgeometri(Faltgeometri& g, float L, const Arr2<float, 1, 20, 1, 11>& sni
     g.ettb[s] = 1 - bd * bd / g.LL;
     g.qa[s] = ad * ad / g.LL;
   }
-  for (int k = 0; k < kLanes; ++k) {
+  for (int k = 0; k < 4 * kGrupper; ++k) {
     const double xi = k < 11 ? snittpos(j, k + 1) : 0.0;
-    g.xi[k] = xi;
-    g.xiL[k] = xi * g.L;
-    g.om[k] = 1 - xi;
-    g.xi2[k] = xi * xi;
-    g.tvaxi[k] = 2 * xi;
+    g.xi[k / 4][k % 4] = xi;
+    g.xiL[k / 4][k % 4] = xi * g.L;
+    g.om[k / 4][k % 4] = 1 - xi;
+    g.xi2[k / 4][k % 4] = xi * xi;
+    g.tvaxi[k / 4][k % 4] = 2 * xi;
   }
 }
 
+// The running sum s + t of a 32-bit real s and a term t in double, rounded
+// to 32 bits, lane by lane.  GCC 12 widens four 32-bit reals in two halves;
+// with AVX the processor does it in one instruction, which the copy of the
+// section loop for AVX2 names.
+template <bool kAvx2>
+[[gnu::always_inline]] inline F4 summa(F4 s, D4 t) {
+  D4 w = {};
+#ifdef KVOP_AVX2_COPY
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"  // inlined only into the AVX2 copy
+  if constexpr (kAvx2) w = __builtin_ia32_cvtps2pd256(s);
+#pragma GCC diagnostic pop
+#endif
+  if constexpr (!kAvx2) w = __builtin_convertvector(s, D4);
+  return __builtin_convertvector(w + t, F4);
+}
+
 // The 40 slot loads P of span j on the simply supported span, into the
-// tables of span j (which start at 0).  The terms of all slots are evaluated
-// first, side by side; then they are summed slot by slot in the order of
+// tables of span j (which start at 0), summed slot by slot in the order of
 // punkt_i_fack, every running sum a 32-bit real, as a stored real is, to
-// which each term is added in double before the rounding.
-// On a processor with AVX2 the program runs a copy of this routine compiled
-// for it (four lanes instead of two): the same operations in the same order,
-// so the same bits, in about two thirds of the time.
-#if defined(KVOP_CPU_COPIES) && defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
-__attribute__((target_clones("avx2", "default")))
+// which each term is added in double before the rounding.  The sums are
+// held in seven groups of four lanes: the three groups of section moments,
+// the three of deflections and one of the end rotations and shears.
+template <bool kAvx2>
+[[gnu::always_inline]] inline void slotlaster(const Faltgeometri& g, const float* P, int j,
+                                              Fack& fk) {
+  F4 mom[kGrupper] = {}, nedb[kGrupper] = {};
+  F4 ander = {};  // thA, thB, VA, VB
+  for (int s = 0; s < kSlots; ++s) {
+    const double Pd = P[s];
+    const double Pb = Pd * g.b[s], Pa = Pd * g.a[s];
+    ander = summa<kAvx2>(ander, D4{Pb * g.GA[s], Pa * g.GB[s], Pb, Pa} / g.delare);
+    const double a = g.a[s], ettb = g.ettb[s], qa = g.qa[s];
+#pragma GCC unroll 3
+    for (int k = 0; k < kGrupper; ++k) {
+      // Left of the load (xi L < a) the section sees the left reaction.
+      // Both sides are evaluated and one is chosen, lane by lane.
+      const auto vanster = g.xiL[k] < a;
+      const D4 mv = Pb * g.xi[k], mh = Pa * g.om[k];
+      const D4 fh = g.tvaxi[k] - qa;
+      const D4 m = vanster ? mv : mh;
+      const D4 X = (vanster ? ettb : fh) - g.xi2[k];
+      mom[k] = summa<kAvx2>(mom[k], m);
+      nedb[k] = summa<kAvx2>(nedb[k], m * g.LL * X / 6);
+    }
+  }
+  fk.thA(j) = ander[0];
+  fk.thB(j) = ander[1];
+  fk.VA(j) = ander[2];
+  fk.VB(j) = ander[3];
+  for (int k = 0; k < 11; ++k) {
+    fk.mom(j, k + 1) = mom[k / 4][k % 4];
+    fk.nedb(j, k + 1) = nedb[k / 4][k % 4];
+  }
+}
+
+// The copy for AVX2 does the same operations in the same order, so it gives
+// the same bits.
+#ifdef KVOP_AVX2_COPY
+[[gnu::target("avx2")]] void slotlaster_i_fack(const Faltgeometri& g, const float* P, int j,
+                                               Fack& fk) {
+  slotlaster<true>(g, P, j, fk);
+}
+[[gnu::target("default")]]
 #endif
 void slotlaster_i_fack(const Faltgeometri& g, const float* P, int j, Fack& fk) {
-  double tA[kSlots], tB[kSlots], vA[kSlots], vB[kSlots];
-  double tm[kSlots][kLanes], tn[kSlots][kLanes];
-  for (int s = 0; s < kSlots; ++s) {
-    const double Pd = P[s];
-    const double Pb = Pd * g.b[s], Pa = Pd * g.a[s];
-    tA[s] = Pb * g.GA[s] / g.L6;
-    tB[s] = Pa * g.GB[s] / g.L6;
-    vA[s] = Pb / g.L;
-    vB[s] = Pa / g.L;
-  }
-  for (int s = 0; s < kSlots; ++s) {
-    const double Pd = P[s];
-    const double Pb = Pd * g.b[s], Pa = Pd * g.a[s];
-    const double a = g.a[s], ettb = g.ettb[s], qa = g.qa[s];
-    for (int k = 0; k < kLanes; ++k) {
-      // Left of the load (xi L < a) the section sees the left reaction.
-      // Both sides are evaluated and one is chosen, so the loop runs in
-      // vector lanes.
-      const bool vanster = g.xiL[k] < a;
-      const double mv = Pb * g.xi[k], mh = Pa * g.om[k];
-      const double fh = g.tvaxi[k] - qa;
-      const double m = vanster ? mv : mh;
-      const double X = (vanster ? ettb : fh) - g.xi2[k];
-      tm[s][k] = m;
-      tn[s][k] = m * g.LL * X / 6;
-    }
-  }
-  float thA = 0, thB = 0, VA = 0, VB = 0;
-  float mom[kLanes] = {}, nedb[kLanes] = {};
-  for (int s = 0; s < kSlots; ++s) {
-    thA = f32(thA + tA[s]);
-    thB = f32(thB + tB[s]);
-    VA = f32(VA + vA[s]);
-    VB = f32(VB + vB[s]);
-    for (int k = 0; k < kLanes; ++k) {
-      mom[k] = f32(mom[k] + tm[s][k]);
-      nedb[k] = f32(nedb[k] + tn[s][k]);
-    }
-  }
-  fk.thA(j) = thA;
-  fk.thB(j) = thB;
-  fk.VA(j) = VA;
-  fk.VB(j) = VB;
-  for (int k = 0; k < 11; ++k) {
-    fk.mom(j, k + 1) = mom[k];
-    fk.nedb(j, k + 1) = nedb[k];
-  }
+  slotlaster<false>(g, P, j, fk);
 }
 
 // Lever arms of the cantilever slots from the support and the deflection
@@ -447,6 +467,9 @@ constexpr int kFaltsnitt[9] = {1, 2, 3, 6, 7, 8, 9, 10, 11};
 
 // One load case on the continuous sheet from its simply supported terms;
 // results into the entries of lc.
+#ifdef KVOP_AVX2_COPY
+__attribute__((target_clones("avx2", "default")))
+#endif
 void analysera(RunContext& ctx, int lc, LoadCaseTerms t) {
   const InputCase& in = ctx.in;
   AnalysisResults& an = ctx.an;
@@ -519,12 +542,17 @@ void analysera(RunContext& ctx, int lc, LoadCaseTerms t) {
     const double L = in.spv(j);
     const double Mj = M(j), Mh = M(j + 1);
     const double bo = single_overlap(j) ? f32(static_cast<double>(kProcent) * in.skarvprc(j)) : 0.0;
-    for (int k = 1; k <= 11; ++k) {
-      const double xi = pos(j, k);
-      fk.mom(j, k) = f32(fk.mom(j, k) + Mj * (1 - xi) + Mh * xi);
-      fk.nedb(j, k) = f32(fk.nedb(j, k) + L * L / 6 *
-                                              (Mj * (1 - xi) * (1 - (1 - xi) * (1 - xi) - bo * bo) +
-                                               Mh * xi * (1 - xi * xi)));
+    // The eleven sections side by side (contiguous, so the loop runs in
+    // vector lanes).
+    float* mom = &fk.mom(j, 1);
+    float* nedb = &fk.nedb(j, 1);
+    const float* x = &pos(j, 1);
+    for (int k = 0; k < 11; ++k) {
+      const double xi = x[k];
+      mom[k] = f32(mom[k] + Mj * (1 - xi) + Mh * xi);
+      nedb[k] = f32(nedb[k] + L * L / 6 *
+                                  (Mj * (1 - xi) * (1 - (1 - xi) * (1 - xi) - bo * bo) +
+                                   Mh * xi * (1 - xi * xi)));
     }
     // A Gerber hinge in the span lets the part beyond it drop with the
     // rotation of the cantilevering part over the support.
@@ -535,9 +563,10 @@ void analysera(RunContext& ctx, int lc, LoadCaseTerms t) {
                           (L * Mh / 6 + (Lv * kq + L) * Mj / 3 + Lv * M(j - 1) * kq / 6 +
                            kq * fk.thB(j - 1) + fk.thA(j)) *
                           kProcent * in.skarvprc(j));
-      for (int k = 1; k <= 11; ++k) {
-        const double xi = pos(j, k);
-        fk.nedb(j, k) = f32(fk.nedb(j, k) - (1 - xi) * G / (1 - static_cast<double>(pos(j, 4))));
+      const double delare = 1 - static_cast<double>(pos(j, 4));
+      for (int k = 0; k < 11; ++k) {
+        const double xi = x[k];
+        nedb[k] = f32(nedb[k] - (1 - xi) * G / delare);
       }
     }
     const bool upp = lc == 3;
