@@ -8,10 +8,15 @@
 #include "analysis/lastford.h"
 
 // On x86-64 the section loops of the spans have a second copy, for
-// processors with AVX2, chosen when the program starts.
-#if defined(KVOP_CPU_COPIES) && defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
+// processors with AVX2.  The choice reads the processor features the C
+// library has already determined at start: asking the processor itself
+// again costs more than the copies save in a run (on a virtual machine
+// every such question is a trip to the host).
+#if defined(KVOP_CPU_COPIES) && defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__) && \
+    __has_include(<sys/platform/x86.h>)
 #define KVOP_AVX2_COPY 1
 #include <immintrin.h>  // declares the processor's builtins
+#include <sys/platform/x86.h>
 #endif
 
 namespace kvop {
@@ -324,13 +329,18 @@ template <bool kAvx2>
 // The copy for AVX2 does the same operations in the same order, so it gives
 // the same bits.
 #ifdef KVOP_AVX2_COPY
-[[gnu::target("avx2")]] void slotlaster_i_fack(const Faltgeometri& g, const float* P, int j,
-                                               Fack& fk) {
+bool avx2() { return CPU_FEATURE_ACTIVE(AVX2); }
+
+[[gnu::target("avx2")]] void slotlaster_avx2(const Faltgeometri& g, const float* P, int j,
+                                             Fack& fk) {
   slotlaster<true>(g, P, j, fk);
 }
-[[gnu::target("default")]]
 #endif
+
 void slotlaster_i_fack(const Faltgeometri& g, const float* P, int j, Fack& fk) {
+#ifdef KVOP_AVX2_COPY
+  if (avx2()) return slotlaster_avx2(g, P, j, fk);
+#endif
   slotlaster<false>(g, P, j, fk);
 }
 
@@ -467,10 +477,7 @@ constexpr int kFaltsnitt[9] = {1, 2, 3, 6, 7, 8, 9, 10, 11};
 
 // One load case on the continuous sheet from its simply supported terms;
 // results into the entries of lc.
-#ifdef KVOP_AVX2_COPY
-__attribute__((target_clones("avx2", "default")))
-#endif
-void analysera(RunContext& ctx, int lc, LoadCaseTerms t) {
+[[gnu::always_inline]] inline void analysera_i(RunContext& ctx, int lc, LoadCaseTerms& t) {
   const InputCase& in = ctx.in;
   AnalysisResults& an = ctx.an;
   const auto& styv = ctx.chk.styvkvot;
@@ -608,6 +615,19 @@ void analysera(RunContext& ctx, int lc, LoadCaseTerms t) {
   an.konstal(lc, 1) = f32(kv.t - in.konsv * (fk.thA(1) + M(1) * L1 / 3 + M(2) * L1 / 6));
   an.konstal(lc, 2) = f32(kh.t - in.konsh * (fk.thB(n) + M(n + 1) * Ln / 3 + M(n) * Ln / 6));
   for (int i = 1; i <= n + 1; ++i) an.mstod(lc, i) = M(i);
+}
+
+#ifdef KVOP_AVX2_COPY
+[[gnu::target("avx2")]] void analysera_avx2(RunContext& ctx, int lc, LoadCaseTerms t) {
+  analysera_i(ctx, lc, t);
+}
+#endif
+
+void analysera(RunContext& ctx, int lc, LoadCaseTerms t) {
+#ifdef KVOP_AVX2_COPY
+  if (avx2()) return analysera_avx2(ctx, lc, t);
+#endif
+  analysera_i(ctx, lc, t);
 }
 
 }  // namespace
