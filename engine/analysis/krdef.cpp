@@ -617,16 +617,19 @@ constexpr int kFaltsnitt[9] = {1, 2, 3, 6, 7, 8, 9, 10, 11};
   for (int i = 1; i <= n + 1; ++i) an.mstod(lc, i) = M(i);
 }
 
+// The cached terms are taken as a working copy.
 #ifdef KVOP_AVX2_COPY
-[[gnu::target("avx2")]] void analysera_avx2(RunContext& ctx, int lc, LoadCaseTerms t) {
+[[gnu::target("avx2")]] void analysera_avx2(RunContext& ctx, int lc, const LoadCaseTerms& terms) {
+  LoadCaseTerms t = terms;
   analysera_i(ctx, lc, t);
 }
 #endif
 
-void analysera(RunContext& ctx, int lc, LoadCaseTerms t) {
+void analysera(RunContext& ctx, int lc, const LoadCaseTerms& terms) {
 #ifdef KVOP_AVX2_COPY
-  if (avx2()) return analysera_avx2(ctx, lc, t);
+  if (avx2()) return analysera_avx2(ctx, lc, terms);
 #endif
+  LoadCaseTerms t = terms;
   analysera_i(ctx, lc, t);
 }
 
