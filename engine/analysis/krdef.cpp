@@ -7,7 +7,7 @@
 #include "analysis/ekv3.h"
 #include "analysis/lastford.h"
 
-// On x86-64 the section loops of the spans have a second copy, for
+// On x86-64 the slot and section loops of the spans have a second copy, for
 // processors with AVX2.  The choice reads the processor features the C
 // library has already determined at start: asking the processor itself
 // again costs more than the copies save in a run (on a virtual machine
@@ -29,6 +29,10 @@ constexpr float kProcent = 0.01f;
 
 // Every stored quantity is a 32-bit real; the formulas are evaluated wider.
 float f32(double v) { return static_cast<float>(v); }
+
+#ifdef KVOP_AVX2_COPY
+bool avx2() { return CPU_FEATURE_ACTIVE(AVX2); }
+#endif
 
 using PerFack = Arr<float, 1, 20>;
 using PerStod = Arr<float, 1, 21>;
@@ -245,7 +249,9 @@ struct Faltgeometri {
   D4 xi[kGrupper], xiL[kGrupper], om[kGrupper], xi2[kGrupper], tvaxi[kGrupper];
 };
 
-void faltgeometri(Faltgeometri& g, float L, const Arr2<float, 1, 20, 1, 11>& snittpos, int j) {
+[[gnu::always_inline]] inline void faltgeometri_i(Faltgeometri& g, float L,
+                                                  const Arr2<float, 1, 20, 1, 11>& snittpos,
+                                                  int j) {
   g.L = L;
   g.LL = g.L * g.L;
   g.delare = D4{6 * g.L, 6 * g.L, g.L, g.L};
@@ -268,6 +274,20 @@ void faltgeometri(Faltgeometri& g, float L, const Arr2<float, 1, 20, 1, 11>& sni
     g.xi2[k / 4][k % 4] = xi * xi;
     g.tvaxi[k / 4][k % 4] = 2 * xi;
   }
+}
+
+#ifdef KVOP_AVX2_COPY
+[[gnu::target("avx2")]] void faltgeometri_avx2(Faltgeometri& g, float L,
+                                               const Arr2<float, 1, 20, 1, 11>& snittpos, int j) {
+  faltgeometri_i(g, L, snittpos, j);
+}
+#endif
+
+void faltgeometri(Faltgeometri& g, float L, const Arr2<float, 1, 20, 1, 11>& snittpos, int j) {
+#ifdef KVOP_AVX2_COPY
+  if (avx2()) return faltgeometri_avx2(g, L, snittpos, j);
+#endif
+  faltgeometri_i(g, L, snittpos, j);
 }
 
 // The running sum s + t of a 32-bit real s and a term t in double, rounded
@@ -329,8 +349,6 @@ template <bool kAvx2>
 // The copy for AVX2 does the same operations in the same order, so it gives
 // the same bits.
 #ifdef KVOP_AVX2_COPY
-bool avx2() { return CPU_FEATURE_ACTIVE(AVX2); }
-
 [[gnu::target("avx2")]] void slotlaster_avx2(const Faltgeometri& g, const float* P, int j,
                                              Fack& fk) {
   slotlaster<true>(g, P, j, fk);
