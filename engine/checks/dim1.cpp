@@ -77,11 +77,14 @@ struct Svep {
     Stodkvot f = hoj(t, [&](int tt) { return Stodkvot{faltkvot(c, dv, lc, j, tt)}; });
     chk().KVOTF(lc, j) = f.kvot;
 
+    const float delta0 = nedbojning(c, dv, lc, j, t);
     float nedb = 0;
-    const bool har_nedb = rapporterad_nedbojning(in(), nedbojning(c, dv, lc, j, t), nedb);
-    if (har_nedb) chk().nedbfalt(lc, j) = nedb;
+    if (rapporterad_nedbojning(in(), delta0, nedb)) chk().nedbfalt(lc, j) = nedb;
     if (nedb_kontrolleras(in(), lc)) {
+      // The first try is with the column just used: its deflection is known.
+      const int t0 = t;
       Stodkvot d = hoj(t, [&](int tt) {
+        if (tt == t0) return Stodkvot{nedbkvot(in(), j, delta0)};
         const float delta = nedbojning(c, dv, lc, j, tt);
         float shown = 0;
         if (rapporterad_nedbojning(in(), delta, shown)) chk().nedbfalt(lc, j) = shown;
@@ -215,10 +218,9 @@ void resultat(RunContext& ctx, const Dimvarden& dv) {
   }
   // The highest-numbered sheet holding support j decides span j.
   auto column = [&](int j) {
-    int t = 0;
-    for (int k = 1; k <= 20; ++k)
-      if (chk.tjix(k, j) != 0) t = chk.tjix(k, j);
-    return t;
+    for (int k = 20; k >= 1; --k)
+      if (chk.tjix(k, j) != 0) return chk.tjix(k, j);
+    return 0;
   };
   const float ref = dv.iyta(chk.tjix(1, 1));
   for (int j = 1; j <= n; ++j) {
