@@ -30,13 +30,45 @@ void skivindelning(const InputCase& in, const Dimvarden& dv, CheckResults& chk) 
   }
 }
 
-// One sweep over the load cases.
+// The last outcome of a check of one support or span in one load case, with
+// the column (0: none yet) and the rule for a reaction away from the support
+// it was found with.
+template <class V>
+struct Senaste {
+  int t = 0;
+  bool regel1 = false;
+  V v{};
+};
+
+// The sweeps over the load cases of one pass.  A support check (interaction
+// of one sheet) and the span checks depend only on the load case, the
+// support or span and the column, so each keeps its last outcome: the final
+// sweep, which mostly meets the columns the search left, takes it over
+// instead of repeating the arithmetic.
 struct Svep {
   RunContext& ctx;
   const Dimvarden& dv;
   bool fixed = false;    // no column may change
   bool slutlig = false;  // the final sweep: reserves are stored
   bool failed = false;
+  Arr2<Senaste<Stodkvot>, 1, 4, 1, 21> stod_senast{};
+  Arr2<Senaste<float>, 1, 4, 1, 20> falt_senast{}, nedb_senast{};
+
+  Stodkvot kvot_stod(int lc, int i, int t, bool regel1) {
+    Senaste<Stodkvot>& m = stod_senast(lc, i);
+    if (m.t != t || m.regel1 != regel1) m = {t, regel1, interaktion(ctx, dv, lc, i, t, regel1)};
+    return m.v;
+  }
+  float kvot_falt(int lc, int j, int t) {
+    Senaste<float>& m = falt_senast(lc, j);
+    if (m.t != t) m = {t, false, faltkvot(ctx, dv, lc, j, t)};
+    return m.v;
+  }
+  float nedb_falt(int lc, int j, int t) {
+    Senaste<float>& m = nedb_senast(lc, j);
+    if (m.t != t) m = {t, false, nedbojning(ctx, dv, lc, j, t)};
+    return m.v;
+  }
 
   InputCase& in() { return ctx.in; }
   CheckResults& chk() { return ctx.chk; }
@@ -73,16 +105,14 @@ struct Svep {
 
   // Span j of sheet k (first support `first`) with the running column t.
   void falt(int lc, int j, int k, int first, int& t) {
-    const RunContext& c = ctx;
-    Stodkvot f = hoj(t, [&](int tt) { return Stodkvot{faltkvot(c, dv, lc, j, tt)}; });
+    Stodkvot f = hoj(t, [&](int tt) { return Stodkvot{kvot_falt(lc, j, tt)}; });
     chk().KVOTF(lc, j) = f.kvot;
 
     float nedb = 0;
-    const bool har_nedb = rapporterad_nedbojning(in(), nedbojning(c, dv, lc, j, t), nedb);
-    if (har_nedb) chk().nedbfalt(lc, j) = nedb;
+    if (rapporterad_nedbojning(in(), nedb_falt(lc, j, t), nedb)) chk().nedbfalt(lc, j) = nedb;
     if (nedb_kontrolleras(in(), lc)) {
       Stodkvot d = hoj(t, [&](int tt) {
-        const float delta = nedbojning(c, dv, lc, j, tt);
+        const float delta = nedb_falt(lc, j, tt);
         float shown = 0;
         if (rapporterad_nedbojning(in(), delta, shown)) chk().nedbfalt(lc, j) = shown;
         return Stodkvot{nedbkvot(in(), j, delta)};
@@ -109,7 +139,7 @@ struct Svep {
         // Single overlap or Gerber joint: the arriving sheet carries the
         // support whatever the sign of the reaction; the next sheet begins.
         if (fixed) t = ch.tjix(k, i - 1);
-        const Stodkvot r = hoj(t, [&](int tt) { return interaktion(c, dv, lc, i, tt, false); });
+        const Stodkvot r = hoj(t, [&](int tt) { return kvot_stod(lc, i, tt, false); });
         if (!fixed) skriv_tillbaka(k, i - 1, first, t);
         lagra_stod(lc, i, r);
         ++k;
@@ -142,7 +172,7 @@ struct Svep {
         if (i == 1 && typ == 1)
           r = hoj(t, [&](int tt) { return andstod(c, dv, lc, false, tt, ch.lasfl); });
         else
-          r = hoj(t, [&](int tt) { return interaktion(c, dv, lc, i, tt, true); });
+          r = hoj(t, [&](int tt) { return kvot_stod(lc, i, tt, true); });
         if (!fixed) skriv_tillbaka(k, i, first, t);
         lagra_stod(lc, i, r);
       }
@@ -215,10 +245,9 @@ void resultat(RunContext& ctx, const Dimvarden& dv) {
   }
   // The highest-numbered sheet holding support j decides span j.
   auto column = [&](int j) {
-    int t = 0;
-    for (int k = 1; k <= 20; ++k)
-      if (chk.tjix(k, j) != 0) t = chk.tjix(k, j);
-    return t;
+    for (int k = 20; k >= 1; --k)
+      if (chk.tjix(k, j) != 0) return chk.tjix(k, j);
+    return 0;
   };
   const float ref = dv.iyta(chk.tjix(1, 1));
   for (int j = 1; j <= n; ++j) {

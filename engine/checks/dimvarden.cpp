@@ -1,6 +1,7 @@
 #include "checks/dimvarden.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/real32.h"
@@ -119,14 +120,17 @@ Dimvarden dimvarden(RunContext& ctx, int ip) {
   dv.steel = E > 1.0f;
   dv.no_anchorage_b = designation_has(name, "R820M") || designation_has(name, "R820P");
 
-  // 5. Web crippling at the real support width, capped at 0.2 m.
+  // 5. Web crippling at the real support width, capped at 0.2 m.  The
+  // thickness terms are the same at every support and taken once.
+  std::array<double, 10> tc, la;
+  for (int t = 1; t <= 10; ++t) {
+    tc[t - 1] = std::sqrt(12.5 * dv.arbtab(3, t));
+    la[t - 1] = std::sqrt(static_cast<double>(dv.arbtab(14, t)));
+  }
   for (int i = 1; i <= n + 1; ++i) {
     const double ss = std::sqrt(1000.0 * std::min(in.upplbredd(i), kMaxWidth));
-    for (int t = 1; t <= 10; ++t) {
-      const double tc = std::sqrt(12.5 * dv.arbtab(3, t));
-      const double la = std::sqrt(static_cast<double>(dv.arbtab(14, t)));
-      dv.rwst(i, t) = f32(dv.rw0(t) * (tc + ss) / (tc + la));
-    }
+    for (int t = 1; t <= 10; ++t)
+      dv.rwst(i, t) = f32(dv.rw0(t) * (tc[t - 1] + ss) / (tc[t - 1] + la[t - 1]));
   }
 
   // 6. Force along the slope from the reactions.

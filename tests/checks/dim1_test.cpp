@@ -114,6 +114,25 @@ TEST(Dim1, APerforatedR820MNeverUsesItsThinnestColumn) {
   }
 }
 
+// Span 1 passes at column 2 (2.0 / 2.5) and support 2 at column 2, then
+// span 2 needs column 3 (3.0 / 3.5) for the whole sheet: the final sweep
+// must give span 1 and support 2 the ratios at column 3, not those found
+// with the thinner columns during the search.
+TEST(Dim1, ChecksPassedWithAThinnerColumnAreRepeatedWithTheSheetsFinalOne) {
+  CheckCase c(3);
+  c.an.mfalt(1, 1) = 2.0f;
+  c.an.reakt(1, 2) = 1.0f;
+  c.an.mstod(1, 2) = -1.0f;
+  c.an.mfalt(1, 2) = 3.0f;
+  dim1_sweeps(c.ctx, 1);
+  for (int i = 1; i <= 4; ++i) EXPECT_EQ(c.chk.tjix(1, i), 3) << i;
+  EXPECT_FLOAT_EQ(c.chk.KVOTF(1, 1), 2.0f / 3.5f);
+  EXPECT_FLOAT_EQ(c.chk.KVOTF(1, 2), 3.0f / 3.5f);
+  // rho = 1/30 is below g: the moment less R s/8 over M_r = 3.
+  EXPECT_FLOAT_EQ(c.chk.KVOTS(1, 2), (1.0f - 0.1f / 8.0f) / 3.0f);
+  EXPECT_FALSE(c.chk.over);
+}
+
 TEST(Dim1, FailureAtTheThickestColumnKeepsItAndTheRatio) {
   CheckCase c(2);
   c.an.mfalt(1, 1) = 9.0f;
