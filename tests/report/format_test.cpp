@@ -54,9 +54,25 @@ TEST(EditF, RoundsTheExactBinaryValueAndPlacesSignAndPoint) {
       {-0.4, 2, 0, "**"},
       {999.5, 4, 0, "****"},  // tie to even: 1000.
       {998.5, 4, 0, "998."},
+      {1000.0, 4, 0, "****"},  // the point makes it five characters
   };
   for (const Case& c : cases)
     EXPECT_EQ(edit_f(c.v, c.w, c.d), c.out) << c.v << " F" << c.w << "." << c.d;
+}
+
+TEST(EditF, FieldsWiderThanAnyLayoutAndFieldsInPlace) {
+  // 2^100 = 1267650600228229401496703205376 exactly.
+  const std::string wide = edit_f(std::ldexp(1.0, 100), 1200, 1100);
+  ASSERT_EQ(wide.size(), 1200u);
+  EXPECT_EQ(wide.substr(0, 99), std::string(68, ' ') + "1267650600228229401496703205376");
+  EXPECT_EQ(wide.substr(99), "." + std::string(1100, '0'));
+  EXPECT_EQ(edit_f(-0.5, 1200, 1198), "-.5" + std::string(1197, '0'));
+  EXPECT_EQ(edit_f(-2.0, 1200, 1198), std::string(1200, '*'));
+  // The field form writes exactly its w characters.
+  std::string line = "<.......>";
+  edit_f(line.data() + 1, -1.5, 5, 2);
+  edit_i(line.data() + 6, 7, 2, 2);
+  EXPECT_EQ(line, "<-1.5007>");
 }
 
 TEST(EditF, NonFiniteValuesFitWhereTheyCan) {
@@ -250,6 +266,33 @@ TEST(Write, LinesGoToTheChannelWithLineEnds) {
   report.close();
   EXPECT_EQ(dir.read("CASE.RED"), "\n    UTNYTTJANDEGRADER %\n  1  2\n");
   EXPECT_EQ(list_directed("BERÄKNING"), " BERÄKNING");
+}
+
+TEST(Write, LinesAppendedAfterEarlierOnesKeepTheirOwnColumns) {
+  // The lines of one write follow those of the writes before in the same
+  // buffer: columns count from the start of each line.
+  std::string out = "HEAD\n";
+  Layout("(4X,'ABCDEFGHIJKLMNOP',/,2X,I3)").append_lines(out, std::vector<Value>{7});
+  Layout("(3X,'y',2X)").append_lines(out, {});
+  EXPECT_EQ(out, "HEAD\n    ABCDEFGHIJKLMNOP\n    7\n   y\n");
+  // Values that no field can take leave the buffer as it was.
+  EXPECT_THROW(Layout("('abc')").append_lines(out, std::vector<Value>{1}), std::invalid_argument);
+  EXPECT_EQ(out, "HEAD\n    ABCDEFGHIJKLMNOP\n    7\n   y\n");
+
+  test::ScratchDir dir;
+  Channel report;
+  ASSERT_TRUE(report.open_write(dir.path() / "CASE.RED"));
+  const Layout row("(4X,'FACK  NR',3X,8(I4,2X),(/,4X,15X,8(I4,2X)))");
+  std::vector<Value> v;
+  for (int i = 1; i <= 9; ++i) v.emplace_back(i);
+  write(report, row, v);
+  EXPECT_THROW(write(report, Layout("('abc')"), std::vector<Value>{1}), std::invalid_argument);
+  write(report, Layout("(2X,'x')"));
+  report.close();
+  EXPECT_EQ(dir.read("CASE.RED"),
+            "    FACK  NR      1     2     3     4     5     6     7     8\n"
+            "                      9\n"
+            "  x\n");
 }
 
 TEST(Afor3r, NarrowestFixedPointWithThreeDecimals) {
