@@ -55,6 +55,15 @@ TEST(EditF, RoundsTheExactBinaryValueAndPlacesSignAndPoint) {
       {999.5, 4, 0, "****"},  // tie to even: 1000.
       {998.5, 4, 0, "998."},
       {1000.0, 4, 0, "****"},  // the point makes it five characters
+      // Around the largest values and decimals the integer rounding takes.
+      {std::ldexp(1.0, 63), 22, 0, "  9223372036854775808."},
+      {std::ldexp(1.0, 62), 24, 2, "  4611686018427387904.00"},
+      {0.1, 20, 17, " 0.10000000000000001"},  // 0.1000000000000000055511...
+      {0.1, 22, 18, "  0.100000000000000006"},
+      {std::ldexp(1.0, -20), 20, 17, " 0.00000095367431641"},  // ...640625
+      {std::ldexp(3.0, -18), 19, 17, "0.00001144409179688"},  // a tie: ...1796875
+      {5.0e-324, 6, 3, " 0.000"},
+      {-5.0e-324, 6, 3, "-0.000"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(edit_f(c.v, c.w, c.d), c.out) << c.v << " F" << c.w << "." << c.d;
