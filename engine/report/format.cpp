@@ -242,8 +242,9 @@ class Parser {
 // the line in progress starts at `line_` and the values left follow `next_`.
 class Writer {
  public:
-  Writer(std::string& out, std::span<const Value> values)
-      : out_(out), values_(values), line_(out.size()) {}
+  // `ends`, when given, receives the position of every line end.
+  Writer(std::string& out, std::span<const Value> values, std::vector<std::size_t>* ends)
+      : out_(out), values_(values), ends_(ends), line_(out.size()) {}
 
   // Walks the items; false when writing stopped at a value field with no
   // value left.
@@ -257,6 +258,7 @@ class Writer {
   std::size_t used() const { return next_; }
 
   void end_line() {
+    if (ends_) ends_->push_back(out_.size());
     out_ += '\n';
     line_ = out_.size();
     pos_ = 0;
@@ -291,9 +293,7 @@ class Writer {
       if (it.w == 0 || t.size() >= w) {
         put(it.w == 0 ? t : t.substr(0, w));
       } else {
-        char* f = field(w);
-        std::fill(f, f + (w - t.size()), ' ');
-        std::copy(t.begin(), t.end(), f + (w - t.size()));
+        std::copy(t.begin(), t.end(), field(w) + (w - t.size()));
       }
       return;
     }
@@ -302,9 +302,7 @@ class Writer {
       case Item::Kind::I:
         if (v.kind() != Value::Kind::Integer)
           std::fill_n(f, it.w, '*');
-        else if (it.d == 0 && v.integer() == 0)
-          std::fill_n(f, it.w, ' ');
-        else
+        else if (it.d != 0 || v.integer() != 0)  // Iw.0 leaves a zero blank
           edit_i(f, v.integer(), it.w, it.d < 0 ? 0 : it.d);
         return;
       case Item::Kind::F:
@@ -341,6 +339,7 @@ class Writer {
 
   std::string& out_;
   std::span<const Value> values_;
+  std::vector<std::size_t>* ends_;
   std::size_t next_ = 0;
   std::size_t line_;
   std::size_t pos_ = 0;
@@ -356,6 +355,9 @@ struct Layout::Impl {
   // parenthesis comes last before the final one), else the start.
   std::size_t resume = 0;
   bool resume_has_field = false;
+
+  void compose(std::string& out, std::span<const Value> values,
+               std::vector<std::size_t>* ends) const;
 };
 
 Layout::Layout(std::string_view utf8_layout) : impl_(std::make_unique<Impl>()) {
@@ -376,31 +378,41 @@ Layout::~Layout() = default;
 Layout::Layout(Layout&&) noexcept = default;
 Layout& Layout::operator=(Layout&&) noexcept = default;
 
-void Layout::append_lines(std::string& out, std::span<const Value> values) const {
+void Layout::Impl::compose(std::string& out, std::span<const Value> values,
+                           std::vector<std::size_t>* ends) const {
   const std::size_t start = out.size();
-  Writer w(out, values);
-  if (w.run(impl_->items)) {
-    if (w.values_left() && !impl_->resume_has_field) {
+  Writer w(out, values, ends);
+  if (w.run(items)) {
+    if (w.values_left() && !resume_has_field) {
       out.resize(start);
-      throw std::invalid_argument("layout \"" + impl_->source +
+      throw std::invalid_argument("layout \"" + source +
                                   "\": " + std::to_string(values.size() - w.used()) +
                                   " values left and no value field to repeat");
     }
     while (w.values_left()) {
       w.end_line();
-      if (!w.run(impl_->items, impl_->resume)) break;
+      if (!w.run(items, resume)) break;
     }
   }
   w.end_line();
 }
 
+void Layout::append_lines(std::string& out, std::span<const Value> values) const {
+  impl_->compose(out, values, nullptr);
+}
+
 std::vector<std::string> Layout::lines(std::span<const Value> values) const {
+  // The line ends are taken as the writer makes them: a text value may hold
+  // any byte, an LF too.
   std::string bytes;
-  append_lines(bytes, values);
+  std::vector<std::size_t> ends;
+  impl_->compose(bytes, values, &ends);
   std::vector<std::string> out;
   std::size_t at = 0;
-  for (std::size_t end; (end = bytes.find('\n', at)) != std::string::npos; at = end + 1)
+  for (const std::size_t end : ends) {
     out.emplace_back(bytes, at, end - at);
+    at = end + 1;
+  }
   return out;
 }
 

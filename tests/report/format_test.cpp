@@ -142,7 +142,9 @@ TEST(LayoutFields, TextFieldsAndKindMismatch) {
   EXPECT_EQ(Layout("(A8)").lines({"ABCDEFGHIJ"}), Lines{"ABCDEFGH"});
   // A value of the wrong kind shows as asterisks across its field.
   EXPECT_EQ(Layout("(I4,F6.2,A3,1X,A)").lines({1.5f, 2, 7, 3}), Lines{"************* *"});
-  // Text values are bytes: a Windows-1252 text goes out unchanged.
+  // Text values are bytes: a Windows-1252 text goes out unchanged, and a
+  // line feed in one does not end its line.
+  EXPECT_EQ(Layout("(A,I2,/,'z')").lines({"a\nb", 3}), (Lines{"a\nb 3", "z"}));
   const std::string latin = enc("LÅSTA   ");
   EXPECT_EQ(Layout("(4X,'ÄNDUPPLAGEN ÄR ',A8,' MHT')").lines({latin}),
             Lines{enc("    ÄNDUPPLAGEN ÄR LÅSTA    MHT")});
