@@ -15,9 +15,6 @@ namespace kvop {
 namespace fs = std::filesystem;
 namespace {
 
-// Lines are collected and written in pieces of this size.
-constexpr std::size_t kWritePiece = 1 << 16;
-
 std::string reason(int error) { return std::strerror(error); }
 
 // Writes all of `bytes` to `fd`; the error number of a failed write, else 0.

@@ -50,6 +50,17 @@ class Channel {
   // Writes one line (Windows-1252 bytes) and its LF line end to a file open
   // for writing; nothing is written when no file is open or a write failed.
   void write_line(std::string_view bytes);
+  // Writes lines composed in place: `compose(buffer)` appends whole lines,
+  // each with its LF line end, to the channel's std::string of lines not yet
+  // written, and they go out like lines given to write_line.  `compose` is
+  // not called when no file is open for writing.  It must leave the buffer
+  // as it found it when it throws.
+  template <class Compose>
+  void write_lines(Compose&& compose) {
+    if (fd_ < 0) return;
+    compose(buffer_);
+    if (buffer_.size() >= kWritePiece) flush();
+  }
 
   // The file last opened or created on the channel (empty before).
   const std::filesystem::path& path() const { return path_; }
@@ -66,6 +77,9 @@ class Channel {
   std::string failure_message() const;
 
  private:
+  // Lines are collected and written in pieces of this size.
+  static constexpr std::size_t kWritePiece = 1 << 16;
+
   void flush();
   void fail(const std::string& what, int error);
 

@@ -4,8 +4,11 @@
 #include "report/format.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -235,10 +238,13 @@ class Parser {
   int depth_ = 0;
 };
 
-// One pass of writing: the output line in progress and the values left.
+// One pass of writing: the lines go to the end of `out`, each with its LF;
+// the line in progress starts at `line_` and the values left follow `next_`.
 class Writer {
  public:
-  explicit Writer(std::span<const Value> values) : values_(values) {}
+  // `ends`, when given, receives the position of every line end.
+  Writer(std::string& out, std::span<const Value> values, std::vector<std::size_t>* ends)
+      : out_(out), values_(values), ends_(ends), line_(out.size()) {}
 
   // Walks the items; false when writing stopped at a value field with no
   // value left.
@@ -252,14 +258,10 @@ class Writer {
   std::size_t used() const { return next_; }
 
   void end_line() {
-    lines_.push_back(std::move(line_));
-    line_.clear();
+    if (ends_) ends_->push_back(out_.size());
+    out_ += '\n';
+    line_ = out_.size();
     pos_ = 0;
-  }
-
-  std::vector<std::string> finish() {
-    end_line();
-    return std::move(lines_);
   }
 
  private:
@@ -277,45 +279,70 @@ class Writer {
       default:
         for (int r = 0; r < it.count; ++r) {
           if (!values_left()) return false;
-          put(edit(it, values_[next_++]));
+          edit(it, values_[next_++]);
         }
         return true;
     }
   }
 
-  static std::string edit(const Item& it, const Value& v) {
-    const std::size_t w = static_cast<std::size_t>(it.w);
-    switch (it.kind) {
-      case Item::Kind::A: {
-        if (v.kind() != Value::Kind::Text) return std::string(it.w > 0 ? w : 1, '*');
-        const std::string_view t = v.text();
-        if (it.w == 0) return std::string(t);
-        if (t.size() >= w) return std::string(t.substr(0, w));
-        return std::string(w - t.size(), ' ') + std::string(t);
+  // Writes the field of one value at the current position.
+  void edit(const Item& it, const Value& v) {
+    if (it.kind == Item::Kind::A && v.kind() == Value::Kind::Text) {
+      const std::string_view t = v.text();
+      const std::size_t w = static_cast<std::size_t>(it.w);
+      if (it.w == 0 || t.size() >= w) {
+        put(it.w == 0 ? t : t.substr(0, w));
+      } else {
+        std::copy(t.begin(), t.end(), field(w) + (w - t.size()));
       }
+      return;
+    }
+    char* f = field(static_cast<std::size_t>(it.kind == Item::Kind::A && it.w == 0 ? 1 : it.w));
+    switch (it.kind) {
       case Item::Kind::I:
-        if (v.kind() != Value::Kind::Integer) return std::string(w, '*');
-        if (it.d == 0 && v.integer() == 0) return std::string(w, ' ');
-        return edit_i(v.integer(), it.w, it.d < 0 ? 0 : it.d);
-      default:
-        if (v.kind() != Value::Kind::Real) return std::string(w, '*');
-        return edit_f(v.real(), it.w, it.d);
+        if (v.kind() != Value::Kind::Integer)
+          std::fill_n(f, it.w, '*');
+        else if (it.d != 0 || v.integer() != 0)  // Iw.0 leaves a zero blank
+          edit_i(f, v.integer(), it.w, it.d < 0 ? 0 : it.d);
+        return;
+      case Item::Kind::F:
+        if (v.kind() != Value::Kind::Real)
+          std::fill_n(f, it.w, '*');
+        else
+          edit_f(f, v.real(), it.w, it.d);
+        return;
+      default: std::fill_n(f, std::max(it.w, 1), '*');  // an A field without a text
     }
   }
 
-  // Writes bytes at the current position; columns skipped by nX before it
-  // become blanks now.
-  void put(std::string_view bytes) {
-    if (line_.size() < pos_) line_.append(pos_ - line_.size(), ' ');
-    line_ += bytes;
-    pos_ = line_.size();
+  // The columns skipped by nX since the last thing written on the line:
+  // they become blanks when something is written after them.
+  std::size_t gap() const {
+    const std::size_t length = out_.size() - line_;
+    return length < pos_ ? pos_ - length : 0;
   }
 
+  // Writes bytes at the current position.
+  void put(std::string_view bytes) {
+    if (const std::size_t g = gap()) out_.append(g, ' ');
+    out_ += bytes;
+    pos_ = out_.size() - line_;
+  }
+
+  // The `w` characters of a field at the current position, to be filled;
+  // they are blanks, like the skipped columns before them.
+  char* field(std::size_t w) {
+    out_.append(gap() + w, ' ');
+    pos_ = out_.size() - line_;
+    return out_.data() + (out_.size() - w);
+  }
+
+  std::string& out_;
   std::span<const Value> values_;
+  std::vector<std::size_t>* ends_;
   std::size_t next_ = 0;
-  std::string line_;
+  std::size_t line_;
   std::size_t pos_ = 0;
-  std::vector<std::string> lines_;
 };
 
 }  // namespace
@@ -328,6 +355,9 @@ struct Layout::Impl {
   // parenthesis comes last before the final one), else the start.
   std::size_t resume = 0;
   bool resume_has_field = false;
+
+  void compose(std::string& out, std::span<const Value> values,
+               std::vector<std::size_t>* ends) const;
 };
 
 Layout::Layout(std::string_view utf8_layout) : impl_(std::make_unique<Impl>()) {
@@ -348,62 +378,194 @@ Layout::~Layout() = default;
 Layout::Layout(Layout&&) noexcept = default;
 Layout& Layout::operator=(Layout&&) noexcept = default;
 
-std::vector<std::string> Layout::lines(std::span<const Value> values) const {
-  Writer out(values);
-  if (out.run(impl_->items)) {
-    if (out.values_left() && !impl_->resume_has_field)
-      throw std::invalid_argument("layout \"" + impl_->source +
-                                  "\": " + std::to_string(values.size() - out.used()) +
+void Layout::Impl::compose(std::string& out, std::span<const Value> values,
+                           std::vector<std::size_t>* ends) const {
+  const std::size_t start = out.size();
+  Writer w(out, values, ends);
+  if (w.run(items)) {
+    if (w.values_left() && !resume_has_field) {
+      out.resize(start);
+      throw std::invalid_argument("layout \"" + source +
+                                  "\": " + std::to_string(values.size() - w.used()) +
                                   " values left and no value field to repeat");
-    while (out.values_left()) {
-      out.end_line();
-      if (!out.run(impl_->items, impl_->resume)) break;
+    }
+    while (w.values_left()) {
+      w.end_line();
+      if (!w.run(items, resume)) break;
     }
   }
-  return out.finish();
+  w.end_line();
 }
 
-std::string edit_f(double value, int w, int d) {
-  if (w <= 0) return {};
+void Layout::append_lines(std::string& out, std::span<const Value> values) const {
+  impl_->compose(out, values, nullptr);
+}
+
+std::vector<std::string> Layout::lines(std::span<const Value> values) const {
+  // The line ends are taken as the writer makes them: a text value may hold
+  // any byte, an LF too.
+  std::string bytes;
+  std::vector<std::size_t> ends;
+  impl_->compose(bytes, values, &ends);
+  std::vector<std::string> out;
+  std::size_t at = 0;
+  for (const std::size_t end : ends) {
+    out.emplace_back(bytes, at, end - at);
+    at = end + 1;
+  }
+  return out;
+}
+
+namespace {
+
+// Fills the field with `text` right-aligned, or with asterisks when it is
+// longer than the field.
+void right_aligned(char* field, std::size_t w, std::string_view text) {
+  if (text.size() > w) {
+    std::fill_n(field, w, '*');
+    return;
+  }
+  std::fill_n(field, w - text.size(), ' ');
+  std::copy(text.begin(), text.end(), field + (w - text.size()));
+}
+
+// 10 to the powers 0..17.
+constexpr std::array<std::uint64_t, 18> kPowersOfTen = [] {
+  std::array<std::uint64_t, 18> p{};
+  p[0] = 1;
+  for (std::size_t k = 1; k < p.size(); ++k) p[k] = 10 * p[k - 1];
+  return p;
+}();
+
+// x >= 0 in fixed notation with d decimals, the exact binary value rounded
+// with ties to even, as std::to_chars writes it ("12.50", "0.04", "3" when
+// d = 0).  The values of reports are done in integers: x = M 2^E with M below
+// 2^53, so x 10^d is M 10^d shifted by E, and the bits shifted out decide the
+// rounding.  That holds while x is below 2^63, d at most 17 and the rounded
+// number below 2^64; other values go to std::to_chars.
+std::to_chars_result fixed(char* first, char* last, double x, int d) {
+  const auto bits = std::bit_cast<std::uint64_t>(x);
+  const int biased = static_cast<int>(bits >> 52);  // the sign bit is clear
+  if (biased >= 1023 + 63 || d > 17) return std::to_chars(first, last, x, std::chars_format::fixed, d);
+  const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+  const std::uint64_t m = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
+  const int e = (biased == 0 ? 1 : biased) - 1075;
+  using u128 = unsigned __int128;
+  const u128 scaled = static_cast<u128>(m) * kPowersOfTen[static_cast<std::size_t>(d)];  // < 2^110
+  u128 q = 0;
+  if (e >= 0) {
+    q = scaled << e;  // e <= 10 here
+  } else if (e > -111) {
+    // Beyond 110 bits the shifted-out part is below one half: q stays 0.
+    const int s = -e;
+    q = scaled >> s;
+    const u128 rest = scaled & ((u128{1} << s) - 1);
+    const u128 half = u128{1} << (s - 1);
+    if (rest > half || (rest == half && (q & 1) != 0)) ++q;
+  }
+  if (q >> 64 != 0) return std::to_chars(first, last, x, std::chars_format::fixed, d);
+  std::array<char, 20> buf;
+  const char* end = std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<std::uint64_t>(q)).ptr;
+  const std::size_t n = static_cast<std::size_t>(end - buf.data());
+  const std::size_t decimals = static_cast<std::size_t>(d);
+  // At least one digit before the point; the point only with decimals.
+  const std::size_t whole = n > decimals ? n - decimals : 1;
+  const std::size_t length = whole + (d > 0 ? 1 + decimals : 0);
+  if (static_cast<std::size_t>(last - first) < length) return {last, std::errc::value_too_large};
+  char* out = first;
+  if (n > decimals) {
+    out = std::copy(buf.data(), buf.data() + whole, out);
+  } else {
+    *out++ = '0';
+  }
+  if (d > 0) {
+    *out++ = '.';
+    out = std::fill_n(out, decimals - std::min(n, decimals), '0');
+    out = std::copy(end - std::min(n, decimals), end, out);
+  }
+  return {out, std::errc()};
+}
+
+}  // namespace
+
+void edit_f(char* field, double value, int w, int d) {
+  if (w <= 0) return;
   const std::size_t width = static_cast<std::size_t>(w);
-  const std::string stars(width, '*');
-  auto right = [&](const std::string& s) {
-    return s.size() > width ? stars : std::string(width - s.size(), ' ') + s;
-  };
   const bool minus = std::signbit(value);
-  if (std::isnan(value)) return right("NaN");
+  if (std::isnan(value)) return right_aligned(field, width, "NaN");
   if (std::isinf(value)) {
-    const std::string sign = minus ? "-" : "";
-    return width >= sign.size() + 8 ? right(sign + "Infinity") : right(sign + "Inf");
+    const std::string_view inf = width >= 8u + minus ? "-Infinity" : "-Inf";
+    return right_aligned(field, width, minus ? inf : inf.substr(1));
   }
   // Even without a digit before the point the field needs the point and d
   // decimals.
-  if (d < 0 || d >= w) return stars;
-  // The exact binary value, rounded to d decimals with ties to even.
-  std::string digits(330 + width, '\0');
-  const auto res = std::to_chars(digits.data(), digits.data() + digits.size(), std::fabs(value),
-                                 std::chars_format::fixed, d);
-  if (res.ec != std::errc()) return stars;
-  digits.resize(static_cast<std::size_t>(res.ptr - digits.data()));
-  const std::string sign = minus ? "-" : "";
-  if (d == 0) return right(sign + digits + ".");
-  // With decimals the 0 before the point is written only when there is room.
-  if (digits[0] == '0' && digits.size() + sign.size() > width)
-    return right(sign + digits.substr(1));
-  return right(sign + digits);
+  if (d < 0 || d >= w) {
+    std::fill_n(field, width, '*');
+    return;
+  }
+  // The exact binary value, rounded to d decimals with ties to even, after
+  // the sign.  A number that fits has at most w + 1 characters (when its 0
+  // before the point is left out); a longer one does not fit, and fixed()
+  // tells so by running out of room.  The text has room for the sign, those
+  // characters and a point after them.
+  std::array<char, kMaxNumber + 3> local;
+  std::string wide;  // only for fields wider than a layout allows
+  char* text = local.data();
+  if (width + 3 > local.size()) {
+    wide.resize(width + 3);
+    text = wide.data();
+  }
+  char* digits = text + 1;
+  const auto res = fixed(digits, digits + width + 1, std::fabs(value), d);
+  if (res.ec != std::errc()) {
+    std::fill_n(field, width, '*');
+    return;
+  }
+  std::size_t n = static_cast<std::size_t>(res.ptr - digits);
+  if (d == 0) {
+    digits[n++] = '.';
+  } else if (digits[0] == '0' && n + minus > width) {
+    // With decimals the 0 before the point is written only when there is room.
+    ++digits;
+    --n;
+  }
+  if (minus) {
+    *--digits = '-';
+    ++n;
+  }
+  right_aligned(field, width, std::string_view(digits, n));
 }
 
-std::string edit_i(long long value, int w, int m) {
-  if (w <= 0) return {};
+void edit_i(char* field, long long value, int w, int m) {
+  if (w <= 0) return;
   const std::size_t width = static_cast<std::size_t>(w);
   const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
                                                  : static_cast<unsigned long long>(value);
-  std::string digits = std::to_string(magnitude);
-  if (m > 0 && digits.size() < static_cast<std::size_t>(m))
-    digits.insert(0, static_cast<std::size_t>(m) - digits.size(), '0');
-  if (value < 0) digits.insert(0, 1, '-');
-  if (digits.size() > width) return std::string(width, '*');
-  return std::string(width - digits.size(), ' ') + digits;
+  std::array<char, 24> buf;
+  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude);
+  const std::size_t n = static_cast<std::size_t>(res.ptr - buf.data());
+  const std::size_t digits = std::max(n, static_cast<std::size_t>(std::max(m, 0)));
+  const std::size_t length = digits + (value < 0 ? 1 : 0);
+  if (length > width) {
+    std::fill_n(field, width, '*');
+    return;
+  }
+  char* p = std::fill_n(field, width - length, ' ');
+  if (value < 0) *p++ = '-';
+  p = std::fill_n(p, digits - n, '0');
+  std::copy(buf.data(), res.ptr, p);
+}
+
+std::string edit_f(double value, int w, int d) {
+  std::string s(static_cast<std::size_t>(std::max(w, 0)), ' ');
+  edit_f(s.data(), value, w, d);
+  return s;
+}
+
+std::string edit_i(long long value, int w, int m) {
+  std::string s(static_cast<std::size_t>(std::max(w, 0)), ' ');
+  edit_i(s.data(), value, w, m);
+  return s;
 }
 
 std::string list_directed(std::string_view text) { return " " + std::string(text); }
@@ -421,13 +583,14 @@ Afor3r afor3r(float value, int length) {
   }
   if (value < 0) ++n;
   out.width = n + 4;
-  std::string digits = edit_f(value, out.width, 3);
   if (out.width > length) {
     // The value does not fit the text: it is marked as an overflowing field.
     text.assign(static_cast<std::size_t>(std::max(length, 0)), '*');
     return out;
   }
-  if (digits.size() >= 2 && digits[0] == ' ') {
+  char* digits = text.data();
+  edit_f(digits, value, out.width, 3);
+  if (out.width >= 2 && digits[0] == ' ') {
     if (digits[1] == '.')
       digits[0] = '0';
     else if (digits[1] == '-') {
@@ -435,12 +598,11 @@ Afor3r afor3r(float value, int length) {
       digits[1] = '0';
     }
   }
-  text.replace(0, digits.size(), digits);
   return out;
 }
 
 void write(Channel& channel, const Layout& layout, std::span<const Value> values) {
-  for (const auto& l : layout.lines(values)) channel.write_line(l);
+  channel.write_lines([&](std::string& out) { layout.append_lines(out, values); });
 }
 
 void write(Channel& channel, const Layout& layout, std::initializer_list<Value> values) {

@@ -50,7 +50,8 @@ class Channel;
 
 namespace kvop::notation {
 
-// One value of an output list.
+// One value of an output list.  A text value refers to its bytes: they must
+// outlive the list.
 class Value {
  public:
   enum class Kind { Integer, Real, Text };
@@ -63,15 +64,17 @@ class Value {
   Value(const std::string& v) : kind_(Kind::Text), s_(v) {}  // NOLINT
   Value(const char* v) : kind_(Kind::Text), s_(v) {}         // NOLINT
   Kind kind() const { return kind_; }
-  long long integer() const { return i_; }
-  double real() const { return r_; }
-  std::string_view text() const { return s_; }
+  long long integer() const { return kind_ == Kind::Integer ? i_ : 0; }
+  double real() const { return kind_ == Kind::Real ? r_ : 0.0; }
+  std::string_view text() const { return kind_ == Kind::Text ? s_ : std::string_view(); }
 
  private:
   Kind kind_;
-  long long i_ = 0;
-  double r_ = 0;
-  std::string_view s_;
+  union {
+    long long i_;
+    double r_;
+    std::string_view s_;
+  };
 };
 
 // A parsed layout.  Building one from a malformed layout string throws
@@ -91,13 +94,19 @@ class Layout {
   std::vector<std::string> lines(std::initializer_list<Value> values) const {
     return lines(std::span<const Value>(values.begin(), values.size()));
   }
+  // The same lines appended to `out`, each with its LF line end.  When the
+  // values are a fault (see above) `out` is left as it was.
+  void append_lines(std::string& out, std::span<const Value> values) const;
 
  private:
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
 
-// Single fields, as the layouts edit them.
+// Single fields, as the layouts edit them: the w characters at `field`.
+void edit_f(char* field, double value, int w, int d);
+void edit_i(char* field, long long value, int w, int m = 0);
+// The same fields as strings.
 std::string edit_f(double value, int w, int d);
 std::string edit_i(long long value, int w, int m = 0);
 

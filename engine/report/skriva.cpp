@@ -113,6 +113,10 @@ bool wants_safety_note(const RunContext& ctx, const Prepared& p) {
   return ctx.in.sakkl >= 2 && p.continuity && ctx.in.marknadskod == 1;
 }
 
+// The most values of a row: the supports of 20 spans.  The list of a row is
+// made once with room for that and reused from row to row.
+constexpr std::size_t kRowValues = 21;
+
 // --- Detailed table of one load case ---------------------------------------
 
 void table_header(RunContext& ctx, int lc) {
@@ -210,6 +214,7 @@ void detailed_table(RunContext& ctx, int lc, const Prepared& p) {
 
   put(ctx, kTitle);
   std::vector<Value> v;
+  v.reserve(kRowValues);
   for (int j = 1; j <= n; ++j) v.emplace_back(j);
   put(ctx, kSpanNumbers, v);
   if (!(lc == 2 && in.sakkl >= 1)) {
@@ -246,8 +251,10 @@ std::vector<Page> pages(int nfack) {
 }
 
 // The drawing of the sheet over the spans of a page, its support markers and
-// the span numbers.  `marker` is the first support's marker ("A" or "0").
-void page_head(RunContext& ctx, const Page& pg, const std::string& marker) {
+// the span numbers.  `marker` is the first support's marker ("A" or "0");
+// `v` is the caller's list for the rows.
+void page_head(RunContext& ctx, const Page& pg, const std::string& marker,
+               std::vector<Value>& v) {
   static const Layout kDrawing("(/,4X,8X,A3,8(A3,A3),A3)");
   static const Layout kMarkers("(4X,8X,3X,9(A1,5X))");
   static const Layout kNumbers("(4X,'FACK    ',3X,8(I4,2X))");
@@ -256,7 +263,7 @@ void page_head(RunContext& ctx, const Page& pg, const std::string& marker) {
   const InputCase& in = ctx.in;
   const Texts& t = texts();
   const std::string& b = t.blank3;
-  std::vector<Value> v;
+  v.clear();
   if (pg.first)
     v.emplace_back(in.skarvtyp(1) == 1 ? b : t.start[0]);
   else
@@ -302,9 +309,10 @@ void graphical_summary(RunContext& ctx, const Prepared& p) {
   static const std::string kA = "A", kZero = "0";
   const std::string* marker = &kA;
   std::vector<Value> v;
+  v.reserve(kRowValues);
   for (const Page& pg : list) {
     if (!pg.first) marker = &kZero;
-    page_head(ctx, pg, *marker);
+    page_head(ctx, pg, *marker, v);
     v.clear();
     if (pg.first) v.emplace_back(in.konsv);
     for (int j = pg.k; j <= pg.m; ++j) v.emplace_back(in.spv(j));
@@ -318,7 +326,7 @@ void graphical_summary(RunContext& ctx, const Prepared& p) {
 
   put(ctx, kTitle);
   for (const Page& pg : list) {
-    page_head(ctx, pg, *marker);
+    page_head(ctx, pg, *marker, v);
     put(ctx, kDirection, {t.direction[0]});
     v.clear();
     for (int i = pg.k; i <= pg.m + 1; ++i)

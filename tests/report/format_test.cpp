@@ -54,9 +54,34 @@ TEST(EditF, RoundsTheExactBinaryValueAndPlacesSignAndPoint) {
       {-0.4, 2, 0, "**"},
       {999.5, 4, 0, "****"},  // tie to even: 1000.
       {998.5, 4, 0, "998."},
+      {1000.0, 4, 0, "****"},  // the point makes it five characters
+      // Around the largest values and decimals the integer rounding takes.
+      {std::ldexp(1.0, 63), 22, 0, "  9223372036854775808."},
+      {std::ldexp(1.0, 62), 24, 2, "  4611686018427387904.00"},
+      {0.1, 20, 17, " 0.10000000000000001"},  // 0.1000000000000000055511...
+      {0.1, 22, 18, "  0.100000000000000006"},
+      {std::ldexp(1.0, -20), 20, 17, " 0.00000095367431641"},  // ...640625
+      {std::ldexp(3.0, -18), 19, 17, "0.00001144409179688"},  // a tie: ...1796875
+      {5.0e-324, 6, 3, " 0.000"},
+      {-5.0e-324, 6, 3, "-0.000"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(edit_f(c.v, c.w, c.d), c.out) << c.v << " F" << c.w << "." << c.d;
+}
+
+TEST(EditF, FieldsWiderThanAnyLayoutAndFieldsInPlace) {
+  // 2^100 = 1267650600228229401496703205376 exactly.
+  const std::string wide = edit_f(std::ldexp(1.0, 100), 1200, 1100);
+  ASSERT_EQ(wide.size(), 1200u);
+  EXPECT_EQ(wide.substr(0, 99), std::string(68, ' ') + "1267650600228229401496703205376");
+  EXPECT_EQ(wide.substr(99), "." + std::string(1100, '0'));
+  EXPECT_EQ(edit_f(-0.5, 1200, 1198), "-.5" + std::string(1197, '0'));
+  EXPECT_EQ(edit_f(-2.0, 1200, 1198), std::string(1200, '*'));
+  // The field form writes exactly its w characters.
+  std::string line = "<.......>";
+  edit_f(line.data() + 1, -1.5, 5, 2);
+  edit_i(line.data() + 6, 7, 2, 2);
+  EXPECT_EQ(line, "<-1.5007>");
 }
 
 TEST(EditF, NonFiniteValuesFitWhereTheyCan) {
@@ -117,7 +142,9 @@ TEST(LayoutFields, TextFieldsAndKindMismatch) {
   EXPECT_EQ(Layout("(A8)").lines({"ABCDEFGHIJ"}), Lines{"ABCDEFGH"});
   // A value of the wrong kind shows as asterisks across its field.
   EXPECT_EQ(Layout("(I4,F6.2,A3,1X,A)").lines({1.5f, 2, 7, 3}), Lines{"************* *"});
-  // Text values are bytes: a Windows-1252 text goes out unchanged.
+  // Text values are bytes: a Windows-1252 text goes out unchanged, and a
+  // line feed in one does not end its line.
+  EXPECT_EQ(Layout("(A,I2,/,'z')").lines({"a\nb", 3}), (Lines{"a\nb 3", "z"}));
   const std::string latin = enc("LÅSTA   ");
   EXPECT_EQ(Layout("(4X,'ÄNDUPPLAGEN ÄR ',A8,' MHT')").lines({latin}),
             Lines{enc("    ÄNDUPPLAGEN ÄR LÅSTA    MHT")});
@@ -250,6 +277,33 @@ TEST(Write, LinesGoToTheChannelWithLineEnds) {
   report.close();
   EXPECT_EQ(dir.read("CASE.RED"), "\n    UTNYTTJANDEGRADER %\n  1  2\n");
   EXPECT_EQ(list_directed("BERÄKNING"), " BERÄKNING");
+}
+
+TEST(Write, LinesAppendedAfterEarlierOnesKeepTheirOwnColumns) {
+  // The lines of one write follow those of the writes before in the same
+  // buffer: columns count from the start of each line.
+  std::string out = "HEAD\n";
+  Layout("(4X,'ABCDEFGHIJKLMNOP',/,2X,I3)").append_lines(out, std::vector<Value>{7});
+  Layout("(3X,'y',2X)").append_lines(out, {});
+  EXPECT_EQ(out, "HEAD\n    ABCDEFGHIJKLMNOP\n    7\n   y\n");
+  // Values that no field can take leave the buffer as it was.
+  EXPECT_THROW(Layout("('abc')").append_lines(out, std::vector<Value>{1}), std::invalid_argument);
+  EXPECT_EQ(out, "HEAD\n    ABCDEFGHIJKLMNOP\n    7\n   y\n");
+
+  test::ScratchDir dir;
+  Channel report;
+  ASSERT_TRUE(report.open_write(dir.path() / "CASE.RED"));
+  const Layout row("(4X,'FACK  NR',3X,8(I4,2X),(/,4X,15X,8(I4,2X)))");
+  std::vector<Value> v;
+  for (int i = 1; i <= 9; ++i) v.emplace_back(i);
+  write(report, row, v);
+  EXPECT_THROW(write(report, Layout("('abc')"), std::vector<Value>{1}), std::invalid_argument);
+  write(report, Layout("(2X,'x')"));
+  report.close();
+  EXPECT_EQ(dir.read("CASE.RED"),
+            "    FACK  NR      1     2     3     4     5     6     7     8\n"
+            "                      9\n"
+            "  x\n");
 }
 
 TEST(Afor3r, NarrowestFixedPointWithThreeDecimals) {
