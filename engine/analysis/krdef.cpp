@@ -295,7 +295,7 @@ void faltgeometri(Faltgeometri& g, float L, const Arr2<float, 1, 20, 1, 11>& sni
 // with AVX the processor does it in one instruction, which the copy of the
 // section loop for AVX2 names.
 template <bool kAvx2>
-[[gnu::always_inline]] inline F4 summa(F4 s, D4 t) {
+[[gnu::always_inline]] inline F4 summa(F4 s, const D4& t) {
   D4 w = {};
 #ifdef KVOP_AVX2_COPY
 #pragma GCC diagnostic push
