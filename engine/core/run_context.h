@@ -13,6 +13,7 @@
 #include "core/check_results.h"
 #include "core/diaphragm_results.h"
 #include "core/input_case.h"
+#include "core/prepared_case.h"
 #include "core/profile_record.h"
 
 namespace kvop {
@@ -31,6 +32,7 @@ struct LocalTime {
 
 struct RunContext {
   InputCase in;            // the input case record
+  PreparedCase prep;       // the values the calculation uses in place of the case's
   ProfileRecord prof;      // the profile found in the database
   AnalysisResults an;      // results of the multi-span analysis
   AnalysisCache an_cache;  // its stiffness-independent terms, between calls
