@@ -429,61 +429,10 @@ void right_aligned(char* field, std::size_t w, std::string_view text) {
   std::copy(text.begin(), text.end(), field + (w - text.size()));
 }
 
-// 10 to the powers 0..17.
-constexpr std::array<std::uint64_t, 18> kPowersOfTen = [] {
-  std::array<std::uint64_t, 18> p{};
-  p[0] = 1;
-  for (std::size_t k = 1; k < p.size(); ++k) p[k] = 10 * p[k - 1];
-  return p;
-}();
-
 // x >= 0 in fixed notation with d decimals, the exact binary value rounded
-// with ties to even, as std::to_chars writes it ("12.50", "0.04", "3" when
-// d = 0).  The values of reports are done in integers: x = M 2^E with M below
-// 2^53, so x 10^d is M 10^d shifted by E, and the bits shifted out decide the
-// rounding.  That holds while x is below 2^63, d at most 17 and the rounded
-// number below 2^64; other values go to std::to_chars.
+// with ties to even ("12.50", "0.04", "3" when d = 0).
 std::to_chars_result fixed(char* first, char* last, double x, int d) {
-  const auto bits = std::bit_cast<std::uint64_t>(x);
-  const int biased = static_cast<int>(bits >> 52);  // the sign bit is clear
-  if (biased >= 1023 + 63 || d > 17) return std::to_chars(first, last, x, std::chars_format::fixed, d);
-  const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
-  const std::uint64_t m = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
-  const int e = (biased == 0 ? 1 : biased) - 1075;
-  using u128 = unsigned __int128;
-  const u128 scaled = static_cast<u128>(m) * kPowersOfTen[static_cast<std::size_t>(d)];  // < 2^110
-  u128 q = 0;
-  if (e >= 0) {
-    q = scaled << e;  // e <= 10 here
-  } else if (e > -111) {
-    // Beyond 110 bits the shifted-out part is below one half: q stays 0.
-    const int s = -e;
-    q = scaled >> s;
-    const u128 rest = scaled & ((u128{1} << s) - 1);
-    const u128 half = u128{1} << (s - 1);
-    if (rest > half || (rest == half && (q & 1) != 0)) ++q;
-  }
-  if (q >> 64 != 0) return std::to_chars(first, last, x, std::chars_format::fixed, d);
-  std::array<char, 20> buf;
-  const char* end = std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<std::uint64_t>(q)).ptr;
-  const std::size_t n = static_cast<std::size_t>(end - buf.data());
-  const std::size_t decimals = static_cast<std::size_t>(d);
-  // At least one digit before the point; the point only with decimals.
-  const std::size_t whole = n > decimals ? n - decimals : 1;
-  const std::size_t length = whole + (d > 0 ? 1 + decimals : 0);
-  if (static_cast<std::size_t>(last - first) < length) return {last, std::errc::value_too_large};
-  char* out = first;
-  if (n > decimals) {
-    out = std::copy(buf.data(), buf.data() + whole, out);
-  } else {
-    *out++ = '0';
-  }
-  if (d > 0) {
-    *out++ = '.';
-    out = std::fill_n(out, decimals - std::min(n, decimals), '0');
-    out = std::copy(end - std::min(n, decimals), end, out);
-  }
-  return {out, std::errc()};
+  return std::to_chars(first, last, x, std::chars_format::fixed, d);
 }
 
 }  // namespace
