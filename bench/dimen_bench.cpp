@@ -26,14 +26,14 @@ struct Prepared {
     ctx.in.nprof = 1;
     ctx.in.pnamn(1).set("R820");
     ctx.in.pnamn(2).set("R820");
-    ctx.in.taklutn = 0.0f;  // the self weight stays as it is when converted again
     int status = kvop::opdbas(ctx);
     if (status == 0)
       status = kvop::pdread(ctx, ctx.in.pnamn(1), kvop::ProfileScaling::scaled,
                             kvop::NotFound::reported);
     kvop::clfile(ctx);
     if (status != 0) throw std::runtime_error("R820 not found in the built profile database");
-    kvop::krdef(ctx, 1, 1);
+    kvop::prepare_analysis(ctx.in, ctx.prep);
+    kvop::krdef(ctx, 1);
   }
   ~Prepared() {
     std::error_code ec;

@@ -1,27 +1,21 @@
 // One analysis call (all four load cases) on a small and on a full sheet.
 // A first pass computes every term of the load cases; a second pass on the
 // same input case takes over the terms that do not depend on the span
-// stiffnesses.  With the reference build enabled (bench/CMakeLists.txt) the
-// analysis as it stood at the reference commit runs beside it.
+// stiffnesses.
 #include <benchmark/benchmark.h>
 
 #include "analysis/krdef.h"
 #include "bench_cases.h"
 
-#ifdef KVOP_BENCH_REFERENCE
-namespace kvop {
-void krdef_reference(RunContext& ctx, int ip, int pass);
-}
-#endif
-
 namespace {
 
-// A later profile of the list: equal stiffness, self weight already
-// converted.  Every call computes the load cases from the start.
+// The first pass: equal stiffness.  Every call computes the load cases from
+// the start.
 void first_pass(benchmark::State& state, kvop::RunContext ctx) {
+  kvop::prepare_analysis(ctx.in, ctx.prep);
   for (auto _ : state) {
     ctx.an_cache.valid = false;
-    kvop::krdef(ctx, 2, 1);
+    kvop::krdef(ctx, 1);
     benchmark::DoNotOptimize(ctx.an.mstod(1, 2));
   }
 }
@@ -29,10 +23,11 @@ void first_pass(benchmark::State& state, kvop::RunContext ctx) {
 // The second pass after the checks of the first: stiffness ratios of the
 // chosen thicknesses.
 void second_pass(benchmark::State& state, kvop::RunContext ctx) {
-  kvop::krdef(ctx, 2, 1);
+  kvop::prepare_analysis(ctx.in, ctx.prep);
+  kvop::krdef(ctx, 1);
   for (int j = 1; j <= ctx.in.nfack; ++j) ctx.chk.styvkvot(j) = j % 3 == 0 ? 1.4f : 1.0f;
   for (auto _ : state) {
-    kvop::krdef(ctx, 2, 2);
+    kvop::krdef(ctx, 2);
     benchmark::DoNotOptimize(ctx.an.mstod(1, 2));
   }
 }
@@ -52,22 +47,5 @@ BENCHMARK(BM_krdef_3_spans);
 BENCHMARK(BM_krdef_20_spans_all_loads);
 BENCHMARK(BM_krdef_3_spans_pass2);
 BENCHMARK(BM_krdef_20_spans_all_loads_pass2);
-
-#ifdef KVOP_BENCH_REFERENCE
-void reference(benchmark::State& state, kvop::RunContext ctx) {
-  for (auto _ : state) {
-    kvop::krdef_reference(ctx, 2, 1);
-    benchmark::DoNotOptimize(ctx.an.mstod(1, 2));
-  }
-}
-void BM_krdef_3_spans_reference(benchmark::State& state) {
-  reference(state, kvop::bench::small_roof());
-}
-void BM_krdef_20_spans_all_loads_reference(benchmark::State& state) {
-  reference(state, kvop::bench::full_roof());
-}
-BENCHMARK(BM_krdef_3_spans_reference);
-BENCHMARK(BM_krdef_20_spans_all_loads_reference);
-#endif
 
 }  // namespace

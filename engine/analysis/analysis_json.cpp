@@ -22,7 +22,40 @@ json per_lastfall(const A& a, int count) {
   return out;
 }
 
+// Rows lc = 1..4 of a per-load-case table of spans 1..n, 11 sections each.
+template <class A>
+json per_section(const A& a, int n) {
+  json out = json::array();
+  for (int lc = 1; lc <= 4; ++lc) {
+    json spans = json::array();
+    for (int j = 1; j <= n; ++j) {
+      json row = json::array();
+      for (int k = 1; k <= 11; ++k) row.push_back(json_real(a(lc)(j, k)));
+      spans.push_back(row);
+    }
+    out.push_back(spans);
+  }
+  return out;
+}
+
 }  // namespace
+
+// The values the calculation used in place of the case's own: the self
+// weight on the slope and the normalised line-load positions.
+json prepared_to_json(const RunContext& ctx) {
+  if (!ctx.an.analysed) return json::object();
+  const int nl = std::clamp(ctx.in.nlinj, 0, 5);
+  json p;
+  p["egentyngd"] = json_real(ctx.prep.egentyngd);
+  json fack = json::array(), avst = json::array();
+  for (int k = 1; k <= nl; ++k) {
+    fack.push_back(ctx.prep.linjfack(k));
+    avst.push_back(json_real(ctx.prep.linjavst(k)));
+  }
+  p["linjfack"] = fack;
+  p["linjavst"] = avst;
+  return p;
+}
 
 // The analysis results as the last analysis pass left them.
 json analysis_to_json(const RunContext& ctx) {
@@ -44,6 +77,8 @@ json analysis_to_json(const RunContext& ctx) {
     pos.push_back(row);
   }
   a["snittpos"] = pos;
+  a["snittmom"] = per_section(an.snittmom, n);
+  a["snittnedb"] = per_section(an.snittnedb, n);
   a["mstod"] = per_lastfall(an.mstod, n + 1);
   a["reakt"] = per_lastfall(an.reakt, n + 1);
   a["dskruv"] = per_lastfall(an.dskruv, n + 1);

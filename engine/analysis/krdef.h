@@ -1,37 +1,35 @@
+// The multi-span analysis: the design load cases of the case, each analysed
+// on the continuous sheet by the three-moment method.
 #pragma once
 
-#include "analysis/lastford.h"
+#include "analysis/load_cases.h"
+#include "analysis/span_terms.h"
+#include "core/analysis_cache.h"
+#include "core/analysis_results.h"
+#include "core/input_case.h"
+#include "core/prepared_case.h"
+#include "core/profile_record.h"
 #include "core/run_context.h"
 
 namespace kvop {
 
-// The design load cases of the case, each analysed on the continuous sheet by
-// the three-moment method; results into ctx.an.  `pass` 1 analyses with equal
-// span stiffness, pass 2 with the stiffness ratios the checks left.  `ip` is
-// the profile's place in the profile list: the self weight is brought to the
-// roof slope in the first pass of the first profile only.
-void krdef(RunContext& ctx, int ip, int pass);
+// Relative bending stiffness of each span (span stiffness / that of span 1).
+using Styvkvot = Arr<float, 1, 20>;
 
-// The safety-class factors of the market and class into an: bandix, xired,
-// gammad and gammad1.  A class outside 1..3 (the permissible-stress method)
-// factors nothing: 1.0.
-void sakerhetsfaktorer(const InputCase& in, AnalysisResults& an);
+// Analyses every load case of the case (1..4 for a roof, 1 and 3 for a wall)
+// with the prepared self weight and line-load positions; results into an.
+// `pass` 1 analyses with equal stiffness in all spans, pass 2 with the
+// stiffness ratios styvkvot.  The flexibility of single overlaps comes from
+// general values 8 and 9 of the profile.  The terms that do not depend on
+// the stiffnesses are taken from the cache when it holds them for the same
+// input, and kept there otherwise.  A wall leaves load cases 2 and 4 of an as
+// they were.
+void krdef(const InputCase& in, const PreparedCase& prep, const ProfileRecord& prof,
+           const Styvkvot& styvkvot, int pass, AnalysisResults& an, AnalysisCache& cache);
 
-// One design load case: the distributed loads and the line-load intensities.
-struct Belastning {
-  Lastfall lf;
-  Arr<float, 1, 5> P;
-};
-
-// Load case lc (1..4) of the case with the factors of an and the slope
-// factor c = cos(taklutn).
-Belastning belastning(const InputCase& in, const AnalysisResults& an, float c, int lc);
-
-// A cantilever of length a fixed at its support, in closed form: the uniform
-// load q, an edge-zone load qe over the length E from the free end, then a
-// drift of peak p at the free end falling to 0 at the length l from it.
-// Support moment M, tip deflection t (times the bending stiffness) and
-// support force F.
-CantileverTerms konsol_sluten(float a, float q, float qe, float E, float p, float l);
+// The analysis of the run's case with the stiffness ratios the checks left.
+inline void krdef(RunContext& ctx, int pass) {
+  krdef(ctx.in, ctx.prep, ctx.prof, ctx.chk.styvkvot, pass, ctx.an, ctx.an_cache);
+}
 
 }  // namespace kvop

@@ -179,12 +179,11 @@ void lastford(const InputCase& in, const Lastfall& lf, Punktlast& pl) {
   for (int j = 1; j <= n; ++j) add(pl(j + 1, 1), pl(j, 41));
 }
 
-Linjlage linjnorm(InputCase& in, int k) {
+Linjlage linjnorm(const InputCase& in, int& t, float& a) {
   const int n = in.nfack;
-  int t = in.linjfack(k);
-  float a = in.linjlast(k).linjavst;
   if (t < 1 || t > n) return {Linjplats::utanfor, t, a};
-  // Each move passes one support; a distance that is no number never settles.
+  // Each move passes one support and is handed back to t and a; a distance
+  // that is no number never settles.
   for (int moves = 0; moves <= 4 * 20 + 4; ++moves) {
     const float L = in.spv(t);
     if (a >= 0 && a < L) return {Linjplats::fack, t, a};
@@ -200,8 +199,6 @@ Linjlage linjnorm(InputCase& in, int k) {
     } else {
       break;
     }
-    in.linjfack(k) = t;
-    in.linjlast(k).linjavst = a;
   }
   return {Linjplats::utanfor, t, a};
 }

@@ -36,13 +36,15 @@ struct Linjlage {
   float a = 0;
 };
 
-// Locates line load k on the sheet.  A distance beyond the end of its span
-// moves the load on into the next span, a negative one back into the previous
-// span, and the new span and distance are written back into linjfack(k) and
-// linjavst(k).  A load standing exactly on an interior support acts at
-// distance 0 of the span to its right; one beyond the last span or before the
-// first lies on the cantilever.
-Linjlage linjnorm(InputCase& in, int k);
+// Locates a line load in span t at the distance a from support t on the
+// sheet.  A distance beyond the end of its span moves the load on into the
+// next span, a negative one back into the previous span; t and a are left as
+// the last move leaves them (unchanged when the load lies in its span or on
+// a cantilever from the start), so that locating them again finds the same
+// place.  A load standing exactly on an interior support acts at distance 0
+// of the span to its right; one beyond the last span or before the first
+// lies on the cantilever.
+Linjlage linjnorm(const InputCase& in, int& t, float& a);
 
 // The start slot K of the snow pocket's maximum at the distance fickavst
 // from the left support of its span of length L: 40 * fickavst / L truncated

@@ -92,7 +92,7 @@ void bandavst(RunContext& ctx) {
   const int nmax = static_cast<int>(std::trunc(kBandMax / b));
   const double Pf = static_cast<double>(in.vind(1)) * in.vind(2);
   const double P = in.partkf(4, std::clamp(ctx.an.bandix, 1, 5));
-  const double g = in.egentyngd;
+  const double g = ctx.prep.egentyngd;  // on the slope
   const float gP = f32(g * P);
   // Where the self weight outweighs the suction, or nothing is used in
   // uplift (no formula then), the bands may stand at the widest spacing.

@@ -2,7 +2,7 @@
 // stiffnesses: per load case the simply supported span terms of the point
 // loads and the cantilevers in closed form.  The first analysis pass of a
 // profile computes them; the second pass, and every later call on the same
-// input case, takes them over instead of lumping and summing the loads again.
+// input, takes them over instead of lumping and summing the loads again.
 #pragma once
 
 #include <array>
@@ -11,6 +11,7 @@
 
 #include "core/fixed_arrays.h"
 #include "core/input_case.h"
+#include "core/prepared_case.h"
 
 namespace kvop {
 
@@ -34,19 +35,39 @@ struct LoadCaseTerms {
 
 static_assert(std::is_trivially_copyable_v<InputCase>);
 
+// What the terms are computed from: the input case and the prepared values
+// the loads are built with (the self weight on the slope, the line-load
+// positions), byte for byte.  Equal bytes mean equal loads and geometry;
+// bytes that differ only where no value lies cost a recomputation, never a
+// wrong reuse.
+struct AnalysisInput {
+  std::array<unsigned char, sizeof(InputCase)> in{};
+  float egentyngd = 0;
+  Arr<int, 1, 5> linjfack;
+  Arr<float, 1, 5> linjavst;
+
+  AnalysisInput() = default;
+  AnalysisInput(const InputCase& c, const PreparedCase& prep)
+      : egentyngd(prep.egentyngd), linjfack(prep.linjfack), linjavst(prep.linjavst) {
+    std::memcpy(in.data(), &c, sizeof c);
+  }
+  bool operator==(const AnalysisInput& o) const {
+    return in == o.in && std::memcmp(&egentyngd, &o.egentyngd, sizeof egentyngd) == 0 &&
+           std::memcmp(&linjfack, &o.linjfack, sizeof linjfack) == 0 &&
+           std::memcmp(&linjavst, &o.linjavst, sizeof linjavst) == 0;
+  }
+};
+
 struct AnalysisCache {
   bool valid = false;
-  // The input case the terms belong to, byte for byte.  Equal bytes mean
-  // equal loads and geometry; bytes that differ only where no value lies
-  // cost a recomputation, never a wrong reuse.
-  std::array<unsigned char, sizeof(InputCase)> input{};
+  AnalysisInput input;                    // what the terms belong to
   std::array<LoadCaseTerms, 4> lastfall;  // load case lc at lc - 1
 
-  bool holds(const InputCase& in) const {
-    return valid && std::memcmp(input.data(), &in, sizeof in) == 0;
+  bool holds(const InputCase& in, const PreparedCase& prep) const {
+    return valid && input == AnalysisInput(in, prep);
   }
-  void keep(const InputCase& in) {
-    std::memcpy(input.data(), &in, sizeof in);
+  void keep(const InputCase& in, const PreparedCase& prep) {
+    input = AnalysisInput(in, prep);
     valid = true;
   }
 };

@@ -24,6 +24,11 @@ struct AnalysisResults {
   Arr2<float, 1, 4, 1, 2> konstal;   // tip deflection x stiffness, left/right
 
   Arr2<float, 1, 20, 1, 11> snittpos;  // section positions relative to span
+  // Per load case, the moment and the deflection x stiffness at the eleven
+  // sections snittpos of every span, end moments included; the cantilever
+  // tips are konstal.
+  Arr<Arr2<float, 1, 20, 1, 11>, 1, 4> snittmom;
+  Arr<Arr2<float, 1, 20, 1, 11>, 1, 4> snittnedb;
 
   bool analysed = false;  // krdef has run at least once in this run
   int pass = 0;           // the analysis pass (1 or 2) whose results these are

@@ -12,6 +12,8 @@ namespace kvop {
 int dimber(RunContext& ctx) {
   const InputCase& in = ctx.in;
   int status = 0;
+  // The values the analysis and the checks use in place of the case's own.
+  prepare_analysis(in, ctx.prep);
   for (int ip = 1; ip <= in.nprof; ++ip) {
     status = opdbas(ctx);
     if (status == 0) status = pdread(ctx, in.pnamn(ip), ProfileScaling::scaled, NotFound::reported);
@@ -26,10 +28,13 @@ int dimber(RunContext& ctx) {
     }
     clfile(ctx);
 
-    krdef(ctx, ip, 1);
+    // The first pass analyses with equal stiffness in all spans; the checks
+    // of the first pass set the ratios of the chosen thicknesses.
+    ctx.chk.styvkvot.fill(1.0f);
+    krdef(ctx, 1);
     status = dimen(ctx, ip, 1);
     if (status != 0) return status;
-    krdef(ctx, ip, 2);
+    krdef(ctx, 2);
     // A failure of the second pass does not stop the summary and the
     // walkability check; it is returned unless the walkability check ran,
     // which ends the profile as a success.

@@ -123,6 +123,7 @@ json case_to_json(const InputCase& in) {
 json run_to_json(const RunContext& ctx, int status) {
   return {{"status", status},
           {"case", case_to_json(ctx.in)},
+          {"prepared", prepared_to_json(ctx)},
           {"profile", profile_to_json(ctx)},
           {"analysis", analysis_to_json(ctx)},
           {"checks", checks_to_json(ctx)},

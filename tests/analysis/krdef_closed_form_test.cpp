@@ -63,7 +63,8 @@ TEST(KrdefClosedForm, SingleOverlapFlexibility) {
     ctx.in.skarvprc(2) = 12.15f;
     ctx.prof.general(8) = static_cast<float>(c.c8);
     ctx.prof.general(9) = static_cast<float>(c.c9);
-    krdef(ctx, 1, 1);
+    prepare_analysis(ctx.in, ctx.prep);
+    krdef(ctx, 1);
     const double beta = 0.01 * static_cast<double>(12.15f);
     const double expected = overlap_moment(5.0, 6.0, 0.3, 0.8, beta, c.c8, c.c9);
     EXPECT_NEAR(ctx.an.mstod(2, 2) / expected, 1.0, 2e-5)
@@ -84,7 +85,8 @@ TEST(KrdefClosedForm, CantileverTipsBesideAHinge) {
   in.nlinj = 1;
   in.linjfack(1) = 2;
   in.linjlast(1) = {static_cast<float>(P), 0.0f, 0.0f, static_cast<float>(x)};
-  krdef(ctx, 1, 1);
+  prepare_analysis(ctx.in, ctx.prep);
+  krdef(ctx, 1);
   const AnalysisResults& an = ctx.an;
   ASSERT_EQ(an.mstod(2, 2), 0.0f);
 
@@ -108,7 +110,8 @@ TEST(KrdefClosedForm, RightTipOfAContinuousSheetUsesTheLastSpan) {
   InputCase& in = ctx.in;
   in.nfack = 3;
   in.spv(3) = 3.0f;
-  krdef(ctx, 1, 1);
+  prepare_analysis(ctx.in, ctx.prep);
+  krdef(ctx, 1);
   const AnalysisResults& an = ctx.an;
   const double L3 = 3.0, b = 0.7;
   const double thB3 = L3 * L3 * L3 / 24 * kLumping;
@@ -136,11 +139,71 @@ TEST(KrdefClosedForm, CantileverTermsRoundEveryStoredPart) {
       {0.93f, 2.35f, 0.74f, 0.2f, 2.4f, 0.59f, -0x1.a8862ep+0f, 0x1.929d4ep-2f, 0x1.854fdep+1f},
   };
   for (const Case& c : cases) {
-    const CantileverTerms k = konsol_sluten(c.a, c.q, c.qe, c.E, c.p, c.l);
+    const CantileverTerms k = cantilever_closed_form(c.a, c.q, c.qe, c.E, c.p, c.l);
     EXPECT_EQ(k.M, c.M) << "a " << c.a << " l " << c.l;
     EXPECT_EQ(k.t, c.t) << "a " << c.a << " l " << c.l;
     EXPECT_EQ(k.F, c.F) << "a " << c.a << " l " << c.l;
   }
+}
+
+// The section values of a simply supported span under the uniform load q:
+// M = q x (L - x)/2 and EI w = q x (L^3 - 2 L x^2 + x^3)/24, x = xi L.
+// Every section lies on a slot boundary, where the 40 lumped loads give the
+// moment exactly; the deflection, a midpoint sum of a curve whose slope
+// jumps nowhere, is larger by h^2/24 times the fall of its slope from end to
+// end (h = L/40), that is h^2 q [x (L^2 - x^2) + b (L^2 - b^2)]/(144 L) with
+// b = L - x.
+double lumped_deflection(double q, double L, double x) {
+  const double b = L - x, h = L / 40;
+  return q * x * (L * L * L - 2 * L * x * x + x * x * x) / 24 +
+         h * h * q * (x * (L * L - x * x) + b * (L * L - b * b)) / (144 * L);
+}
+
+TEST(KrdefClosedForm, SectionValuesOfASimpleSpan) {
+  // One span of 6 m under g = 1 (load case 2); cantilevers of 1 mm leave
+  // end moments of 5e-7.
+  const double L = 6.0, q = 1.0;
+  RunContext ctx = two_spans(L, L, 0.001, 0.001);
+  ctx.in.nfack = 1;
+  prepare_analysis(ctx.in, ctx.prep);
+  krdef(ctx, 1);
+  const AnalysisResults& an = ctx.an;
+  EXPECT_NEAR(an.snittmom(2)(1, 7), q * L * L / 8, 2e-5);  // mid-span
+  EXPECT_NEAR(an.snittnedb(2)(1, 7) / (5 * q * L * L * L * L / 384), 1.0 + 1.0 / 4000, 1e-5);
+  for (int k = 1; k <= 11; ++k) {
+    const double x = an.snittpos(1, k) * L;
+    EXPECT_NEAR(an.snittmom(2)(1, k), q * x * (L - x) / 2, 2e-5) << "section " << k;
+    EXPECT_NEAR(an.snittnedb(2)(1, k) / lumped_deflection(q, L, x), 1.0, 1e-5) << "section " << k;
+  }
+  // The governing values are among them.
+  EXPECT_EQ(an.mfalt(2, 1), an.snittmom(2)(1, 7));
+  EXPECT_EQ(an.nedbtal(2, 1), an.snittnedb(2)(1, 7));
+}
+
+TEST(KrdefClosedForm, SectionValuesWithTheEndMomentsOfAContinuousSheet) {
+  // Two spans of 5 m, continuous: span 1 carries the support moment M(2) at
+  // its right end, which adds M(2) xi to the moment and M(2) L^2/6 xi
+  // (1 - xi^2) to the deflection.  Load case 3 (wind suction) is kept too.
+  const double L = 5.0, q = 1.0;
+  RunContext ctx = two_spans(L, L, 0.001, 0.001);
+  ctx.in.vind(1) = ctx.in.vind(2) = ctx.in.vind(4) = 1.0f;
+  prepare_analysis(ctx.in, ctx.prep);
+  krdef(ctx, 1);
+  const AnalysisResults& an = ctx.an;
+  const double M2 = an.mstod(2, 2);
+  EXPECT_LT(std::fabs(M2 / (-q * L * L / 8 * kLumping) - 1), 1e-4);
+  for (int k = 1; k <= 11; ++k) {
+    const double xi = an.snittpos(1, k), x = xi * L;
+    EXPECT_NEAR(an.snittmom(2)(1, k), q * x * (L - x) / 2 + M2 * xi, 2e-5) << "section " << k;
+    const double w = lumped_deflection(q, L, x) + M2 * L * L / 6 * xi * (1 - xi * xi);
+    EXPECT_NEAR(an.snittnedb(2)(1, k), w, 5e-5) << "section " << k;
+    // Span 2 is the mirror image of span 1.
+    EXPECT_NEAR(an.snittmom(2)(2, k), q * x * (L - x) / 2 + M2 * (1 - xi), 2e-5) << k;
+  }
+  // Uplift: q3 = g - 0.91 x 1.5 x 1 (safety class 2, Sweden).
+  const double q3 = 1.0 - 0.91 * 1.5;
+  EXPECT_NEAR(an.snittmom(3)(1, 7), q3 * L * L / 8 + an.mstod(3, 2) / 2, 2e-5);
+  EXPECT_LT(an.snittmom(3)(1, 7), 0.0f);
 }
 
 }  // namespace

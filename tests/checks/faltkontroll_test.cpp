@@ -114,7 +114,7 @@ CheckCase vex(float P, float g, float u) {
   c.in.vind(1) = 1.0f;
   c.in.vind(2) = 0.5f;
   c.in.partkf(4, 1) = P;
-  c.in.egentyngd = g;
+  c.ctx.prep.egentyngd = g;  // the self weight on the slope
   c.an.bandix = 1;
   c.chk.KVOTS(3, 2) = u;
   c.chk.KVOTF(3, 1) = u / 2;

@@ -57,7 +57,10 @@ TEST(Dimber, BothPassesRunAndSelfWeightIsConvertedOnce) {
     in.konsv = in.konsh = 0.3f;
     EXPECT_EQ(dimber(d.run.ctx), 0) << d.run.err.str();
     EXPECT_EQ(d.run.ctx.an.pass, 2);  // the second pass left the results
-    EXPECT_NEAR(in.egentyngd, 0.5 * std::cos(30 * 3.14159 / 180), 1e-6);
+    // The case stays as read; the analysis and the checks use the prepared
+    // self weight on the slope.
+    EXPECT_EQ(in.egentyngd, 0.5f);
+    EXPECT_NEAR(d.run.ctx.prep.egentyngd, 0.5 * std::cos(30 * 3.14159 / 180), 1e-6);
     EXPECT_EQ(d.run.ctx.chk.styvkvot(2), 1.0f);
     EXPECT_LT(d.run.ctx.an.mstod(1, 2), 0.0f);
     // The profile header of pass 2 opens the profile's section; the
@@ -121,11 +124,48 @@ TEST(AnalysisJson, EmptyUntilAnalysedThenTheResultsAsStored) {
   ctx.in.nfack = 2;
   ctx.in.konsv = ctx.in.konsh = 0.3f;
   EXPECT_EQ(analysis_to_json(ctx), nlohmann::json::object());
-  krdef(ctx, 1, 1);
+  prepare_analysis(ctx.in, ctx.prep);
+  krdef(ctx, 1);
   const nlohmann::json a = nlohmann::json::parse(analysis_to_json(ctx).dump());
   auto f = [](const nlohmann::json& v) { return static_cast<float>(v.get<double>()); };
   for (int lc = 1; lc <= 4; ++lc)
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(f(a["mstod"][lc - 1][i - 1]), ctx.an.mstod(lc, i));
+  // The section values: per load case, the spans of the case, 11 sections.
+  ASSERT_EQ(a["snittmom"].size(), 4u);
+  for (int lc = 1; lc <= 4; ++lc) {
+    ASSERT_EQ(a["snittmom"][lc - 1].size(), 2u);
+    ASSERT_EQ(a["snittnedb"][lc - 1].size(), 2u);
+    for (int j = 1; j <= 2; ++j)
+      for (int k = 1; k <= 11; ++k) {
+        EXPECT_EQ(f(a["snittmom"][lc - 1][j - 1][k - 1]), ctx.an.snittmom(lc)(j, k));
+        EXPECT_EQ(f(a["snittnedb"][lc - 1][j - 1][k - 1]), ctx.an.snittnedb(lc)(j, k));
+      }
+  }
+}
+
+TEST(PreparedJson, TheValuesUsedBesideTheCaseAsRead) {
+  // A sloping roof with a line load beyond its span: the case part keeps the
+  // self weight and the position as read, the prepared part shows the values
+  // the analysis used.
+  RunContext ctx;
+  blkdat(ctx.in);
+  ctx.in.nfack = 2;
+  ctx.in.konsv = ctx.in.konsh = 0.3f;
+  ctx.in.taklutn = 60.0f;
+  ctx.in.egentyngd = 0.5f;
+  ctx.in.nlinj = 1;
+  ctx.in.linjfack(1) = 1;
+  ctx.in.linjlast(1).linjavst = 7.5f;
+  EXPECT_EQ(prepared_to_json(ctx), nlohmann::json::object());
+  prepare_analysis(ctx.in, ctx.prep);
+  krdef(ctx, 1);
+  const nlohmann::json p = nlohmann::json::parse(prepared_to_json(ctx).dump());
+  EXPECT_NEAR(p["egentyngd"].get<double>(), 0.25, 1e-5);  // cos 60 = 0.5
+  EXPECT_EQ(p["linjfack"], nlohmann::json::array({2}));
+  EXPECT_NEAR(p["linjavst"][0].get<double>(), 1.5, 1e-6);  // default spans of 6 m
+  EXPECT_EQ(ctx.in.egentyngd, 0.5f);
+  EXPECT_EQ(ctx.in.linjfack(1), 1);
+  EXPECT_EQ(ctx.in.linjlast(1).linjavst, 7.5f);
 }
 
 }  // namespace
