@@ -3,8 +3,7 @@
 #   scripts/test.sh              the default build (build/, optimised with debug info)
 #   scripts/test.sh --sanitize   a Debug build (build-asan/) with AddressSanitizer
 #                                and UndefinedBehaviorSanitizer
-#   scripts/test.sh --release    the Release build (build-release/, -O3, the span
-#                                section loop for the baseline processor only)
+#   scripts/test.sh --release    the Release build (build-release/, -O3)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 case "${1:-}" in
@@ -13,7 +12,7 @@ case "${1:-}" in
     scripts/setup.sh "$build" -DCMAKE_BUILD_TYPE=Debug -DKVOP_SANITIZE=ON -DKVOP_BENCH=OFF ;;
   --release)
     build=build-release
-    scripts/setup.sh "$build" -DCMAKE_BUILD_TYPE=Release -DKVOP_BENCH=OFF -DKVOP_CPU_COPIES=OFF ;;
+    scripts/setup.sh "$build" -DCMAKE_BUILD_TYPE=Release -DKVOP_BENCH=OFF ;;
   "")
     build=build
     scripts/setup.sh "$build" ;;
