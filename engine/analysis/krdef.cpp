@@ -201,6 +201,7 @@ void krdef(const InputCase& in, const PreparedCase& prep, const ProfileRecord& p
   Styvkvot equal;
   equal.fill(1.0f);
   const Styvkvot& styv = pass == 1 ? equal : styvkvot;
+  for (int j = 1; j <= in.nfack; ++j) an.styvkvot(j) = styv(j);
   for (int lc = 1; lc <= 4; ++lc) {
     if (in.vagg == 1 && (lc == 2 || lc == 4)) continue;
     LoadCaseTerms t = cache.lastfall[static_cast<std::size_t>(lc - 1)];

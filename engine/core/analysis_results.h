@@ -29,6 +29,10 @@ struct AnalysisResults {
   // tips are konstal.
   Arr<Arr2<float, 1, 20, 1, 11>, 1, 4> snittmom;
   Arr<Arr2<float, 1, 20, 1, 11>, 1, 4> snittnedb;
+  // The relative span stiffnesses this analysis used: 1.0 in pass 1, in
+  // pass 2 what the checks of pass 1 set.  The checks of the last pass set
+  // their own copy anew, which no longer belongs to these results.
+  Arr<float, 1, 20> styvkvot;
 
   bool analysed = false;  // krdef has run at least once in this run
   int pass = 0;           // the analysis pass (1 or 2) whose results these are
