@@ -1,13 +1,13 @@
 #!/bin/bash
 # Checks that every include of the engine and the tools points down the
 # layers (core at the bottom, driver at the top):
-#   core <- report <- profiles <- analysis <- diaphragm <- checks <- driver
+#   core <- profiles <- analysis <- diaphragm <- checks <- output <- driver
 # A file may include its own folder and every folder below it; the programs
 # (engine/kvopwb_main.cpp, tools/) may include any folder.  Prints each
 # include that points upwards and fails when there is one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-layers=(core report profiles analysis diaphragm checks driver)
+layers=(core profiles analysis diaphragm checks output driver)
 rank() {
   local i
   for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && { echo "$i"; return; }; done

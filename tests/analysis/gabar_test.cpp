@@ -3,6 +3,7 @@
 // record by hand: G1 = 3.01 m and G2 = 4.01 m in column 1 (table values
 // 0.0003 and 0.0004 plus 0.01), G1 = 5.01 m and G2 = 6.01 m in column 2.
 #include "analysis/gabar.h"
+#include "output/gabar_warnings.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,9 @@ struct Walk : test::ReportRun {
     p.per_thickness(19, 2) = 0.0006f;
   }
   Lines lines() {
-    gabar(run.ctx);
+    run.ctx.prep.perfo = in.perfo;
+    run.ctx.walk = gabar(in, run.ctx.prep, run.ctx.prof, run.ctx.chk);
+    gabar_warnings(run.ctx);
     return report_lines();
   }
   // Whether only span j is flagged (true) or nothing at all (false).

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "analysis/analysis_json.h"
+#include "output/analysis_json.h"
 #include "analysis/krdef.h"
 #include "core/cp1252.h"
 #include "driver/inkvop.h"

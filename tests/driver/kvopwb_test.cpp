@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "output/page_control.h"
 #include "core/cp1252.h"
 #include "test_support.h"
 
@@ -167,7 +168,7 @@ TEST(Kvopwb, RadnrCountsTheEchoLinesOfEveryCombination) {
             int expected = utskr != 0 ? 25 : 22;
             expected += (left ? 1 : 0) + (right ? 1 : 0) + (pocket ? 3 : 0);
             expected += nlinj > 0 ? nlinj + 2 : 0;
-            EXPECT_EQ(echo_lines(r.run.ctx.in), expected)
+            EXPECT_EQ(page::echo_lines(r.run.ctx.in), expected)
                 << "utskr " << utskr << " drifts " << left << right << " pocket " << pocket
                 << " nlinj " << nlinj;
             // The unpaged report leaves the counter as the echo set it; in a
@@ -191,7 +192,7 @@ TEST(Kvopwb, RadnrOfTheWorkedExampleAndOfAWall) {
   EngineRun roof(lines);
   roof.go();
   ASSERT_EQ(roof.rc, kExitOk) << roof.err();
-  EXPECT_EQ(echo_lines(roof.run.ctx.in), 35);
+  EXPECT_EQ(page::echo_lines(roof.run.ctx.in), 35);
   // Then the page control of the result tables, 22 + 2*3 lines each: the
   // profile header fits (35 + 24 + 6 < 68), load case 1 brings it to 63, load
   // case 2 starts a page (28), load case 3 gives 56, load case 4 starts a
@@ -201,7 +202,7 @@ TEST(Kvopwb, RadnrOfTheWorkedExampleAndOfAWall) {
   EngineRun wall(example("VAGG1.IND"));  // a wall keeps the snow and line-load defaults
   wall.go();
   ASSERT_EQ(wall.rc, kExitOk) << wall.err();
-  EXPECT_EQ(echo_lines(wall.run.ctx.in), 25);
+  EXPECT_EQ(page::echo_lines(wall.run.ctx.in), 25);
   // Two spans, tables of 22 + 4 lines: 51, then a page (26), 52, a page (26).
   EXPECT_EQ(wall.run.ctx.page.radnr, 26);
 }

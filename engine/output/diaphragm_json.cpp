@@ -1,4 +1,4 @@
-#include "diaphragm/diaphragm_json.h"
+#include "output/diaphragm_json.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Report line layouts.  The expected strings are the results of the standard
 // Fortran edit descriptors for the same values and formats (as a Fortran
 // compiler writes them), or are read off the report lines the layouts describe.
-#include "report/format.h"
+#include "core/format.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "analysis/analysis_json.h"
+#include "output/analysis_json.h"
 
 #include <algorithm>
 

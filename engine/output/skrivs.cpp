@@ -1,14 +1,14 @@
 // skrivs: the closing sections of a roof profile's report - the diaphragm
 // section with the permitted forces per support and span, and for a VEX roof
 // the largest spacings of the fastening bands.
-#include "analysis/skrivs.h"
+#include "output/skrivs.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/cp1252.h"
-#include "report/format.h"
+#include "core/format.h"
 
 namespace kvop {
 namespace {
@@ -62,27 +62,24 @@ void skrivs(RunContext& ctx) {
   static const std::string kNotLocked = enc("EJ LÅSTA");
 
   const InputCase& in = ctx.in;
-  CheckResults& chk = ctx.chk;
+  const SummaryResults& sum = ctx.sum;
   Channel& report = ctx.channels.report;
   const int n = std::clamp(in.nfack, 1, 20);
 
-  if (chk.lasfl > 1) chk.lasfl = 1;
-  const std::string& locking = chk.lasfl == 1 ? kLocked : kNotLocked;
+  const std::string& locking = sum.lasfl == 1 ? kLocked : kNotLocked;
   notation::write(report, in.sakkl == 0 ? kAllowable : kDesign, {locking});
 
-  // The permitted forces are those of load case 4, the case with wind
-  // leading, in which the sheeting may also act as a diaphragm.
   std::vector<Value> v;
   for (int j = 1; j <= n; ++j) v.emplace_back(j);
   rows(report, kSpanNumbers, kSpanNumbersMore, v, 8);
   v.clear();
-  for (int i = 1; i <= n + 1; ++i) v.emplace_back(chk.skivstod(4, i));
+  for (int i = 1; i <= n + 1; ++i) v.emplace_back(sum.vus(i));
   rows(report, kVus, kVusMore, v, 9);
   v.clear();
-  for (int j = 1; j <= n; ++j) v.emplace_back(chk.skivfalt(4, j));
+  for (int j = 1; j <= n; ++j) v.emplace_back(sum.vuf(j));
   rows(report, kVuf, kVufMore, v, 8);
 
-  if (in.vextak != 0) notation::write(report, kBands, {chk.bandavst1, chk.bandavst2});
+  if (in.vextak != 0) notation::write(report, kBands, {sum.bandavst1, sum.bandavst2});
 }
 
 }  // namespace kvop

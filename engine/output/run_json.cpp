@@ -1,12 +1,13 @@
-#include "driver/run_json.h"
+#include "output/run_json.h"
 
 #include <algorithm>
 
-#include "analysis/analysis_json.h"
-#include "checks/checks_json.h"
 #include "core/json_values.h"
-#include "diaphragm/diaphragm_json.h"
-#include "profiles/profile_json.h"
+#include "output/analysis_json.h"
+#include "output/checks_json.h"
+#include "output/diaphragm_json.h"
+#include "output/prepared_json.h"
+#include "output/profile_json.h"
 
 namespace kvop {
 
@@ -123,6 +124,7 @@ json case_to_json(const InputCase& in) {
 json run_to_json(const RunContext& ctx, int status) {
   return {{"status", status},
           {"case", case_to_json(ctx.in)},
+          {"prepared", prepared_to_json(ctx)},
           {"profile", profile_to_json(ctx)},
           {"analysis", analysis_to_json(ctx)},
           {"checks", checks_to_json(ctx)},

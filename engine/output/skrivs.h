@@ -4,7 +4,8 @@
 
 namespace kvop {
 
-// Diaphragm and fastening-band summary sections of a roof profile.
+// Diaphragm and fastening-band summary sections of a roof profile, from the
+// summary values (ctx.sum).
 void skrivs(RunContext& ctx);
 
 }  // namespace kvop

@@ -1,6 +1,6 @@
 // The report heading and the input echo, line for line as the report shows
 // them, for a VEX roof, a non-insulated roof and a wall.
-#include "driver/indaut.h"
+#include "output/indaut.h"
 
 #include <gtest/gtest.h>
 

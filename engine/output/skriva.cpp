@@ -2,7 +2,7 @@
 // table of a load case, or the graphical summary of the utilisation ratios of
 // all load cases.  Every line goes through a layout written as the report's
 // line layout.
-#include "report/skriva.h"
+#include "output/skriva.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +13,7 @@
 
 #include "core/cp1252.h"
 #include "core/real32.h"
-#include "report/format.h"
+#include "core/format.h"
 
 namespace kvop {
 namespace {

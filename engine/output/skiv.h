@@ -4,7 +4,8 @@
 
 namespace kvop {
 
-// Sheet pieces and the diaphragm exchange file "SKIVA.INS".
+// The diaphragm exchange file "SKIVA.INS", from the case, the analysis and
+// check results and the sheet pieces (ctx.dia).
 [[nodiscard]] int skiv(RunContext& ctx);
 
 }  // namespace kvop

@@ -1,4 +1,4 @@
-#include "profiles/profile_json.h"
+#include "output/profile_json.h"
 
 #include "core/json_values.h"
 

@@ -1,7 +1,7 @@
 // The result section: detailed tables of the load cases and the graphical
 // summary.  Expected lines are built from the line layouts of the report by
 // hand (column counts, field widths); the check results are set directly.
-#include "report/skriva.h"
+#include "output/skriva.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,11 @@
-// Report output of the section checks: lines go to the run's report file.
+// Lines of the report: every writer of the output layer appends to the
+// run's report file through these.
 #pragma once
 
 #include <initializer_list>
 
 #include "core/run_context.h"
-#include "report/format.h"
+#include "core/format.h"
 
 namespace kvop {
 

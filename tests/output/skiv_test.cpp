@@ -1,7 +1,7 @@
 // The diaphragm exchange file: every line of a two-span case, the
 // continuation lines of 20 spans, replacing an old file and a file that
 // cannot be created.  Expected lines are written from the file's layouts.
-#include "diaphragm/skiv.h"
+#include "output/skiv.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "diaphragm/platbitar.h"
 #include "driver/kvopwb.h"
 #include "test_support.h"
 
@@ -57,7 +58,13 @@ struct Exchange {
     chk.plattj(1) = 0.7f;
     chk.plattj(2) = 0.85f;
   }
+  // The sheet pieces and the perforation code, as the driver prepares them.
+  void prepare() {
+    run.ctx.prep.perfo = in.perfo;
+    platbitar(in, an, run.ctx.dia);
+  }
   Lines lines() {
+    prepare();
     EXPECT_EQ(skiv(run.ctx), 0);
     run.ctx.channels.exchange.close();
     for (const auto& e : std::filesystem::directory_iterator(dir.path()))
@@ -237,6 +244,7 @@ TEST(Skiv, AFileThatCannotBeCreatedIsReportedAndTheRunGoesOn) {
   Exchange x;
   // A directory of that name: the file can be neither deleted nor created.
   std::filesystem::create_directory(x.dir.path() / "SKIVA.INS");
+  x.prepare();
   EXPECT_EQ(skiv(x.run.ctx), 0);
   EXPECT_FALSE(x.run.ctx.channels.exchange.is_open());
   const std::string err = x.run.err.str();

@@ -1,7 +1,7 @@
 // The report line layouts: a small interpreter of the classic edit-descriptor
 // notation.  A layout is parsed once into a tree of items; writing walks the
 // tree against the list of values, one output line per record.
-#include "report/format.h"
+#include "core/format.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // the case, the chosen thicknesses, the shear and fastener forces of the
 // diaphragm load cases, the reserves of supports and spans, and the lengths
 // of the individual sheets.
-#include "diaphragm/skiv.h"
+#include "output/skiv.h"
 
 #include <algorithm>
 #include <string>
@@ -10,8 +10,7 @@
 
 #include "core/cp1252.h"
 #include "core/file_names.h"
-#include "diaphragm/platbitar.h"
-#include "report/format.h"
+#include "core/format.h"
 
 namespace kvop {
 namespace {
@@ -63,7 +62,6 @@ int skiv(RunContext& ctx) {
   const CheckResults& chk = ctx.chk;
   const int n = std::clamp(in.nfack, 1, 20);
 
-  platbitar(in, an, ctx.dia);
   const DiaphragmResults& dia = ctx.dia;
   // Without the file the run goes on: the report is complete as it is.
   if (!create_file(ctx)) return 0;
@@ -117,7 +115,7 @@ int skiv(RunContext& ctx) {
   notation::write(file, kI2, {in.mbkonsh});
   notation::write(file, kI2, {in.mikroband});
   notation::write(file, kF42, {in.sidoverl(1)});
-  notation::write(file, kI2, {in.perfo(1)});
+  notation::write(file, kI2, {ctx.prep.perfo(1)});
   for (int k = 1; k <= 5; ++k) notation::write(file, kText, {in.skivtext(k).view()});
   return 0;
 }

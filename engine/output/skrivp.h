@@ -6,7 +6,7 @@ namespace kvop {
 
 // The profile header of the report: the output banner before the first
 // profile, the designation, the lock state, the extra side lap, the
-// orientation and the perforation.
+// orientation and the perforation (as the checks use it, ctx.prep).
 void skrivp(RunContext& ctx, int ip);
 
 }  // namespace kvop

@@ -1,4 +1,4 @@
-#include "checks/checks_json.h"
+#include "output/checks_json.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "checks/skrivp.h"
+#include "output/skrivp.h"
 
-#include "checks/check_report.h"
+#include "output/report_lines.h"
 #include "core/cp1252.h"
 
 namespace kvop {
@@ -37,7 +37,7 @@ void skrivp(RunContext& ctx, int ip) {
       in.tjlk(1) > 0.1f ? enc("LÅSTA TJOCKLEKAR       ") : enc("EJ LÅSTA TJOCKLEKAR    ");
   report(ctx, kProfile, {in.pnamn(2).view(), lock, in.sidoverl(ip)});
   const std::string o = orientation_text(in.vandr(ip));
-  const std::string p = perforation_text(in.perfo(ip));
+  const std::string p = perforation_text(ctx.prep.perfo(ip));
   report(ctx, in.mikroband == 0 ? kPlain : kMicroband, {o, p});
 }
 

@@ -1,7 +1,7 @@
 // indaut: the report file and its first section, the heading and the echo of
 // the input case.  Every line is written through a layout that reads like the
 // report line it writes.
-#include "driver/indaut.h"
+#include "output/indaut.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +12,7 @@
 
 #include "core/cp1252.h"
 #include "core/file_names.h"
-#include "report/format.h"
+#include "core/format.h"
 
 namespace kvop {
 namespace {

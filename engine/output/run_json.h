@@ -1,8 +1,8 @@
 // The machine-readable account of a run (--json): the final status, the input
-// case after reading and preparation, and what the later steps computed (each
-// subsystem writes its own part: profile_json.h, analysis_json.h,
-// checks_json.h,
-// diaphragm_json.h).
+// case as read and prepared by the reader, the values the calculation used in
+// place of the case's own (prepared_json.h), and what the later steps
+// computed, one part per subsystem (profile_json.h, analysis_json.h,
+// checks_json.h, diaphragm_json.h).
 #pragma once
 
 #include <nlohmann/json.hpp>
