@@ -126,6 +126,24 @@ TEST(Gabar, PartlyPerforatedSheetLosesSixtyCentimetres) {
   }
 }
 
+TEST(Gabar, ThePerforationTheChecksUsedDecidesNotTheCases) {
+  // A partly perforated case whose profile the checks found fully
+  // perforated: the full limit applies, and the notice follows.
+  Walk w(1);
+  w.in.perfo(1) = 1;
+  w.in.spv(1) = 2.5f;  // over G1 = 2.42 partly perforated, within 3.01
+  PreparedCase prep;
+  prep.perfo(1) = 2;
+  const WalkResults full = gabar(w.in, prep, w.run.ctx.prof, w.run.ctx.chk);
+  EXPECT_EQ(full.count, 0);
+  EXPECT_TRUE(full.fully_perforated);
+  prep.perfo(1) = 1;
+  const WalkResults partly = gabar(w.in, prep, w.run.ctx.prof, w.run.ctx.chk);
+  ASSERT_EQ(partly.count, 1);
+  EXPECT_EQ(partly.spans(1), 1);
+  EXPECT_FALSE(partly.fully_perforated);
+}
+
 TEST(Gabar, SecondFlaggedSpanGetsTheDittoLine) {
   Walk w(5);
   w.in.spv(2) = 4.5f;

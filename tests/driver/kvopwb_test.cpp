@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "output/page_control.h"
+#include "output/run_json.h"
 #include "core/cp1252.h"
 #include "test_support.h"
 
@@ -74,6 +75,30 @@ TEST(Kvopwb, ProgressTextFirstThenEveryStepInOrder) {
                             &r.run.ctx.channels.report, &r.run.ctx.channels.exchange})
     EXPECT_FALSE(ch->is_open());
   EXPECT_FALSE(r.dir.exists("SKIVA.INS"));
+}
+
+TEST(Kvopwb, ALowProfileIsFullyPerforatedForEveryStepAfterTheChecks) {
+  // R45 is 45 mm of steel: a partly perforated R45 counts as fully
+  // perforated from the first check pass on.  The case keeps the code it
+  // was read with; the header, the walkability notice and the account's
+  // prepared values show the code the checks used.
+  std::vector<std::string> lines = example("TAK1.IND");
+  lines[kDesignation] = "R45";
+  lines[kUtskr - 1] = " 1";  // perfo(1)
+  EngineRun r(lines);
+  r.go();
+  ASSERT_EQ(r.rc, kExitOk) << r.err();
+  EXPECT_EQ(r.run.ctx.in.perfo(1), 1);
+  EXPECT_EQ(r.run.ctx.prep.perfo(1), 2);
+  const std::string red = r.report();
+  EXPECT_NE(red.find("HEL PERF."), std::string::npos);
+  EXPECT_EQ(red.find("DEL PERF."), std::string::npos);
+  ASSERT_EQ(r.run.ctx.prof.origin_code, 1);  // the own range: walkability is judged
+  EXPECT_NE(red.find(enc("GÅBARHETEN FÖR HELPERFORERAD PROFIL ÄR EJ KONTROLLERAD,")),
+            std::string::npos);
+  const nlohmann::json account = run_to_json(r.run.ctx, r.rc);
+  EXPECT_EQ(account["case"]["perfo"][0], 1);
+  EXPECT_EQ(account["prepared"]["perfo"][0], 2);
 }
 
 TEST(Kvopwb, MissingCantileverIsPreparedBeforeTheAnalysis) {

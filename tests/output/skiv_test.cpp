@@ -144,6 +144,21 @@ TEST(Skiv, EveryLineOfATwoSpanCase) {
                               padded("RAD 5", 80)}));
 }
 
+TEST(Skiv, CarriesThePerforationTheChecksUsed) {
+  // A partly perforated profile too low for it is fully perforated for the
+  // checks; the diaphragm program gets that code, not the case's.
+  Exchange x;
+  x.in.perfo(1) = 1;
+  x.prepare();
+  x.run.ctx.prep.perfo(1) = 2;
+  EXPECT_EQ(skiv(x.run.ctx), 0);
+  x.run.ctx.channels.exchange.close();
+  const Lines l = test::split_lines(x.dir.read("SKIVA.INS"));
+  ASSERT_EQ(l.size(), 52u);
+  EXPECT_EQ(l[46], " 2");
+  EXPECT_EQ(x.in.perfo(1), 1);
+}
+
 TEST(Skiv, SheetPiecesOfContinuousHingedAndGerberJoints) {
   Exchange x;
   x.in.nfack = 4;
