@@ -9,6 +9,7 @@
 #include "output/skrivp.h"
 
 namespace kvop {
+
 void profile_header(RunContext& ctx, int ip) {
   const InputCase& in = ctx.in;
   if (in.utskr == 0 || !page::header_on_new_page(ctx.page, in.nfack, ip)) {
