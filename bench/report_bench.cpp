@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "report/format.h"
+#include "core/format.h"
 
 namespace {
 

@@ -2,12 +2,9 @@
 
 #include <algorithm>
 
-#include "checks/check_report.h"
 #include "checks/faltkontroll.h"
 #include "checks/stodkontroll.h"
-#include "core/cp1252.h"
 #include "diaphragm/platbitar.h"
-#include "report/skriva.h"
 
 namespace kvop {
 namespace {
@@ -46,8 +43,9 @@ struct Senaste {
 // sweep, which mostly meets the columns the search left, takes it over
 // instead of repeating the arithmetic.
 struct Svep {
-  RunContext& ctx;
+  const CheckInput& ctx;
   const Dimvarden& dv;
+  CheckResults& res;
   bool fixed = false;    // no column may change
   bool slutlig = false;  // the final sweep: reserves are stored
   bool failed = false;
@@ -70,8 +68,8 @@ struct Svep {
     return m.v;
   }
 
-  InputCase& in() { return ctx.in; }
-  CheckResults& chk() { return ctx.chk; }
+  const InputCase& in() const { return ctx.in; }
+  CheckResults& chk() { return res; }
   int n() const { return std::clamp(ctx.in.nfack, 1, 20); }
 
   // Writes a raised column back over the supports of sheet k walked so far.
@@ -128,7 +126,7 @@ struct Svep {
 
   void lastfall(int lc) {
     const int n = this->n();
-    const RunContext& c = ctx;
+    const CheckInput& c = ctx;
     CheckResults& ch = chk();
     int k = 1, first = 1;
     int t = ch.tjix(1, 1);
@@ -189,7 +187,7 @@ struct Svep {
   // caller is the second one.
   void dubbel(int lc, int i, int& k, int& first, int& t) {
     CheckResults& ch = chk();
-    const RunContext& c = ctx;
+    const CheckInput& c = ctx;
     const int kp = k;
     int tp = ch.tjix(kp, i - 1);
     ++k;
@@ -232,9 +230,8 @@ struct Svep {
 };
 
 // Results of the final sweep.
-void resultat(RunContext& ctx, const Dimvarden& dv) {
+void resultat(const CheckInput& ctx, const Dimvarden& dv, CheckResults& chk) {
   const InputCase& in = ctx.in;
-  CheckResults& chk = ctx.chk;
   const int n = std::clamp(in.nfack, 1, 20);
   chk.over = false;
   for (int lc = 1; lc <= 4; ++lc) {
@@ -255,7 +252,7 @@ void resultat(RunContext& ctx, const Dimvarden& dv) {
     chk.plattj(j) = dv.arbtab(1, t);
     chk.styvkvot(j) = static_cast<float>(static_cast<double>(dv.iyta(t)) / ref);
   }
-  if (in.vextak != 0) bandavst(ctx);
+  if (in.vextak != 0) bandavst(ctx, chk);
   // The partial-coefficient method reports no strength ratios for the
   // serviceability case.
   if (in.sakkl != 0) {
@@ -264,77 +261,29 @@ void resultat(RunContext& ctx, const Dimvarden& dv) {
   }
 }
 
-const notation::Layout kMicro1("(1X)");
-const notation::Layout kMicro2("(4X,'OBS! DET INNEBÄR VISSA SVÅRIGHETER ATT MONTERA')");
-const notation::Layout kMicro3("(9X,'MIKROBAND OCH EXTRA SIDÖVERLAPP !!')");
-const notation::Layout kTwoEmpty("(/)");
-
-// Result tables with the page control around them.
-void tabeller(RunContext& ctx, int ip) {
-  const InputCase& in = ctx.in;
-  PageCounters& pg = ctx.page;
-  const int n = std::clamp(in.nfack, 1, 20);
-  if (in.utskr == 0) {
-    skriva(ctx, 1);
-    return;
-  }
-  const int r = n > 7 ? 25 : 22;
-  for (int lc = 1; lc <= 4; ++lc) {
-    if (ip > 1 && lc == 1) pg.radnr = 3;
-    if (pg.radnr + r + 2 * n < pg.sidlangd) {
-      pg.radnr += r + 2 * n;
-    } else {
-      pg.radnr = r + 2 * n;
-      page_mark(ctx);
-    }
-    skriva(ctx, lc);
-  }
-  if (pg.radnr + (in.vextak == 1 ? 23 : 16) > pg.sidlangd) page_mark(ctx);
-}
-
 }  // namespace
 
-void dim1_sweeps(RunContext& ctx, int ip) {
-  Dimvarden dv = dimvarden(ctx, ip);
-  platbitar(ctx.in, ctx.an, ctx.dia);
-  skivindelning(ctx.in, dv, ctx.chk);
-  ctx.chk.lasfl = ctx.in.oflans == 2 ? 1 : 0;
+void dim1(const CheckInput& ctx, int ip, CheckResults& chk) {
+  const Dimvarden dv = dimvarden(ctx, ip);
+  skivindelning(ctx.in, dv, chk);
+  chk.lasfl = ctx.in.oflans == 2 ? 1 : 0;
 
   const bool walls = ctx.in.vagg == 1;
   auto sweep = [&](Svep& s) {
     for (int lc = 1; lc <= 4; ++lc)
       if (!(walls && lc == 2)) s.lastfall(lc);
   };
-  Svep s{ctx, dv};
+  Svep s{ctx, dv, chk};
   s.fixed = dv.locked;
   if (!dv.locked) {
     sweep(s);
     s.fixed = true;
   }
-  ctx.chk.failed = s.failed;
+  chk.failed = s.failed;
   s.slutlig = true;
   sweep(s);
-  resultat(ctx, dv);
-  ctx.chk.checked = true;
-}
-
-void dim1(RunContext& ctx, int ip, int pass) {
-  dim1_sweeps(ctx, ip);
-  if (pass == 1) return;
-  tabeller(ctx, ip);
-  const InputCase& in = ctx.in;
-  if (in.sidoverl(ip) > 0.1f && (designation_has(ctx.prof.designation, "R820M") ||
-                                 designation_has(ctx.prof.designation, "R820P"))) {
-    report(ctx, kMicro1);
-    report(ctx, kMicro2);
-    report(ctx, kMicro3);
-  }
-  if (ctx.chk.failed || ctx.chk.over) {
-    report(ctx, kTwoEmpty);
-    ctx.channels.report.write_line(
-        notation::list_directed(enc("   OBS!! PROFILEN KLARAR SIG EJ !")));
-  }
-  if (in.utskr == 0) page_mark(ctx);
+  resultat(ctx, dv, chk);
+  chk.checked = true;
 }
 
 }  // namespace kvop

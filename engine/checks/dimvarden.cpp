@@ -58,8 +58,17 @@ float ieff(const Dimvarden& dv, int t, int flag) {
   return dv.iyta(t);
 }
 
-Dimvarden dimvarden(RunContext& ctx, int ip) {
-  InputCase& in = ctx.in;
+int perforation_code(const InputCase& in, const ProfileRecord& prof, int ip) {
+  const int code = in.perfo(ip);
+  if (code <= 0) return code;
+  const float h = prof.general(1);
+  const float E = prof.general(12);
+  if ((h <= 0.05f && E > 1.0f) || (h <= 0.038f && E < 1.0f)) return 2;
+  return code;
+}
+
+Dimvarden dimvarden(const CheckInput& ctx, int ip) {
+  const InputCase& in = ctx.in;
   const ProfileRecord& p = ctx.prof;
   const AnalysisResults& an = ctx.an;
   const int n = std::clamp(in.nfack, 1, 20);
@@ -73,12 +82,12 @@ Dimvarden dimvarden(RunContext& ctx, int ip) {
   const Text<8>& name = p.designation;
   const bool thin_excluded = designation_has(name, "R820M") || designation_has(name, "R820S") ||
                              designation_has(name, "R820U") || designation_has(name, "R46FA");
-  dv.t0 = in.perfo(ip) > 0 && thin_excluded ? 2 : 1;
+  dv.perfo = perforation_code(in, p, ip);
+  dv.t0 = dv.perfo > 0 && thin_excluded ? 2 : 1;
   // A profile offered in one thickness only keeps that one.
   dv.t0 = std::min(dv.t0, dv.NT);
 
   // 3. Extra side lap and perforation.
-  const float h = p.general(1);
   const float E = p.general(12);
   const float s = in.sidoverl(ip);
   if (s > 0.001f) {
@@ -87,8 +96,7 @@ Dimvarden dimvarden(RunContext& ctx, int ip) {
     dv.sidfaktor = f32(std::max(1.0, nn / ns - ns / (50.0 * s)));
     for (int row : {5, 6, 9, 10, 13}) scale_row(dv, row, dv.sidfaktor);
   }
-  if (in.perfo(ip) > 0) {
-    if ((h <= 0.05f && E > 1.0f) || (h <= 0.038f && E < 1.0f)) in.perfo(ip) = 2;
+  if (dv.perfo > 0) {
     for (int row : {5, 6, 9, 10}) scale_row(dv, row, p.general(6));
     scale_row(dv, 13, p.general(7));
   }

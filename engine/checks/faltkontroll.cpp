@@ -22,14 +22,14 @@ constexpr float kBandMin = 0.3f, kBandTrimmer = 4.6f, kBandPlain = 2.0f, kBandMa
 
 }  // namespace
 
-float faltkvot(const RunContext& ctx, const Dimvarden& dv, int lc, int j, int t) {
+float faltkvot(const CheckInput& ctx, const Dimvarden& dv, int lc, int j, int t) {
   const float M1 = ctx.an.mfalt(lc, j), M2 = ctx.an.mfalt2(lc, j);
   const float r1 = M1 > kSign ? dv.mrdb(t) : dv.mrda(t);
   const float r2 = M2 > kSign ? dv.mrdb(t) : dv.mrda(t);
   return std::max(f32(std::fabs(M1) / r1), f32(std::fabs(M2) / r2));
 }
 
-float nedbojning(const RunContext& ctx, const Dimvarden& dv, int lc, int j, int t) {
+float nedbojning(const CheckInput& ctx, const Dimvarden& dv, int lc, int j, int t) {
   const double EI = kE * ctx.prof.general(12) * ieff(dv, t, dv.flag(j));
   return f32(ctx.an.nedbtal(lc, j) / EI);
 }
@@ -68,7 +68,7 @@ float nedbkvot(const InputCase& in, int j, float delta) {
   return f32(d / f32(static_cast<double>(L) * kPer200));
 }
 
-float konsolnedb(const RunContext& ctx, const Dimvarden& dv, int lc, int side, int t, int flag) {
+float konsolnedb(const CheckInput& ctx, const Dimvarden& dv, int lc, int side, int t, int flag) {
   const double EI = kE * ctx.prof.general(12) * ieff(dv, t, flag);
   return f32(ctx.an.konstal(lc, side) / EI);
 }
@@ -79,9 +79,8 @@ float faltreserv(const InputCase& in, const Dimvarden& dv, int j, int t) {
                       kFastening * static_cast<double>(dv.P24(t)) / (L * L)));
 }
 
-void bandavst(RunContext& ctx) {
+void bandavst(const CheckInput& ctx, CheckResults& chk) {
   const InputCase& in = ctx.in;
-  CheckResults& chk = ctx.chk;
   const int n = std::clamp(in.nfack, 1, 20);
   // Utilisation left by the uplift load case.
   float u = chk.KVOTS(3, 1);

@@ -5,10 +5,10 @@
 namespace kvop {
 
 // Field-moment ratio of span j in load case lc with column t.
-[[nodiscard]] float faltkvot(const RunContext& ctx, const Dimvarden& dv, int lc, int j, int t);
+[[nodiscard]] float faltkvot(const CheckInput& ctx, const Dimvarden& dv, int lc, int j, int t);
 
 // Deflection of span j (m) with column t, before any wall factor.
-[[nodiscard]] float nedbojning(const RunContext& ctx, const Dimvarden& dv, int lc, int j, int t);
+[[nodiscard]] float nedbojning(const CheckInput& ctx, const Dimvarden& dv, int lc, int j, int t);
 
 // The span deflection as reported: the roof's own, a wall's scaled by the
 // market's factor.  False where a wall's span deflection is not computed.
@@ -22,13 +22,13 @@ namespace kvop {
 
 // Deflection of a cantilever tip (side 1 left, 2 right) with column t and the
 // stiffness form of the span beside it.
-[[nodiscard]] float konsolnedb(const RunContext& ctx, const Dimvarden& dv, int lc, int side, int t,
+[[nodiscard]] float konsolnedb(const CheckInput& ctx, const Dimvarden& dv, int lc, int side, int t,
                                int flag);
 
 // Diaphragm reserve of span j with column t.
 [[nodiscard]] float faltreserv(const InputCase& in, const Dimvarden& dv, int j, int t);
 
 // Fastening-band spacings of a VEX roof after the final sweep.
-void bandavst(RunContext& ctx);
+void bandavst(const CheckInput& ctx, CheckResults& chk);
 
 }  // namespace kvop

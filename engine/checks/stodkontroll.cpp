@@ -54,7 +54,7 @@ float reserv_interaktion(double T, double R, double Rw, double As, bool no_b) {
 
 }  // namespace
 
-float sk1_faktor(const RunContext& ctx, int lc, int i) {
+float sk1_faktor(const CheckInput& ctx, int lc, int i) {
   const InputCase& in = ctx.in;
   const bool applies = i != 1 && i != in.nfack + 1 && lc == 1 && in.skarvtyp(i) != 4 &&
                        in.marknadskod == 1 && ctx.prof.general(1) >= kMinHeight;
@@ -62,7 +62,7 @@ float sk1_faktor(const RunContext& ctx, int lc, int i) {
   return f32(static_cast<double>(ctx.an.gammad1) / ctx.an.gammad);
 }
 
-Stodkvot interaktion(const RunContext& ctx, const Dimvarden& dv, int lc, int i, int t,
+Stodkvot interaktion(const CheckInput& ctx, const Dimvarden& dv, int lc, int i, int t,
                      bool regel1) {
   const float R = ctx.an.reakt(lc, i), M = ctx.an.mstod(lc, i);
   Stodkvot r;
@@ -81,7 +81,7 @@ Stodkvot interaktion(const RunContext& ctx, const Dimvarden& dv, int lc, int i, 
   return r;
 }
 
-Stodkvot stumskarv(const RunContext& ctx, const Dimvarden& dv, int lc, int i, int t, int tp) {
+Stodkvot stumskarv(const CheckInput& ctx, const Dimvarden& dv, int lc, int i, int t, int tp) {
   const float R = ctx.an.reakt(lc, i);
   Stodkvot r;
   if (R < 0) {
@@ -100,7 +100,7 @@ Stodkvot stumskarv(const RunContext& ctx, const Dimvarden& dv, int lc, int i, in
   return r;
 }
 
-Stodkvot dubbel_overlapp(const RunContext& ctx, const Dimvarden& dv, int lc, int i, int t, int tp,
+Stodkvot dubbel_overlapp(const CheckInput& ctx, const Dimvarden& dv, int lc, int i, int t, int tp,
                          int tc78, bool regel1) {
   const float R = ctx.an.reakt(lc, i), M = ctx.an.mstod(lc, i);
   Stodkvot r;
@@ -122,7 +122,7 @@ Stodkvot dubbel_overlapp(const RunContext& ctx, const Dimvarden& dv, int lc, int
   return r;
 }
 
-Stodkvot andstod(const RunContext& ctx, const Dimvarden& dv, int lc, bool hoger, int t,
+Stodkvot andstod(const CheckInput& ctx, const Dimvarden& dv, int lc, bool hoger, int t,
                  int& lasfl) {
   const InputCase& in = ctx.in;
   const int i = hoger ? in.nfack + 1 : 1;

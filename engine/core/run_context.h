@@ -15,6 +15,7 @@
 #include "core/input_case.h"
 #include "core/prepared_case.h"
 #include "core/profile_record.h"
+#include "core/summary_results.h"
 
 namespace kvop {
 
@@ -38,6 +39,8 @@ struct RunContext {
   AnalysisCache an_cache;  // its stiffness-independent terms, between calls
   CheckResults chk;        // results of the section checks
   DiaphragmResults dia;    // sheet pieces of the sheeting
+  WalkResults walk;        // the walkability check
+  SummaryResults sum;      // the values of the summary sections
   PageCounters page;       // report page control
   Channels channels;       // the run's files, by name
 

@@ -2,9 +2,11 @@
 
 #include "analysis/gabar.h"
 #include "analysis/krdef.h"
-#include "analysis/skrivs.h"
-#include "checks/dimen.h"
-#include "core/cp1252.h"
+#include "analysis/summary.h"
+#include "driver/dimen.h"
+#include "output/gabar_warnings.h"
+#include "output/profile_section.h"
+#include "output/skrivs.h"
 #include "profiles/profile_db.h"
 
 namespace kvop {
@@ -12,18 +14,16 @@ namespace kvop {
 int dimber(RunContext& ctx) {
   const InputCase& in = ctx.in;
   int status = 0;
-  // The values the analysis and the checks use in place of the case's own.
+  // The values the analysis and the checks use in place of the case's own;
+  // until the checks of a profile have judged it, its perforation is the
+  // case's.
   prepare_analysis(in, ctx.prep);
+  ctx.prep.perfo = in.perfo;
   for (int ip = 1; ip <= in.nprof; ++ip) {
     status = opdbas(ctx);
     if (status == 0) status = pdread(ctx, in.pnamn(ip), ProfileScaling::scaled, NotFound::reported);
     if (status != 0) {
-      // The read-error line goes where the lookup's own messages go, the
-      // console (the database channel holds a binary file), and closes the
-      // report, so that the report alone tells a failed run from a finished
-      // one.
-      ctx.console.error(enc("    *******LÄSFEL"));
-      ctx.channels.report.write_line(enc("    *******LÄSFEL"));
+      read_error(ctx);
       return status;
     }
     clfile(ctx);
@@ -32,24 +32,20 @@ int dimber(RunContext& ctx) {
     // of the first pass set the ratios of the chosen thicknesses.
     ctx.chk.styvkvot.fill(1.0f);
     krdef(ctx, 1);
-    status = dimen(ctx, ip, 1);
-    if (status != 0) return status;
+    dimen(ctx, ip, 1);
     krdef(ctx, 2);
-    // A failure of the second pass does not stop the summary and the
-    // walkability check; it is returned unless the walkability check ran,
-    // which ends the profile as a success.
-    status = dimen(ctx, ip, 2);
+    dimen(ctx, ip, 2);
 
-    if (in.vagg == 0) {
-      const bool own_range = ctx.prof.origin_code == 1;
-      if (in.utskr == 1 && own_range) skrivs(ctx);
-      if (own_range) {
-        gabar(ctx);
-        status = 0;
+    if (in.vagg == 0 && ctx.prof.origin_code == 1) {
+      if (in.utskr == 1) {
+        ctx.sum = summary_values(in, ctx.chk);
+        skrivs(ctx);
       }
+      ctx.walk = gabar(in, ctx.prep, ctx.prof, ctx.chk);
+      gabar_warnings(ctx);
     }
   }
-  if (in.utskr == 1) ctx.channels.report.write_line("^");
+  end_of_profiles(ctx);
   return status;
 }
 

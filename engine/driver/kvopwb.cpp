@@ -1,23 +1,15 @@
 #include "driver/kvopwb.h"
 
 #include "core/cp1252.h"
-#include "diaphragm/skiv.h"
+#include "diaphragm/platbitar.h"
 #include "driver/dimber.h"
-#include "driver/indaut.h"
 #include "driver/inkvop.h"
 #include "driver/inledn.h"
+#include "output/indaut.h"
+#include "output/page_control.h"
+#include "output/skiv.h"
 
 namespace kvop {
-
-int echo_lines(const InputCase& in) {
-  int n = in.utskr != 0 ? 25 : 22;
-  // The counts are compared as reals, so the additions apply from 1 on.
-  if (in.trivlgd > 0.01f) n += 1;
-  if (in.trihlgd > 0.01f) n += 1;
-  if (static_cast<float>(in.fickfack) > 0.01f) n += 3;
-  if (static_cast<float>(in.nlinj) > 0.01f) n += in.nlinj + 2;
-  return n;
-}
 
 namespace {
 
@@ -26,10 +18,10 @@ int run_steps(RunContext& ctx) {
   for (int k = 0; k < 14; ++k) ctx.console.empty_line();
   ctx.console.line(enc("                      BERÄKNING PÅGÅR ............. "));
 
-  ctx.page.sidlangd = 68;
+  ctx.page.sidlangd = page::kLinesPerPage;
 
   if (inkvop(ctx) != 0) return kExitInput;
-  ctx.page.radnr = echo_lines(ctx.in);
+  ctx.page.radnr = page::echo_lines(ctx.in);
 
   inledn(ctx);
   defork(ctx);
@@ -39,6 +31,7 @@ int run_steps(RunContext& ctx) {
   if (dimber(ctx) != 0) return kExitDimensioning;
 
   if (ctx.in.iskiv == 0 || ctx.in.iskiv == 1) {
+    platbitar(ctx.in, ctx.an, ctx.dia);
     if (skiv(ctx) != 0) return kExitDiaphragm;
   }
   return kExitOk;

@@ -16,10 +16,6 @@ enum ExitCode : int {
   kExitUsage = 64,        // bad command line
 };
 
-// Lines of the input echo on the first report page, by what the case holds:
-// the page counter radnr when the echo is written.
-[[nodiscard]] int echo_lines(const InputCase& in);
-
 // Runs the steps in their fixed order on the run's channels and returns the
 // exit status.  The first step that fails ends the run.  The files are closed
 // on every path; a report or exchange file whose writing failed is told on

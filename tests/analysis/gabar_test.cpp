@@ -3,6 +3,7 @@
 // record by hand: G1 = 3.01 m and G2 = 4.01 m in column 1 (table values
 // 0.0003 and 0.0004 plus 0.01), G1 = 5.01 m and G2 = 6.01 m in column 2.
 #include "analysis/gabar.h"
+#include "output/gabar_warnings.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,9 @@ struct Walk : test::ReportRun {
     p.per_thickness(19, 2) = 0.0006f;
   }
   Lines lines() {
-    gabar(run.ctx);
+    run.ctx.prep.perfo = in.perfo;
+    run.ctx.walk = gabar(in, run.ctx.prep, run.ctx.prof, run.ctx.chk);
+    gabar_warnings(run.ctx);
     return report_lines();
   }
   // Whether only span j is flagged (true) or nothing at all (false).
@@ -121,6 +124,24 @@ TEST(Gabar, PartlyPerforatedSheetLosesSixtyCentimetres) {
     w.in.spv(1) = 2.42f;  // G1 = 3.01, or 2.41 partly perforated
     EXPECT_EQ(w.flags(1), perfo == 1);
   }
+}
+
+TEST(Gabar, ThePerforationTheChecksUsedDecidesNotTheCases) {
+  // A partly perforated case whose profile the checks found fully
+  // perforated: the full limit applies, and the notice follows.
+  Walk w(1);
+  w.in.perfo(1) = 1;
+  w.in.spv(1) = 2.5f;  // over G1 = 2.42 partly perforated, within 3.01
+  PreparedCase prep;
+  prep.perfo(1) = 2;
+  const WalkResults full = gabar(w.in, prep, w.run.ctx.prof, w.run.ctx.chk);
+  EXPECT_EQ(full.count, 0);
+  EXPECT_TRUE(full.fully_perforated);
+  prep.perfo(1) = 1;
+  const WalkResults partly = gabar(w.in, prep, w.run.ctx.prof, w.run.ctx.chk);
+  ASSERT_EQ(partly.count, 1);
+  EXPECT_EQ(partly.spans(1), 1);
+  EXPECT_FALSE(partly.fully_perforated);
 }
 
 TEST(Gabar, SecondFlaggedSpanGetsTheDittoLine) {

@@ -6,7 +6,9 @@
 
 #include <string>
 
+#include "checks/dim1.h"
 #include "core/run_context.h"
+#include "diaphragm/platbitar.h"
 #include "driver/inkvop.h"
 
 namespace kvop::test {
@@ -78,6 +80,13 @@ struct CheckCase {
   CheckCase(CheckCase&& o) noexcept : ctx(std::move(o.ctx)) {}
   CheckCase& operator=(CheckCase&&) = delete;
 };
+
+// The check sweeps of one pass of profile ip, with the sheet pieces of the
+// case as the driver prepares them.
+inline void sweep(CheckCase& c, int ip = 1) {
+  platbitar(c.in, c.an, c.ctx.dia);
+  dim1(c.ctx, ip, c.chk);
+}
 
 // A left sheet end (LED) with 1 m beyond it on a 45 degree slope whose
 // fastenings take the whole force along the slope: R = 4 at the full

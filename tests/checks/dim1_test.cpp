@@ -25,7 +25,7 @@ TEST(Dim1, TheThinnestPassingColumnForTheWholeSheet) {
   CheckCase c(3);
   c.an.reakt(1, 2) = 1.0f;
   c.an.mstod(1, 2) = -2.5f;
-  dim1_sweeps(c.ctx, 1);
+  test::sweep(c, 1);
   for (int i = 1; i <= 4; ++i) EXPECT_EQ(c.chk.tjix(1, i), 3) << i;
   for (int j = 1; j <= 3; ++j) EXPECT_FLOAT_EQ(c.chk.plattj(j), 0.7f);
   EXPECT_FLOAT_EQ(c.chk.KVOTS(1, 2), 2.4875f / 3.0f);
@@ -41,7 +41,7 @@ TEST(Dim1, TwoSheetsAtAButtJointGetTheirOwnThickness) {
   CheckCase c(3);
   c.in.skarvtyp(3) = 1;
   load_two_sheets(c);
-  dim1_sweeps(c.ctx, 1);
+  test::sweep(c, 1);
   EXPECT_EQ(c.chk.tjix(1, 1), 3);
   EXPECT_EQ(c.chk.tjix(1, 2), 3);
   EXPECT_EQ(c.chk.tjix(1, 3), 0);
@@ -59,7 +59,7 @@ TEST(Dim1, ASingleOverlapIsCarriedByTheArrivingSheet) {
   c.in.skarvtyp(2) = 2;
   c.an.reakt(1, 2) = 1.0f;
   c.an.mstod(1, 2) = -2.5f;
-  dim1_sweeps(c.ctx, 1);
+  test::sweep(c, 1);
   EXPECT_EQ(c.chk.tjix(1, 1), 3);  // sheet 1 holds support 1 only
   EXPECT_EQ(c.chk.tjix(1, 2), 0);
   EXPECT_EQ(c.chk.tjix(2, 2), 1);
@@ -76,7 +76,7 @@ TEST(Dim1, LockedThicknessesOneSweepNothingRaised) {
   c.in.tjlk(1) = 0.6f;
   c.in.tjlk(2) = 0.0f;
   c.in.tjlk(3) = 5.0f;  // above every column: the thickest
-  dim1_sweeps(c.ctx, 1);
+  test::sweep(c, 1);
   EXPECT_EQ(c.chk.tjix(1, 1), 2);
   EXPECT_EQ(c.chk.tjix(1, 2), 1);
   EXPECT_EQ(c.chk.tjix(2, 3), 4);
@@ -96,7 +96,7 @@ TEST(Dim1, LockedSheetRunningOnAsACantileverIsCheckedWithItsOwnThickness) {
   c.in.tjlk(1) = c.in.tjlk(2) = 0.8f;
   c.an.reakt(1, 3) = 1.0f;
   c.an.mstod(1, 3) = -2.5f;  // the right cantilever's moment: fails at 0.5 mm
-  dim1_sweeps(c.ctx, 1);
+  test::sweep(c, 1);
   EXPECT_EQ(c.chk.tjix(1, 3), 4);
   EXPECT_FLOAT_EQ(c.chk.KVOTS(1, 3), 2.4875f / 4.0f);
   EXPECT_FALSE(c.chk.over);
@@ -107,7 +107,7 @@ TEST(Dim1, APerforatedR820MNeverUsesItsThinnestColumn) {
     CheckCase c(2, "R820M");
     c.in.perfo(1) = 1;
     c.in.tjlk(1) = lock;
-    dim1_sweeps(c.ctx, 1);
+    test::sweep(c, 1);
     EXPECT_EQ(c.chk.tjix(1, 1), 2) << lock;
     EXPECT_FLOAT_EQ(c.chk.plattj(1), 0.6f) << lock;
     EXPECT_FLOAT_EQ(c.chk.plattj(2), 0.6f) << lock;
@@ -124,7 +124,7 @@ TEST(Dim1, ChecksPassedWithAThinnerColumnAreRepeatedWithTheSheetsFinalOne) {
   c.an.reakt(1, 2) = 1.0f;
   c.an.mstod(1, 2) = -1.0f;
   c.an.mfalt(1, 2) = 3.0f;
-  dim1_sweeps(c.ctx, 1);
+  test::sweep(c, 1);
   for (int i = 1; i <= 4; ++i) EXPECT_EQ(c.chk.tjix(1, i), 3) << i;
   EXPECT_FLOAT_EQ(c.chk.KVOTF(1, 1), 2.0f / 3.5f);
   EXPECT_FLOAT_EQ(c.chk.KVOTF(1, 2), 3.0f / 3.5f);
@@ -136,7 +136,7 @@ TEST(Dim1, ChecksPassedWithAThinnerColumnAreRepeatedWithTheSheetsFinalOne) {
 TEST(Dim1, FailureAtTheThickestColumnKeepsItAndTheRatio) {
   CheckCase c(2);
   c.an.mfalt(1, 1) = 9.0f;
-  dim1_sweeps(c.ctx, 1);
+  test::sweep(c, 1);
   EXPECT_EQ(c.chk.tjix(1, 1), 4);
   EXPECT_TRUE(c.chk.failed);
   EXPECT_TRUE(c.chk.over);
@@ -158,7 +158,7 @@ CheckCase double_overlap(float span1, float span2) {
 TEST(Dim1, DoubleOverlapTieThickensThePreviousSheet) {
   // Sheet lengths 0.3 + 5 + 0.5 and 0.5 + 5 + 0.3, weight steps 1.
   CheckCase c = double_overlap(5.0f, 5.0f);
-  dim1_sweeps(c.ctx, 1);
+  test::sweep(c, 1);
   EXPECT_FLOAT_EQ(c.ctx.dia.plangd(1), 5.8f);
   EXPECT_FLOAT_EQ(c.ctx.dia.plangd(2), 5.8f);
   EXPECT_EQ(c.chk.tjix(1, 1), 2);
@@ -169,12 +169,12 @@ TEST(Dim1, DoubleOverlapTieThickensThePreviousSheet) {
 
 TEST(Dim1, DoubleOverlapThickensTheSheetWhoseWeightCostsLess) {
   CheckCase longer_previous = double_overlap(6.0f, 5.0f);
-  dim1_sweeps(longer_previous.ctx, 1);
+  test::sweep(longer_previous, 1);
   EXPECT_EQ(longer_previous.chk.tjix(1, 1), 1);
   EXPECT_EQ(longer_previous.chk.tjix(2, 2), 2);
 
   CheckCase longer_new = double_overlap(5.0f, 6.0f);
-  dim1_sweeps(longer_new.ctx, 1);
+  test::sweep(longer_new, 1);
   EXPECT_EQ(longer_new.chk.tjix(1, 1), 2);
   EXPECT_EQ(longer_new.chk.tjix(2, 2), 1);
 }
@@ -183,7 +183,7 @@ TEST(Dim1, DoubleOverlapWithThePreviousSheetAtTheThickestRaisesTheNewOne) {
   CheckCase c = double_overlap(5.0f, 5.0f);
   c.an.mfalt(1, 1) = 4.2f;   // span 1 needs column 4 (4.5)
   c.an.mstod(1, 2) = -6.0f;  // (6 - 0.0125)/(4 + 1) > 1, /(4 + 2) < 1
-  dim1_sweeps(c.ctx, 1);
+  test::sweep(c, 1);
   EXPECT_EQ(c.chk.tjix(1, 1), 4);
   EXPECT_EQ(c.chk.tjix(2, 2), 2);
   EXPECT_EQ(c.chk.tjix(2, 3), 2);
@@ -191,7 +191,7 @@ TEST(Dim1, DoubleOverlapWithThePreviousSheetAtTheThickestRaisesTheNewOne) {
   EXPECT_FLOAT_EQ(c.chk.KVOTS(1, 2), static_cast<float>((6.0 - 0.1f * 0.125) / 6.0));
 
   c.an.mstod(1, 2) = -9.0f;  // more than both sheets at the thickest carry
-  dim1_sweeps(c.ctx, 1);
+  test::sweep(c, 1);
   EXPECT_EQ(c.chk.tjix(1, 1), 4);
   EXPECT_EQ(c.chk.tjix(2, 2), 4);
   EXPECT_TRUE(c.chk.failed);
@@ -200,7 +200,7 @@ TEST(Dim1, DoubleOverlapWithThePreviousSheetAtTheThickestRaisesTheNewOne) {
 TEST(Dim1, TheTopFlangeLockCarriesIntoTheFinalSweep) {
   for (int oflans : {0, 1}) {
     CheckCase c = test::anchored_end(oflans);  // fails on the end anchorage only
-    dim1_sweeps(c.ctx, 1);
+    test::sweep(c, 1);
     EXPECT_EQ(c.chk.lasfl, oflans) << oflans;
     EXPECT_EQ(c.chk.tjix(1, 1), oflans == 1 ? 1 : 2) << oflans;
     if (oflans == 1) {
@@ -215,7 +215,7 @@ TEST(Dim1, TheRatiosOfTheServiceabilityCaseAreClearedInThePartialCoefficientMeth
     c.in.sakkl = sakkl;
     for (int i = 1; i <= 21; ++i) c.an.reakt(2, i) = 1.0f;
     for (int j = 1; j <= 20; ++j) c.an.mfalt(2, j) = 0.5f;
-    dim1_sweeps(c.ctx, 1);
+    test::sweep(c, 1);
     const float s = sakkl == 0 ? 1.0f : 0.0f;
     EXPECT_EQ(c.chk.KVOTS(2, 21) > 0.0f, s > 0) << sakkl;
     EXPECT_FLOAT_EQ(c.chk.KVOTF(2, 20), s * 0.5f / 1.5f) << sakkl;
@@ -227,7 +227,7 @@ TEST(Dim1, AWallChecksNoServiceabilityCase) {
   c.in.vagg = 1;
   c.chk.KVOTS(2, 2) = 7.0f;  // left as it was
   c.an.mfalt(2, 1) = 9.0f;
-  dim1_sweeps(c.ctx, 1);
+  test::sweep(c, 1);
   EXPECT_EQ(c.chk.KVOTS(2, 2), 7.0f);
   EXPECT_EQ(c.chk.KVOTF(2, 1), 0.0f);
   EXPECT_EQ(c.chk.tjix(1, 1), 1);
@@ -239,7 +239,7 @@ TEST(Dim1, ReservesOfTheFinalSweepOnly) {
   c.in.kvottak = 1.0f;
   for (int lc = 1; lc <= 4; ++lc) c.an.reakt(lc, 2) = 2.0f;
   c.an.mfalt(1, 2) = 9.0f;  // span 2 fails at the thickest column: no span reserve
-  dim1_sweeps(c.ctx, 1);
+  test::sweep(c, 1);
   const Dimvarden dv = dimvarden(c.ctx, 1);
   const double T = dv.fstod(1, 2);
   // Column 4: min(0.8*80 - T, 0.8*80*(1.1 - 0.8*2/40) - T) = 64 - T

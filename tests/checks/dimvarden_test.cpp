@@ -60,7 +60,9 @@ TEST(Dimvarden, PerforationReducesTheRowsAndMarksLowSteelProfilesFullyPerforated
   CheckCase c(2);  // h = 0.045, E = 2.1: fully perforated
   c.in.perfo(1) = 1;
   const Dimvarden dv = dimvarden(c.ctx, 1);
-  EXPECT_EQ(c.in.perfo(1), 2);
+  EXPECT_EQ(dv.perfo, 2);
+  EXPECT_EQ(perforation_code(c.in, c.ctx.prof, 1), 2);
+  EXPECT_EQ(c.in.perfo(1), 1);  // the case keeps the code it was read with
   EXPECT_FLOAT_EQ(dv.mrda(3), 3.0f * 0.8f);
   EXPECT_FLOAT_EQ(dv.iyta(3), 3e-6f * 0.8f);
   EXPECT_FLOAT_EQ(dv.mrdb(3), 3.5f * 0.8f);
@@ -72,17 +74,19 @@ TEST(Dimvarden, PerforationReducesTheRowsAndMarksLowSteelProfilesFullyPerforated
   CheckCase high(2);
   high.ctx.prof.general(1) = 0.07f;
   high.in.perfo(1) = 1;
-  (void)dimvarden(high.ctx, 1);
-  EXPECT_EQ(high.in.perfo(1), 1);
+  EXPECT_EQ(dimvarden(high.ctx, 1).perfo, 1);
 
   CheckCase alu(2);  // aluminium is fully perforated only up to 38 mm
   alu.ctx.prof.general(12) = 0.7f;
   alu.in.perfo(1) = 1;
-  (void)dimvarden(alu.ctx, 1);
-  EXPECT_EQ(alu.in.perfo(1), 1);
+  EXPECT_EQ(dimvarden(alu.ctx, 1).perfo, 1);
   alu.ctx.prof.general(1) = 0.038f;
-  (void)dimvarden(alu.ctx, 1);
-  EXPECT_EQ(alu.in.perfo(1), 2);
+  EXPECT_EQ(dimvarden(alu.ctx, 1).perfo, 2);
+  EXPECT_EQ(perforation_code(alu.in, alu.ctx.prof, 1), 2);
+
+  // Unperforated stays unperforated however low the profile.
+  alu.in.perfo(1) = 0;
+  EXPECT_EQ(perforation_code(alu.in, alu.ctx.prof, 1), 0);
 }
 
 TEST(Dimvarden, PartialFactorsOfTheMarkets) {

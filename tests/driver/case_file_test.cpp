@@ -11,7 +11,7 @@
 
 #include "case_generator.h"
 #include "core/json_values.h"
-#include "driver/run_json.h"
+#include "output/run_json.h"
 #include "test_support.h"
 
 namespace kvop {

@@ -6,7 +6,8 @@
 
 #include <cmath>
 
-#include "analysis/analysis_json.h"
+#include "output/analysis_json.h"
+#include "output/prepared_json.h"
 #include "analysis/krdef.h"
 #include "core/cp1252.h"
 #include "driver/inkvop.h"
@@ -143,7 +144,7 @@ TEST(AnalysisJson, EmptyUntilAnalysedThenTheResultsAsStored) {
   }
 }
 
-TEST(PreparedJson, TheValuesUsedBesideTheCaseAsRead) {
+TEST(PreparedValues, AnalysisUsesThemAndLeavesTheCaseAsRead) {
   // A sloping roof with a line load beyond its span: the case part keeps the
   // self weight and the position as read, the prepared part shows the values
   // the analysis used.
@@ -156,7 +157,6 @@ TEST(PreparedJson, TheValuesUsedBesideTheCaseAsRead) {
   ctx.in.nlinj = 1;
   ctx.in.linjfack(1) = 1;
   ctx.in.linjlast(1).linjavst = 7.5f;
-  EXPECT_EQ(prepared_to_json(ctx), nlohmann::json::object());
   prepare_analysis(ctx.in, ctx.prep);
   krdef(ctx, 1);
   const nlohmann::json p = nlohmann::json::parse(prepared_to_json(ctx).dump());

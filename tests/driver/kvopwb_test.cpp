@@ -9,6 +9,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "output/page_control.h"
+#include "output/run_json.h"
 #include "core/cp1252.h"
 #include "test_support.h"
 
@@ -73,6 +75,30 @@ TEST(Kvopwb, ProgressTextFirstThenEveryStepInOrder) {
                             &r.run.ctx.channels.report, &r.run.ctx.channels.exchange})
     EXPECT_FALSE(ch->is_open());
   EXPECT_FALSE(r.dir.exists("SKIVA.INS"));
+}
+
+TEST(Kvopwb, ALowProfileIsFullyPerforatedForEveryStepAfterTheChecks) {
+  // R45 is 45 mm of steel: a partly perforated R45 counts as fully
+  // perforated from the first check pass on.  The case keeps the code it
+  // was read with; the header, the walkability notice and the account's
+  // prepared values show the code the checks used.
+  std::vector<std::string> lines = example("TAK1.IND");
+  lines[kDesignation] = "R45";
+  lines[kUtskr - 1] = " 1";  // perfo(1)
+  EngineRun r(lines);
+  r.go();
+  ASSERT_EQ(r.rc, kExitOk) << r.err();
+  EXPECT_EQ(r.run.ctx.in.perfo(1), 1);
+  EXPECT_EQ(r.run.ctx.prep.perfo(1), 2);
+  const std::string red = r.report();
+  EXPECT_NE(red.find("HEL PERF."), std::string::npos);
+  EXPECT_EQ(red.find("DEL PERF."), std::string::npos);
+  ASSERT_EQ(r.run.ctx.prof.origin_code, 1);  // the own range: walkability is judged
+  EXPECT_NE(red.find(enc("GÅBARHETEN FÖR HELPERFORERAD PROFIL ÄR EJ KONTROLLERAD,")),
+            std::string::npos);
+  const nlohmann::json account = run_to_json(r.run.ctx, r.rc);
+  EXPECT_EQ(account["case"]["perfo"][0], 1);
+  EXPECT_EQ(account["prepared"]["perfo"][0], 2);
 }
 
 TEST(Kvopwb, MissingCantileverIsPreparedBeforeTheAnalysis) {
@@ -167,7 +193,7 @@ TEST(Kvopwb, RadnrCountsTheEchoLinesOfEveryCombination) {
             int expected = utskr != 0 ? 25 : 22;
             expected += (left ? 1 : 0) + (right ? 1 : 0) + (pocket ? 3 : 0);
             expected += nlinj > 0 ? nlinj + 2 : 0;
-            EXPECT_EQ(echo_lines(r.run.ctx.in), expected)
+            EXPECT_EQ(page::echo_lines(r.run.ctx.in), expected)
                 << "utskr " << utskr << " drifts " << left << right << " pocket " << pocket
                 << " nlinj " << nlinj;
             // The unpaged report leaves the counter as the echo set it; in a
@@ -191,7 +217,7 @@ TEST(Kvopwb, RadnrOfTheWorkedExampleAndOfAWall) {
   EngineRun roof(lines);
   roof.go();
   ASSERT_EQ(roof.rc, kExitOk) << roof.err();
-  EXPECT_EQ(echo_lines(roof.run.ctx.in), 35);
+  EXPECT_EQ(page::echo_lines(roof.run.ctx.in), 35);
   // Then the page control of the result tables, 22 + 2*3 lines each: the
   // profile header fits (35 + 24 + 6 < 68), load case 1 brings it to 63, load
   // case 2 starts a page (28), load case 3 gives 56, load case 4 starts a
@@ -201,7 +227,7 @@ TEST(Kvopwb, RadnrOfTheWorkedExampleAndOfAWall) {
   EngineRun wall(example("VAGG1.IND"));  // a wall keeps the snow and line-load defaults
   wall.go();
   ASSERT_EQ(wall.rc, kExitOk) << wall.err();
-  EXPECT_EQ(echo_lines(wall.run.ctx.in), 25);
+  EXPECT_EQ(page::echo_lines(wall.run.ctx.in), 25);
   // Two spans, tables of 22 + 4 lines: 51, then a page (26), 52, a page (26).
   EXPECT_EQ(wall.run.ctx.page.radnr, 26);
 }

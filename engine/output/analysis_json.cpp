@@ -1,0 +1,77 @@
+#include "output/analysis_json.h"
+
+#include <algorithm>
+
+#include "core/json_values.h"
+
+namespace kvop {
+
+using nlohmann::json;
+
+namespace {
+
+// Rows lc = 1..4 of a per-load-case table, entries 1..count.
+template <class A>
+json per_lastfall(const A& a, int count) {
+  json out = json::array();
+  for (int lc = 1; lc <= 4; ++lc) {
+    json row = json::array();
+    for (int i = 1; i <= count; ++i) row.push_back(json_real(a(lc, i)));
+    out.push_back(row);
+  }
+  return out;
+}
+
+// Rows lc = 1..4 of a per-load-case table of spans 1..n, 11 sections each.
+template <class A>
+json per_section(const A& a, int n) {
+  json out = json::array();
+  for (int lc = 1; lc <= 4; ++lc) {
+    json spans = json::array();
+    for (int j = 1; j <= n; ++j) {
+      json row = json::array();
+      for (int k = 1; k <= 11; ++k) row.push_back(json_real(a(lc)(j, k)));
+      spans.push_back(row);
+    }
+    out.push_back(spans);
+  }
+  return out;
+}
+
+}  // namespace
+
+// The analysis results as the last analysis pass left them.
+json analysis_to_json(const RunContext& ctx) {
+  const AnalysisResults& an = ctx.an;
+  if (!an.analysed) return json::object();
+  const int n = std::clamp(ctx.in.nfack, 1, 20);
+  json a;
+  a["gammad"] = json_real(an.gammad);
+  a["gammad1"] = json_real(an.gammad1);
+  a["xired"] = json_real(an.xired);
+  a["bandix"] = an.bandix;
+  json styv = json::array();
+  for (int j = 1; j <= n; ++j) styv.push_back(json_real(an.styvkvot(j)));
+  a["styvkvot"] = styv;
+  json pos = json::array();
+  for (int j = 1; j <= n; ++j) {
+    json row = json::array();
+    for (int k = 1; k <= 11; ++k) row.push_back(json_real(an.snittpos(j, k)));
+    pos.push_back(row);
+  }
+  a["snittpos"] = pos;
+  a["snittmom"] = per_section(an.snittmom, n);
+  a["snittnedb"] = per_section(an.snittnedb, n);
+  a["mstod"] = per_lastfall(an.mstod, n + 1);
+  a["reakt"] = per_lastfall(an.reakt, n + 1);
+  a["dskruv"] = per_lastfall(an.dskruv, n + 1);
+  a["mfalt"] = per_lastfall(an.mfalt, n);
+  a["mfalt2"] = per_lastfall(an.mfalt2, n);
+  a["nedbtal"] = per_lastfall(an.nedbtal, n);
+  a["tvarv"] = per_lastfall(an.tvarv, n);
+  a["tvarh"] = per_lastfall(an.tvarh, n);
+  a["konstal"] = per_lastfall(an.konstal, 2);
+  return a;
+}
+
+}  // namespace kvop

@@ -1,0 +1,13 @@
+// The analysis part of the run account (--json).
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "core/run_context.h"
+
+namespace kvop {
+
+// The analysis results as the last pass left them; empty until the analysis ran.
+nlohmann::json analysis_to_json(const RunContext& ctx);
+
+}  // namespace kvop
