@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/markets.h"
 #include "core/real32.h"
 
 namespace kvop {
@@ -13,32 +14,6 @@ constexpr float kPi = 3.14159f;
 constexpr float kPer180 = 1.0f / 180.0f;
 constexpr float kThird = 0.333333f;
 constexpr float kMaxWidth = 0.2f;  // support width counted in web crippling (m)
-
-// Partial factors gammaM (moments, fastenings) and gammaW (web crippling).
-void partial_factors(int market, float& gm, float& gw) {
-  switch (market) {
-    case 1:
-      gm = 1.0f;
-      gw = 1.0f;
-      break;  // SVERIGE
-    case 2:
-      gm = 1.1f;
-      gw = 1.1f;
-      break;  // POLEN
-    case 3:
-      gm = 1.05f;
-      gw = 1.05f;
-      break;  // NORGE
-    case 4:
-      gm = 1.0f;
-      gw = 1.0f;
-      break;  // FINLAND
-    default:
-      gm = 1.045f;
-      gw = 1.14f;
-      break;  // DANMARK
-  }
-}
 
 void scale_row(Dimvarden& dv, int row, double f) {
   for (int t = 1; t <= 10; ++t) dv.arbtab(row, t) = f32(dv.arbtab(row, t) * f);
@@ -94,7 +69,8 @@ Dimvarden dimvarden(RunContext& ctx, int ip) {
   }
 
   // 4. Partial factors and the orientation of the profile on the purlins.
-  partial_factors(in.marknadskod, dv.gammaM, dv.gammaW);
+  dv.gammaM = market_rules(in.marknadskod).gammaM;
+  dv.gammaW = market_rules(in.marknadskod).gammaW;
   int ga = 5, gb = 5;
   dv.g = p.general(10);
   if (in.vandr(ip) == 2) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/markets.h"
 #include "core/real32.h"
 
 namespace kvop {
@@ -57,7 +58,8 @@ float reserv_interaktion(double T, double R, double Rw, double As, bool no_b) {
 float sk1_faktor(const RunContext& ctx, int lc, int i) {
   const InputCase& in = ctx.in;
   const bool applies = i != 1 && i != in.nfack + 1 && lc == 1 && in.skarvtyp(i) != 4 &&
-                       in.marknadskod == 1 && ctx.prof.general(1) >= kMinHeight;
+                       market_rules(in.marknadskod).inner_supports_class1 &&
+                       ctx.prof.general(1) >= kMinHeight;
   if (!applies || ctx.an.gammad == 0.0f) return 1.0f;
   return f32(static_cast<double>(ctx.an.gammad1) / ctx.an.gammad);
 }

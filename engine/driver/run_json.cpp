@@ -1,11 +1,11 @@
 #include "driver/run_json.h"
 
-#include <algorithm>
-
 #include "analysis/analysis_json.h"
 #include "checks/checks_json.h"
 #include "core/json_values.h"
 #include "diaphragm/diaphragm_json.h"
+#include "driver/case_file.h"
+#include "driver/case_layout.h"
 #include "profiles/profile_json.h"
 
 namespace kvop {
@@ -14,102 +14,52 @@ using nlohmann::json;
 
 namespace {
 
-template <class A>
-json reals(const A& a, int from, int to) {
-  json out = json::array();
-  for (int i = from; i <= to; ++i) out.push_back(json_real(a(i)));
-  return out;
-}
-
-template <class A>
-json ints(const A& a, int from, int to) {
-  json out = json::array();
-  for (int i = from; i <= to; ++i) out.push_back(a(i));
-  return out;
+// One entry of a field as the account shows it.
+json entry_json(const FieldSlot& slot, bool whole) {
+  if (slot.i) return *slot.i;
+  if (slot.f) return whole ? json(static_cast<long long>(*slot.f)) : json_real(*slot.f);
+  return json_text(slot.text_view());
 }
 
 }  // namespace
 
 json case_to_json(const InputCase& in) {
-  // The counts decide how much of each array is in use; they are clamped so
-  // that a case refused half-way is still described safely.
-  const int n = std::clamp(in.nfack, 0, 20);
-  const int nl = std::clamp(in.nlinj, 0, 5);
+  // The fields of the case file layout, each under its name: a single value,
+  // or the entries the case uses (the counts are clamped, so that a case
+  // refused half-way is still described safely).  The line loads form one
+  // object per load.
+  CaseFile cf;
+  cf.in = in;
   json c;
-  c["indatafil"] = json_text(in.indatafil.view());
+  const int nl = used_entries(case_field(CaseField::linjavst), in);
+  json ll = json::array();
+  for (int k = 1; k <= nl; ++k) ll.push_back(json::object());
+  for (const CaseFieldDef& def : case_fields()) {
+    if (!def.in_record) continue;
+    const bool load_part = def.extent == Extent::line_loads && def.id != CaseField::linjfack;
+    if (def.entries == 1) {
+      c[std::string(def.name)] = entry_json(def.slot(cf, 1), false);
+      continue;
+    }
+    json a = json::array();
+    for (int i = 1; i <= used_entries(def, in); ++i) {
+      // Whole numbers held in a real (diaphragm values) show as integers.
+      const CaseRecord* rec = record_of(def.id, i);
+      const json v = entry_json(def.slot(cf, i), rec && rec->range == Range::exact_whole);
+      if (load_part)
+        ll[static_cast<std::size_t>(i - 1)][std::string(def.name)] = v;
+      else
+        a.push_back(v);
+    }
+    if (!load_part) c[std::string(def.name)] = a;
+  }
+  c["linjlast"] = ll;
+  // Values formed from the case rather than stored in it.
   c["rednamn"] = json_text(in.rednamn.view());
   c["indnamn"] = json_text(in.indnamn.view());
   c["skivnamn"] = json_text(in.skivnamn.view());
-  c["rubrik"] = json_text(in.rubrik.view());
-  c["marknadskod"] = in.marknadskod;
-  c["sakkl"] = in.sakkl;
-  c["vagg"] = in.vagg;
-  c["taktyp"] = in.taktyp;
   c["vextak"] = in.vextak;
-  c["kvottak"] = json_real(in.kvottak);
-  c["nfack"] = in.nfack;
-  c["spv"] = reals(in.spv, 1, n);
-  c["tjlk"] = reals(in.tjlk, 1, n);
-  c["skarvtyp"] = ints(in.skarvtyp, 1, n > 0 ? n + 1 : 0);
-  c["skarvprc"] = reals(in.skarvprc, 1, n > 0 ? n + 1 : 0);
-  c["upplbredd"] = reals(in.upplbredd, 1, n > 0 ? n + 1 : 0);
-  c["konsv"] = json_real(in.konsv);
-  c["konsh"] = json_real(in.konsh);
-  c["mbkonsv"] = in.mbkonsv;
-  c["mbkonsh"] = in.mbkonsh;
-  c["egentyngd"] = json_real(in.egentyngd);
-  c["snolast"] = json_real(in.snolast);
-  c["snoform"] = json_real(in.snoform);
-  c["trivform"] = json_real(in.trivform);
-  c["trivlgd"] = json_real(in.trivlgd);
-  c["trihform"] = json_real(in.trihform);
-  c["trihlgd"] = json_real(in.trihlgd);
-  c["fickfack"] = in.fickfack;
-  c["fickform"] = json_real(in.fickform);
-  c["fickavst"] = json_real(in.fickavst);
-  c["ficklgd"] = json_real(in.ficklgd);
-  c["fickmaxlgd"] = json_real(in.fickmaxlgd);
-  c["nlinj"] = in.nlinj;
-  c["linjfack"] = ints(in.linjfack, 1, nl);
-  json ll = json::array();
-  for (int k = 1; k <= nl; ++k) {
-    const Linjlast& l = in.linjlast(k);
-    ll.push_back({{"bruksned", json_real(l.bruksned)},
-                  {"brottned", json_real(l.brottned)},
-                  {"brottupp", json_real(l.brottupp)},
-                  {"linjavst", json_real(l.linjavst)}});
-  }
-  c["linjlast"] = ll;
-  c["vind"] = reals(in.vind, 1, 7);
-  c["taklutn"] = json_real(in.taklutn);
-  c["oflans"] = in.oflans;
-  c["nedbkvot"] = json_real(in.nedbkvot);
-  c["nedbkrav"] = in.nedbkrav;
-  c["psi0sno"] = json_real(in.psi0sno);
-  c["psi1sno"] = json_real(in.psi1sno);
-  c["psi0vind"] = json_real(in.psi0vind);
-  c["psi1vind"] = json_real(in.psi1vind);
-  json pn = json::array();
-  for (int k = 1; k <= 5; ++k) pn.push_back(json_text(in.pnamn(k).view()));
-  c["pnamn"] = pn;
   c["nprof"] = in.nprof;
-  c["mikroband"] = in.mikroband;
-  c["sidoverl"] = reals(in.sidoverl, 1, 5);
-  c["perfo"] = ints(in.perfo, 1, 5);
-  c["vandr"] = ints(in.vandr, 1, 5);
-  c["utskr"] = in.utskr;
-  c["iskiv"] = in.iskiv;
-  json sd = json::array();
-  for (int k = 1; k <= 12; ++k) {
-    if (skivdata_is_integer(k))
-      sd.push_back(static_cast<long long>(in.skivdata(k)));
-    else
-      sd.push_back(json_real(in.skivdata(k)));
-  }
-  c["skivdata"] = sd;
-  json st = json::array();
-  for (int k = 1; k <= 5; ++k) st.push_back(json_text(in.skivtext(k).view()));
-  c["skivtext"] = st;
   json pk = json::array();
   for (int m = 1; m <= 5; ++m) {
     json row = json::array();
