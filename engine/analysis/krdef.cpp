@@ -496,7 +496,8 @@ constexpr int kFaltsnitt[9] = {1, 2, 3, 6, 7, 8, 9, 10, 11};
   M(n + 1) = kh.M;
 
   // Support equations, one per interior support.
-  const double c8 = ctx.prof.general(8), c9 = ctx.prof.general(9);
+  const double c8 = ctx.prof.general(no(General::overlap_c8)),
+               c9 = ctx.prof.general(no(General::overlap_c9));
   for (int i = 2; i <= n; ++i) {
     const double Ll = in.spv(i - 1), Lr = in.spv(i);
     const double kl = styv(i - 1), kr = styv(i);

@@ -29,7 +29,7 @@ float faltkvot(const RunContext& ctx, const Dimvarden& dv, int lc, int j, int t)
 }
 
 float nedbojning(const RunContext& ctx, const Dimvarden& dv, int lc, int j, int t) {
-  const double EI = kE * ctx.prof.general(12) * ieff(dv, t, dv.flag(j));
+  const double EI = kE * ctx.prof.general(no(General::elastic_modulus)) * ieff(dv, t, dv.flag(j));
   return f32(ctx.an.nedbtal(lc, j) / EI);
 }
 
@@ -63,7 +63,7 @@ float nedbkvot(const InputCase& in, int j, float delta) {
 }
 
 float konsolnedb(const RunContext& ctx, const Dimvarden& dv, int lc, int side, int t, int flag) {
-  const double EI = kE * ctx.prof.general(12) * ieff(dv, t, flag);
+  const double EI = kE * ctx.prof.general(no(General::elastic_modulus)) * ieff(dv, t, flag);
   return f32(ctx.an.konstal(lc, side) / EI);
 }
 
@@ -82,7 +82,7 @@ void bandavst(RunContext& ctx) {
   for (int i = 2; i <= n + 1; ++i) u = std::max(u, chk.KVOTS(3, i));
   for (int j = 1; j <= n; ++j) u = std::max(u, chk.KVOTF(3, j));
 
-  const double b = ctx.prof.general(2);
+  const double b = ctx.prof.general(no(General::module_width));
   const int nmax = static_cast<int>(std::trunc(kBandMax / b));
   const double Pf = static_cast<double>(in.vind(1)) * in.vind(2);
   const double P = in.partkf(4, std::clamp(ctx.an.bandix, 1, 5));

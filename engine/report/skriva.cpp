@@ -91,7 +91,7 @@ Prepared prepare(const RunContext& ctx) {
     const int t = in.skarvtyp(i);
     if (t == 0 || t == 2 || t == 3 || t == 5) continuous_inner = true;
   }
-  p.continuity = continuous_inner && ctx.prof.general(1) >= 0.065f;
+  p.continuity = continuous_inner && ctx.prof.general(no(General::height)) >= 0.065f;
   for (int i = 1; i <= in.nfack + 1; ++i) {
     const float span = in.spv(std::min(i, in.nfack));
     p.overlap.push_back(f32(static_cast<double>(0.01f) * in.skarvprc(i) * span));
