@@ -425,7 +425,7 @@ class FormTest : public QObject {
           }
         });
       s.accept();
-      QCOMPARE(s.result() == QDialog::Accepted, inside);
+      QCOMPARE(s.QDialog::result() == QDialog::Accepted, inside);
       QCOMPARE(warned, !inside);
       QCOMPARE(f.currentCase().in.fickfack, inside ? 2 : 0);
     }
