@@ -35,7 +35,7 @@ json analysis_to_json(const RunContext& ctx) {
   a["xired"] = json_real(an.xired);
   a["bandix"] = an.bandix;
   json styv = json::array();
-  for (int j = 1; j <= n; ++j) styv.push_back(json_real(ctx.chk.styvkvot(j)));
+  for (int j = 1; j <= n; ++j) styv.push_back(json_real(an.styvkvot(j)));
   a["styvkvot"] = styv;
   json pos = json::array();
   for (int j = 1; j <= n; ++j) {

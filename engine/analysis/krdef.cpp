@@ -482,7 +482,7 @@ constexpr int kFaltsnitt[9] = {1, 2, 3, 6, 7, 8, 9, 10, 11};
 [[gnu::always_inline]] inline void analysera_i(RunContext& ctx, int lc, LoadCaseTerms& t) {
   const InputCase& in = ctx.in;
   AnalysisResults& an = ctx.an;
-  const auto& styv = ctx.chk.styvkvot;
+  const auto& styv = an.styvkvot;
   const auto& pos = an.snittpos;
   const int n = in.nfack;
   Fack& fk = t.fack;
@@ -650,6 +650,7 @@ void krdef(RunContext& ctx, int ip, int pass) {
 
   for (int j = 1; j <= in.nfack; ++j) {
     if (pass == 1) ctx.chk.styvkvot(j) = 1.0f;
+    an.styvkvot(j) = ctx.chk.styvkvot(j);
     const double hoger = std::trunc(in.skarvprc(j));
     const double vanster = in.skarvprc(j + 1) - std::trunc(static_cast<double>(in.skarvprc(j + 1)));
     an.snittpos(j, 1) = 0.25f;

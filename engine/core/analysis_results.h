@@ -24,6 +24,10 @@ struct AnalysisResults {
   Arr2<float, 1, 4, 1, 2> konstal;   // tip deflection x stiffness, left/right
 
   Arr2<float, 1, 20, 1, 11> snittpos;  // section positions relative to span
+  // The relative span stiffnesses this analysis used: 1.0 in pass 1, in
+  // pass 2 what the checks of pass 1 set.  The checks of the last pass set
+  // their own copy anew, which no longer belongs to these results.
+  Arr<float, 1, 20> styvkvot;
 
   bool analysed = false;  // krdef has run at least once in this run
   int pass = 0;           // the analysis pass (1 or 2) whose results these are

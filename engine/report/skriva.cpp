@@ -189,7 +189,7 @@ void detailed_table(RunContext& ctx, int lc, const Prepared& p) {
   static const Layout kLastSupport("(4X,13X,A8,18X,F6.2,F9.2)");
   static const Layout kSpan("(4X,I3,F7.2,15X,F6.2,F7.2,23X,F6.1)");
   static const Layout kTitle("(/,/,4X,'UTNYTTJANDEGRADER %')");
-  static const Layout kSpanNumbers("(4X,'FACK  NR',3X,8(I4,2X),(/,4X,15X,8(I4,2X)))");
+  static const Layout kSpanNumbers("(/,4X,'FACK  NR',3X,8(I4,2X),(/,4X,15X,8(I4,2X)))");
   static const Layout kSupports("(4X,'STÖD    ',1X,9(I3,3X),(/,4X,15X,9(I3,3X)))");
   static const Layout kSpans("(4X,'FÄLT    ',3X,8(I4,2X),(/,4X,17X,8(I4,2X)))");
   static const Layout kDeflections("(4X,'DEF.    ',3X,8(I4,2X),(/,4X,17X,8(I4,2X)))");

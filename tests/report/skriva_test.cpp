@@ -129,6 +129,7 @@ TEST(SkrivaTable, RoofLoadCaseOneWithCantileversOverlapAndSafetyNote) {
                               "",
                               "",
                               "    UTNYTTJANDEGRADER %",
+                              "",
                               "    FACK  NR      1     2     3",
                               "    STÖD      50    99   100   125",
                               "    FÄLT       " + ints({30, 0, 100}, 4, 2),
@@ -174,7 +175,7 @@ TEST(SkrivaTable, PercentageRowsFillLinesOfEightAndNine) {
   {  // 8 spans: each row fills its first line exactly and an empty line follows.
     Table t(8);
     t.in.marknadskod = 2;
-    expect_lines(percentages(t.write({1})), {"    FACK  NR   " + ints(range(1, 8), 4, 2), "",
+    expect_lines(percentages(t.write({1})), {"", "    FACK  NR   " + ints(range(1, 8), 4, 2), "",
                                              "    STÖD     " + ints(zeros(9), 3, 3), "",
                                              "    FÄLT       " + ints(zeros(8), 4, 2), ""});
   }
@@ -182,7 +183,7 @@ TEST(SkrivaTable, PercentageRowsFillLinesOfEightAndNine) {
     Table t(16);
     t.in.marknadskod = 2;
     expect_lines(percentages(t.write({1})),
-                 {"    FACK  NR   " + ints(range(1, 8), 4, 2), sp(19) + ints(range(9, 16), 4, 2),
+                 {"", "    FACK  NR   " + ints(range(1, 8), 4, 2), sp(19) + ints(range(9, 16), 4, 2),
                   "    STÖD     " + ints(zeros(9), 3, 3), sp(19) + ints(zeros(8), 3, 3),
                   "    FÄLT       " + ints(zeros(8), 4, 2), sp(21) + ints(zeros(8), 4, 2)});
   }
@@ -190,10 +191,59 @@ TEST(SkrivaTable, PercentageRowsFillLinesOfEightAndNine) {
     Table t(17);
     t.in.marknadskod = 2;
     expect_lines(percentages(t.write({1})),
-                 {"    FACK  NR   " + ints(range(1, 8), 4, 2), sp(19) + ints(range(9, 16), 4, 2),
+                 {"", "    FACK  NR   " + ints(range(1, 8), 4, 2), sp(19) + ints(range(9, 16), 4, 2),
                   "", sp(19) + "  17", "    STÖD     " + ints(zeros(9), 3, 3),
                   sp(19) + ints(zeros(9), 3, 3), "    FÄLT       " + ints(zeros(8), 4, 2),
                   sp(21) + ints(zeros(8), 4, 2), "", sp(21) + "   0"});
+  }
+}
+
+// The close of a detailed table as the report lays it out: after the rule
+// two empty lines and the title, then the span-number row, which is a
+// statement of its own beginning with a new line and so opens with an empty
+// line; the support row of nfack + 1 values and the span row follow.
+TEST(SkrivaTable, PercentagesOpenWithAnEmptyLineBeforeTheSpanNumbers) {
+  {  // three spans, as the report of a short roof shows them
+    Table t(3);
+    t.in.marknadskod = 2;
+    const float ks[] = {0.26f, 0.99f, 0.73f, 0.09f}, kf[] = {0.5f, 0.124f, 0.875f};
+    for (int i = 1; i <= 4; ++i) t.chk.KVOTS(1, i) = ks[i - 1];
+    for (int j = 1; j <= 3; ++j) t.chk.KVOTF(1, j) = kf[j - 1];
+    const Lines l = t.write({1});
+    ASSERT_GE(l.size(), 8u);
+    expect_lines(Lines(l.end() - 8, l.end()), {dashes(),
+                                               "",
+                                               "",
+                                               "    UTNYTTJANDEGRADER %",
+                                               "",
+                                               "    FACK  NR      1     2     3",
+                                               "    STÖD      26    99    73     9",
+                                               "    FÄLT         50    12    88"});
+  }
+  {  // seventeen spans: continuation lines, and an empty line before the
+     // third line of the span numbers and of the span ratios
+    Table t(17);
+    t.in.marknadskod = 2;
+    for (int i = 1; i <= 18; ++i) t.chk.KVOTS(1, i) = static_cast<float>(i) / 100.0f + 0.002f;
+    for (int j = 1; j <= 17; ++j) t.chk.KVOTF(1, j) = static_cast<float>(20 + j) / 100.0f + 0.002f;
+    const Lines l = t.write({1});
+    ASSERT_GE(l.size(), 15u);
+    expect_lines(Lines(l.end() - 15, l.end()),
+                 {dashes(),
+                  "",
+                  "",
+                  "    UTNYTTJANDEGRADER %",
+                  "",
+                  "    FACK  NR      1     2     3     4     5     6     7     8",
+                  "                      9    10    11    12    13    14    15    16",
+                  "",
+                  "                     17",
+                  "    STÖD       1     2     3     4     5     6     7     8     9",
+                  "                    10    11    12    13    14    15    16    17    18",
+                  "    FÄLT         21    22    23    24    25    26    27    28",
+                  "                       29    30    31    32    33    34    35    36",
+                  "",
+                  "                       37"});
   }
 }
 
@@ -234,7 +284,7 @@ TEST(SkrivaTable, ServiceabilityCaseShowsOnlyDeflectionsUnderPartialCoefficients
     t.chk.KVOTD(2, 1) = 0.8f;
     t.chk.KVOTD(2, 2) = 1.004f;
     const Lines want_def = {"    DEF.       " + ints({80, 100}, 4, 2)};
-    Lines want = {"    FACK  NR      1     2"};
+    Lines want = {"", "    FACK  NR      1     2"};
     if (sakkl == 0) {
       want.push_back("    STÖD      40     0     0");
       want.push_back("    FÄLT       " + ints({45, 0}, 4, 2));
@@ -253,12 +303,13 @@ TEST(SkrivaTable, WallWritesLoadCasesOneAndThreeWithDeflections) {
                       sp(22) + "KONTROLL BÄRFÖRMÅGA ,  BROTTGRÄNSTILLSTÅND ",
                       sp(22) + "KONTROLL DEFORMATION,  BRUKSGRÄNSTILLSTÅND ", ""};
   // One span, LED at both ends: 4 header lines + rule, heads, rule, two
-  // supports, a span, the rule, the title (3) and 4 percentage rows.
-  ASSERT_EQ(l.size(), 2u * 20u);
+  // supports, a span, the rule, the title (3), an empty line and 4
+  // percentage rows.
+  ASSERT_EQ(l.size(), 2u * 21u);
   EXPECT_EQ(l[1], "    LASTFALL 1        LAST MOT PLÅT   ");
-  expect_lines(Lines(l.begin() + 20, l.begin() + 25), head);
+  expect_lines(Lines(l.begin() + 21, l.begin() + 26), head);
   EXPECT_EQ(l.back(), "    DEF.         50");
-  EXPECT_EQ(l[18], "    FÄLT          0");
+  EXPECT_EQ(l[19], "    FÄLT          0");
 }
 
 TEST(SkrivaTable, SafetyNoteNeedsHeightContinuityClassAndSweden) {
