@@ -135,35 +135,31 @@ const std::array<MarketRules, 5> kMarkets = {{
     },
 }};
 
-// A code outside the table.
-const MarketRules kUnknown = {
-    .code = 0,
-    .name = "        ",
-    .method = kMethodSweden,
-    .class_caption = "",
-    .class_control = "",
-    .classes = 0,
-    .class_labels = {"", "", ""},
-    .gammaM = 1.045f,
-    .gammaW = 1.14f,
-    .xired = 1.0f,
-    .gammad = {0.9f, 1.0f, 1.1f},
-    .gammad1_own = false,
-    .gammad1 = 0.0f,
-    .partkf = {1.0f, 1.0f, 1.0f, 0.9f, 1.5f, 1.5f},
-    .partkf_column = 5,
-    .snow_in_two_steps = false,
-    .self_weight_without_gammad = false,
-    .wall_deflection = 0.0f,
-    .inner_supports_class1 = false,
-    .names_load_cases = false,
-    .echo_psi = false,
-};
 // clang-format on
 
 }  // namespace
 
 const std::array<MarketRules, 5>& markets() { return kMarkets; }
+
+namespace {
+
+// A code outside the table: Sweden's method texts and Denmark's factors,
+// none of the market-specific rules, no name and no class frame.
+MarketRules unknown_market() {
+  MarketRules m = kMarkets[4];
+  m.code = 0;
+  m.name = "        ";
+  m.method = kMethodSweden;
+  m.class_caption = m.class_control = {};
+  m.classes = 0;
+  m.class_labels = {};
+  m.echo_psi = false;
+  return m;
+}
+
+const MarketRules kUnknown = unknown_market();
+
+}  // namespace
 
 const MarketRules& market_rules(int code) {
   if (code < 1 || code > 5) return kUnknown;
