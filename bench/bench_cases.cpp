@@ -43,8 +43,8 @@ RunContext full_roof() {
     in.linjfack(k) = 4 * k - 2;
     in.linjlast(k) = {1.0f, 1.35f, 0.9f, 1.0f + 0.5f * static_cast<float>(k)};
   }
-  ctx.prof.general(8) = 0.002f;
-  ctx.prof.general(9) = 0.001f;
+  ctx.prof.general(no(General::overlap_c8)) = 0.002f;
+  ctx.prof.general(no(General::overlap_c9)) = 0.001f;
   return ctx;
 }
 

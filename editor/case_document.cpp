@@ -136,7 +136,7 @@ std::vector<ProfileChoice> read_profiles(const QString& program_dir) {
     ProfileChoice c;
     c.designation = QString::fromStdString(cp1252::to_utf8(p->designation.trimmed()));
     for (int t = 1; t <= std::min(10, static_cast<int>(p->thickness_count)); ++t)
-      c.thicknesses.push_back(p->per_thickness(1, t));
+      c.thicknesses.push_back(p->per_thickness(no(Row::nominal_thickness), t));
     list.push_back(std::move(c));
   }
   return list;

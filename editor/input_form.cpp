@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "core/cp1252.h"
+#include "core/markets.h"
 #include "driver/inkvop.h"
 #include "flow_layout.h"
 
@@ -269,23 +270,22 @@ void InputForm::build() {
   sido_->setObjectName("sido");
   uts_ = new OptionFrame("Utskrift", {{0, "Kort"}, {1, "Lång"}}, this);
   uts_->setObjectName("uts");
-  shkl_ = new OptionFrame("Säkerhetsklass", {{1, "1"}, {2, "2"}}, this);
-  shkl_->setObjectName("shkl");
-  shklpl_ = new OptionFrame("Säkerhetsklass", {{1, "RC1"}, {2, "RC2"}, {3, "RC3"}}, this);
-  shklpl_->setObjectName("shklpl");
-  pkl_ = new OptionFrame("Pålitlighetsklass", {{1, "1"}, {2, "2"}, {3, "3"}}, this);
-  pkl_->setObjectName("pkl");
-  shklfi_ = new OptionFrame("Säkerhetsklass", {{1, "RC1"}, {2, "RC2"}, {3, "RC3"}}, this);
-  shklfi_->setObjectName("shklfi");
-  shkldk_ = new OptionFrame("Konstruktionsklasse", {{1, "1"}, {2, "2"}, {3, "3"}}, this);
-  shkldk_->setObjectName("shkldk");
+  // The class frame of each market, as the market table names it.
+  for (const MarketRules& m : markets()) {
+    std::vector<std::pair<int, QString>> labels;
+    for (int k = 1; k <= m.classes; ++k)
+      labels.emplace_back(k, QString::fromUtf8(m.class_labels[static_cast<std::size_t>(k - 1)]));
+    OptionFrame* f = new OptionFrame(QString::fromUtf8(m.class_caption), labels, this);
+    f->setObjectName(QString::fromUtf8(m.class_control));
+    classes_[static_cast<std::size_t>(m.code - 1)] = f;
+  }
   lasbalk_ = new OptionFrame("Låsbalk", {{1, "Låsbalk"}, {2, "Låsning i nock"}}, this);
   lasbalk_->setObjectName("lasbalk");
   kvot_ = number("kvot", 2, 0, 9999);
   static_cast<QVBoxLayout*>(lasbalk_->layout())->insertWidget(2, caption("Kvot takfall"));
   static_cast<QVBoxLayout*>(lasbalk_->layout())->insertWidget(3, kvot_);
-  for (auto* f : {anvo_, typt_, oflans_, perfo_, vandr_, sido_, uts_, shkl_, shklpl_, pkl_, shklfi_,
-                  shkldk_, lasbalk_}) {
+  for (auto* f : {anvo_, typt_, oflans_, perfo_, vandr_, sido_, uts_, classes_[0], classes_[1],
+                  classes_[2], classes_[3], classes_[4], lasbalk_}) {
     options->addWidget(f);
     connect(f->group(), &QButtonGroup::idToggled, this, [this](int, bool on) {
       if (on) edited();
@@ -511,8 +511,10 @@ void InputForm::updateVisibility() {
   lasbalk_->setVisible(roof && taktyp == 2);
   kvot_->setEnabled(lasbalk_->checked() != 2);
   takBox_->setVisible(roof);
-  snoBox_->setVisible(roof && market_ == 1);
-  snoMarkBox_->setVisible(roof && market_ != 1);
+  // Snow by zone where the market gives it in two steps, else the ground snow.
+  const bool zones = market_rules(market_).snow_in_two_steps;
+  snoBox_->setVisible(roof && zones);
+  snoMarkBox_->setVisible(roof && !zones);
   qkar_->setEnabled(sno_->checked() == 8);
   vindTakBox_->setVisible(roof);
   randz_->setEnabled(taktyp == 0);
@@ -522,11 +524,8 @@ void InputForm::updateVisibility() {
   // The load reduction of the serviceability check applies to the snow of roofs.
   lastf_->setVisible(roof);
   lastfLabel_->setVisible(roof);
-  shkl_->setVisible(market_ == 1);
-  shklpl_->setVisible(market_ == 2);
-  pkl_->setVisible(market_ == 3);
-  shklfi_->setVisible(market_ == 4);
-  shkldk_->setVisible(market_ == 5);
+  for (const MarketRules& m : markets())
+    classes_[static_cast<std::size_t>(m.code - 1)]->setVisible(m.code == market_);
 }
 
 void InputForm::setCase(const CaseFile& cf) {
@@ -535,7 +534,7 @@ void InputForm::setCase(const CaseFile& cf) {
   const InputCase& in = cf.in;
   rubrik_->setText(from_text(in.rubrik.trimmed()));
   market_ = std::clamp(in.marknadskod, 1, 5);
-  for (auto* f : {shkl_, shklpl_, pkl_, shklfi_, shkldk_}) f->setStored(in.sakkl, in.sakkl);
+  for (OptionFrame* f : classes_) f->setStored(in.sakkl, in.sakkl);
   anvo_->setValue(in.vagg);
   nfack_->setValue(std::clamp(in.nfack, 1, kMaxSpans));
   for (int i = 1; i <= kMaxSpans; ++i) {
@@ -607,8 +606,7 @@ CaseFile InputForm::currentCase() const {
   InputCase& in = cf.in;
   in.rubrik.set(to_text(rubrik_->text()));
   in.marknadskod = market_;
-  const OptionFrame* classes[] = {shkl_, shklpl_, pkl_, shklfi_, shkldk_};
-  in.sakkl = classes[market_ - 1]->value();
+  in.sakkl = classes_[static_cast<std::size_t>(market_ - 1)]->value();
   in.vagg = anvo_->checked() == 1 ? 1 : 0;
   in.nfack = nfack_->value();
   for (int i = 1; i <= kMaxSpans; ++i) {
@@ -626,7 +624,7 @@ CaseFile InputForm::currentCase() const {
   in.egentyngd = egt_->valueOr(in.egentyngd);
   in.taklutn = taklu_->valueOr(in.taklutn);
   in.snoform = last_->valueOr(in.snoform);
-  if (market_ == 1) {
+  if (market_rules(market_).snow_in_two_steps) {
     const int zone = sno_->checked();
     if (zone >= 1 && zone <= 7) {
       in.snolast = snow_zone(zone);
@@ -635,8 +633,8 @@ CaseFile InputForm::currentCase() const {
       in.snolast = qkar_->valueOr(in.snolast);
       // A free value is written as 0 and the value on the next line, unless
       // the case held it directly and it is unchanged.
-      cf.snow_on_next =
-          !(in.snolast == cf_.in.snolast && !cf_.snow_on_next && cf_.in.marknadskod == 1);
+      cf.snow_on_next = !(in.snolast == cf_.in.snolast && !cf_.snow_on_next &&
+                          market_rules(cf_.in.marknadskod).snow_in_two_steps);
     }
     in.psi0sno = qvan_->valueOr(in.psi0sno);
   } else {

@@ -118,7 +118,7 @@ class InputForm : public QWidget {
   QCheckBox* mbh_ = nullptr;
 
   OptionFrame *anvo_, *typt_, *oflans_, *perfo_, *vandr_, *sido_, *uts_, *lasbalk_, *sno_;
-  OptionFrame *shkl_, *shklpl_, *pkl_, *shklfi_, *shkldk_;
+  std::array<OptionFrame*, 5> classes_{};  // the class frame of each market, by code
   NumberEdit *kvot_, *egt_, *taklu_, *last_, *qkar_, *qvan_, *qnorg_;
   NumberEdit *qvind_, *qvformf_, *qvformft_, *randz_, *lrandz_;
   NumberEdit *qvvind_, *formm_, *formfr_, *mym_, *myfr_, *lm_, *lfr_;

@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "driver/case_layout.h"
 #include "help.h"
 #include "input_form.h"
 #include "number_edit.h"
@@ -200,8 +201,13 @@ void SnowPocketForm::accept() {
     }
   const int span = nextra_->value();
   const CaseFile now = form_.currentCase();
-  // The pocket starts within its span; one beyond it belongs to a later span.
-  if (span > 0 && *dextra_->value() > now.in.spv(span)) {
+  // The engine's rule: a pocket it places starts within its span (the
+  // span's overflow slot included); one beyond it belongs to a later span.
+  CaseFile probe = now;
+  probe.in.fickfack = span;
+  probe.in.fickform = *nextraForm_->value();
+  probe.in.fickavst = *dextra_->value();
+  if (span > 0 && !rule_fault(CaseRule::pocket_distance, probe).what.empty()) {
     QMessageBox::warning(
         this, "Snöficka",
         QString("Snöfickans avstånd %1 m ligger utanför fack nr %2 (spännvidd %3 m).")

@@ -5,30 +5,18 @@
 // by the engine's own field reader, as a file would give them.
 #pragma once
 
-#include <cstdio>
-#include <random>
 #include <string>
 
 #include "driver/case_file.h"
 #include "driver/inkvop.h"
-#include "driver/input_fields.h"
+#include "gencases/run_cases.h"
 
 namespace kvop::test {
 
-class CaseGenerator {
+class CaseGenerator : public gencases::Dice {
  public:
-  explicit CaseGenerator(unsigned seed) : rng_(seed) {}
+  explicit CaseGenerator(unsigned seed) : Dice(seed) {}
 
-  int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-  // A real of `decimals` decimals between lo and hi, as the reader gives it.
-  float real(double lo, double hi, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    const long k =
-        std::uniform_int_distribution<long>(std::lround(lo * scale), std::lround(hi * scale))(rng_);
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, static_cast<double>(k) / scale);
-    return infield::free_real(buf).value;
-  }
   std::string word(int max_len) {
     static const char letters[] = "ABCDEFGHIJKLMNOPRSTUVXYZ0123456789";
     std::string s;
@@ -122,8 +110,6 @@ class CaseGenerator {
     return cf;
   }
 
- private:
-  std::mt19937 rng_;
 };
 
 }  // namespace kvop::test

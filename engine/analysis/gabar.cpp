@@ -31,8 +31,12 @@ WalkResults gabar(const InputCase& in, const PreparedCase& prep, const ProfileRe
   // 0.60 m against an unperforated one.
   const float d = prep.perfo(1) == 1 ? -0.59f : 0.01f;
   const int columns = prof.thickness_count;
-  auto g1 = [&](int t) { return f32(10000.0 * prof.per_thickness(16, t) + d); };
-  auto g2 = [&](int t) { return f32(10000.0 * prof.per_thickness(19, t) + d); };
+  auto g1 = [&](int t) {
+    return f32(10000.0 * prof.per_thickness(no(Row::walk_limit_single), t) + d);
+  };
+  auto g2 = [&](int t) {
+    return f32(10000.0 * prof.per_thickness(no(Row::walk_limit_one_continuous), t) + d);
+  };
   auto ov = [&](int j) { return f32(static_cast<double>(0.01f) * in.skarvprc(j) * in.spv(j)); };
 
   for (int j = 1; j <= n; ++j) {

@@ -57,7 +57,8 @@ void analyse(const InputCase& in, const ProfileRecord& prof, const Styvkvot& sty
   M(n + 1) = kh.M;
 
   // Support equations, one per interior support.
-  const double c8 = prof.general(8), c9 = prof.general(9);
+  const double c8 = prof.general(no(General::overlap_c8)),
+               c9 = prof.general(no(General::overlap_c9));
   for (int i = 2; i <= n; ++i) {
     const double Ll = in.spv(i - 1), Lr = in.spv(i);
     const double kl = styv(i - 1), kr = styv(i);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/markets.h"
+
 namespace kvop {
 namespace {
 
@@ -35,34 +37,16 @@ void sakerhetsfaktorer(const InputCase& in, AnalysisResults& an) {
   auto by_class = [&](float g1, float g2, float g3) {
     return !klass ? 1.0f : k == 1 ? g1 : k == 2 ? g2 : g3;
   };
-  switch (in.marknadskod) {
-    case 1:  // SVERIGE
-      an.xired = 0.89f;
-      an.gammad = by_class(0.83f, 0.91f, 1.0f);
-      an.gammad1 = 0.83f;
-      break;
-    case 2:  // POLEN
-      an.xired = 0.85f;
-      an.gammad = by_class(1.0f, 1.0f, 1.0f);
-      an.gammad1 = an.gammad;
-      break;
-    case 3:  // NORGE
-      an.xired = 0.88f;
-      an.gammad = by_class(0.9f, 1.0f, 1.0f);
-      an.gammad1 = an.gammad;
-      break;
-    default:  // FINLAND, DANMARK
-      an.xired = 1.0f;
-      an.gammad = by_class(0.9f, 1.0f, 1.1f);
-      an.gammad1 = an.gammad;
-      break;
-  }
+  const MarketRules& market = market_rules(in.marknadskod);
+  an.xired = market.xired;
+  an.gammad = by_class(market.gammad[0], market.gammad[1], market.gammad[2]);
+  an.gammad1 = market.gammad1_own ? market.gammad1 : an.gammad;
 }
 
 Belastning belastning(const InputCase& in, const PreparedCase& prep, const AnalysisResults& an,
                       float c, int lc) {
   // Factor column of the market; a code outside the table takes the last.
-  const int m = in.marknadskod >= 1 && in.marknadskod <= 5 ? in.marknadskod : 5;
+  const int m = market_rules(in.marknadskod).partkf_column;
   auto pk = [&](int f) -> double { return in.partkf(f, m); };
   const double g = prep.egentyngd;
   const double cc = static_cast<double>(c) * c;
@@ -85,8 +69,9 @@ Belastning belastning(const InputCase& in, const PreparedCase& prep, const Analy
     return b;  // no snow and no line loads on a wall
   }
 
-  const float G1 = in.marknadskod == 3 ? f32(xi * g) : f32(xi * gd * g);
-  const float G4 = in.marknadskod == 3 ? f32(xi * g) : f32(xi * gd1 * g);
+  const bool no_gammad = market_rules(in.marknadskod).self_weight_without_gammad;
+  const float G1 = no_gammad ? f32(xi * g) : f32(xi * gd * g);
+  const float G4 = no_gammad ? f32(xi * g) : f32(xi * gd1 * g);
   auto line = [&](float Linjlast::*field) {
     for (int k = 1; k <= 5; ++k) b.P(k) = f32(static_cast<double>(c) * (in.linjlast(k).*field));
   };

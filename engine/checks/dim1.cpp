@@ -249,7 +249,7 @@ void resultat(const CheckInput& ctx, const Dimvarden& dv, CheckResults& chk) {
   const float ref = dv.iyta(chk.tjix(1, 1));
   for (int j = 1; j <= n; ++j) {
     const int t = column(j);
-    chk.plattj(j) = dv.arbtab(1, t);
+    chk.plattj(j) = dv.arbtab(no(Row::nominal_thickness), t);
     chk.styvkvot(j) = static_cast<float>(static_cast<double>(dv.iyta(t)) / ref);
   }
   if (in.vextak != 0) bandavst(ctx, chk);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/markets.h"
 #include "core/real32.h"
 
 namespace kvop {
@@ -13,32 +14,6 @@ constexpr float kPi = 3.14159f;
 constexpr float kPer180 = 1.0f / 180.0f;
 constexpr float kThird = 0.333333f;
 constexpr float kMaxWidth = 0.2f;  // support width counted in web crippling (m)
-
-// Partial factors gammaM (moments, fastenings) and gammaW (web crippling).
-void partial_factors(int market, float& gm, float& gw) {
-  switch (market) {
-    case 1:
-      gm = 1.0f;
-      gw = 1.0f;
-      break;  // SVERIGE
-    case 2:
-      gm = 1.1f;
-      gw = 1.1f;
-      break;  // POLEN
-    case 3:
-      gm = 1.05f;
-      gw = 1.05f;
-      break;  // NORGE
-    case 4:
-      gm = 1.0f;
-      gw = 1.0f;
-      break;  // FINLAND
-    default:
-      gm = 1.045f;
-      gw = 1.14f;
-      break;  // DANMARK
-  }
-}
 
 void scale_row(Dimvarden& dv, int row, double f) {
   for (int t = 1; t <= 10; ++t) dv.arbtab(row, t) = f32(dv.arbtab(row, t) * f);
@@ -61,8 +36,8 @@ float ieff(const Dimvarden& dv, int t, int flag) {
 int perforation_code(const InputCase& in, const ProfileRecord& prof, int ip) {
   const int code = in.perfo(ip);
   if (code <= 0) return code;
-  const float h = prof.general(1);
-  const float E = prof.general(12);
+  const float h = prof.general(no(General::height));
+  const float E = prof.general(no(General::elastic_modulus));
   if ((h <= 0.05f && E > 1.0f) || (h <= 0.038f && E < 1.0f)) return 2;
   return code;
 }
@@ -88,28 +63,36 @@ Dimvarden dimvarden(const CheckInput& ctx, int ip) {
   dv.t0 = std::min(dv.t0, dv.NT);
 
   // 3. Extra side lap and perforation.
-  const float E = p.general(12);
+  const float E = p.general(no(General::elastic_modulus));
   const float s = in.sidoverl(ip);
   if (s > 0.001f) {
-    const double nn = static_cast<double>(p.general(3)) / p.general(2);
+    const double nn = static_cast<double>(p.general(no(General::cover_width))) /
+                      p.general(no(General::module_width));
     const double ns = nn - s;
     dv.sidfaktor = f32(std::max(1.0, nn / ns - ns / (50.0 * s)));
-    for (int row : {5, 6, 9, 10, 13}) scale_row(dv, row, dv.sidfaktor);
+    for (Row row : {Row::stiffness_broad, Row::moment_broad, Row::stiffness_narrow,
+                    Row::moment_narrow, Row::web_crippling})
+      scale_row(dv, no(row), dv.sidfaktor);
   }
   if (dv.perfo > 0) {
-    for (int row : {5, 6, 9, 10}) scale_row(dv, row, p.general(6));
-    scale_row(dv, 13, p.general(7));
+    for (Row row :
+         {Row::stiffness_broad, Row::moment_broad, Row::stiffness_narrow, Row::moment_narrow})
+      scale_row(dv, no(row), p.general(no(General::perforation_moment)));
+    scale_row(dv, no(Row::web_crippling), p.general(no(General::perforation_web)));
   }
 
   // 4. Partial factors and the orientation of the profile on the purlins.
-  partial_factors(in.marknadskod, dv.gammaM, dv.gammaW);
-  int ga = 5, gb = 5;
-  dv.g = p.general(10);
+  dv.gammaM = market_rules(in.marknadskod).gammaM;
+  dv.gammaW = market_rules(in.marknadskod).gammaW;
+  // The first rows of the groups that serve the two signs (stiffness,
+  // moment, C7, C8 follow one another).
+  int ga = no(Row::stiffness_broad), gb = no(Row::stiffness_broad);
+  dv.g = p.general(no(General::threshold_broad));
   if (in.vandr(ip) == 2) {
-    gb = 9;
+    gb = no(Row::stiffness_narrow);
   } else if (in.vandr(ip) == 1) {
-    ga = 9;
-    dv.g = p.general(11);
+    ga = no(Row::stiffness_narrow);
+    dv.g = p.general(no(General::threshold_narrow));
   }
   const double gm = dv.gammaM, gw = dv.gammaW;
   for (int t = 1; t <= 10; ++t) {
@@ -119,11 +102,11 @@ Dimvarden dimvarden(const CheckInput& ctx, int ip) {
     dv.C8(t) = dv.arbtab(ga + 3, t);
     dv.iytb(t) = dv.arbtab(gb, t);
     dv.mrdb(t) = f32(dv.arbtab(gb + 1, t) / gm);
-    dv.rw0(t) = f32(dv.arbtab(13, t) / gw);
-    dv.A(t) = f32(dv.arbtab(23, t) / gm);
-    dv.D(t) = f32(dv.arbtab(25, t) / gm);
-    dv.P22(t) = f32(dv.arbtab(22, t) / gm);
-    dv.P24(t) = f32(dv.arbtab(24, t) / gm);
+    dv.rw0(t) = f32(dv.arbtab(no(Row::web_crippling), t) / gw);
+    dv.A(t) = f32(dv.arbtab(no(Row::fastening_along_slope), t) / gm);
+    dv.D(t) = f32(dv.arbtab(no(Row::end_fastening), t) / gm);
+    dv.P22(t) = f32(dv.arbtab(no(Row::seam_shear), t) / gm);
+    dv.P24(t) = f32(dv.arbtab(no(Row::shear_buckling), t) / gm);
   }
   dv.steel = E > 1.0f;
   dv.no_anchorage_b = designation_has(name, "R820M") || designation_has(name, "R820P");
@@ -132,8 +115,8 @@ Dimvarden dimvarden(const CheckInput& ctx, int ip) {
   // thickness terms are the same at every support and taken once.
   std::array<double, 10> tc, la;
   for (int t = 1; t <= 10; ++t) {
-    tc[t - 1] = std::sqrt(12.5 * dv.arbtab(3, t));
-    la[t - 1] = std::sqrt(static_cast<double>(dv.arbtab(14, t)));
+    tc[t - 1] = std::sqrt(12.5 * dv.arbtab(no(Row::core_thickness), t));
+    la[t - 1] = std::sqrt(static_cast<double>(dv.arbtab(no(Row::bearing_length), t)));
   }
   for (int i = 1; i <= n + 1; ++i) {
     const double ss = std::sqrt(1000.0 * std::min(in.upplbredd(i), kMaxWidth));
@@ -157,7 +140,7 @@ Dimvarden dimvarden(const CheckInput& ctx, int ip) {
     for (int j = 1; j <= n; ++j) {
       int col = dv.NT;
       for (int t = 1; t <= dv.NT; ++t) {
-        if (in.tjlk(j) <= dv.arbtab(1, t)) {
+        if (in.tjlk(j) <= dv.arbtab(no(Row::nominal_thickness), t)) {
           col = t;
           break;
         }

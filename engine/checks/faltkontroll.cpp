@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/markets.h"
 #include "core/real32.h"
 
 namespace kvop {
@@ -14,8 +15,6 @@ constexpr float kStep2 = 6.0f;
 constexpr float kPer150 = 0.00666667f;  // L/150
 constexpr float kPer30mm = 33.3333f;    // 1/0.030 m
 constexpr float kPer200 = 0.005f;       // L/200
-constexpr float kWall1 = 0.1923f;       // wall deflection factors, SVERIGE and NORGE
-constexpr float kWall3 = 0.1563f;
 constexpr double kE = 1.0e8;
 constexpr float kFastening = 0.8f;
 constexpr float kBandMin = 0.3f, kBandTrimmer = 4.6f, kBandPlain = 2.0f, kBandMax = 3.75f;
@@ -30,7 +29,7 @@ float faltkvot(const CheckInput& ctx, const Dimvarden& dv, int lc, int j, int t)
 }
 
 float nedbojning(const CheckInput& ctx, const Dimvarden& dv, int lc, int j, int t) {
-  const double EI = kE * ctx.prof.general(12) * ieff(dv, t, dv.flag(j));
+  const double EI = kE * ctx.prof.general(no(General::elastic_modulus)) * ieff(dv, t, dv.flag(j));
   return f32(ctx.an.nedbtal(lc, j) / EI);
 }
 
@@ -39,15 +38,10 @@ bool rapporterad_nedbojning(const InputCase& in, float delta, float& nedb) {
     nedb = delta;
     return true;
   }
-  if (in.marknadskod == 1) {
-    nedb = f32(static_cast<double>(kWall1) * delta);
-    return true;
-  }
-  if (in.marknadskod == 3) {
-    nedb = f32(static_cast<double>(kWall3) * delta);
-    return true;
-  }
-  return false;
+  const float factor = market_rules(in.marknadskod).wall_deflection;
+  if (factor == 0.0f) return false;
+  nedb = f32(static_cast<double>(factor) * delta);
+  return true;
 }
 
 bool nedb_kontrolleras(const InputCase& in, int lc) {
@@ -69,7 +63,7 @@ float nedbkvot(const InputCase& in, int j, float delta) {
 }
 
 float konsolnedb(const CheckInput& ctx, const Dimvarden& dv, int lc, int side, int t, int flag) {
-  const double EI = kE * ctx.prof.general(12) * ieff(dv, t, flag);
+  const double EI = kE * ctx.prof.general(no(General::elastic_modulus)) * ieff(dv, t, flag);
   return f32(ctx.an.konstal(lc, side) / EI);
 }
 
@@ -87,7 +81,7 @@ void bandavst(const CheckInput& ctx, CheckResults& chk) {
   for (int i = 2; i <= n + 1; ++i) u = std::max(u, chk.KVOTS(3, i));
   for (int j = 1; j <= n; ++j) u = std::max(u, chk.KVOTF(3, j));
 
-  const double b = ctx.prof.general(2);
+  const double b = ctx.prof.general(no(General::module_width));
   const int nmax = static_cast<int>(std::trunc(kBandMax / b));
   const double Pf = static_cast<double>(in.vind(1)) * in.vind(2);
   const double P = in.partkf(4, std::clamp(ctx.an.bandix, 1, 5));

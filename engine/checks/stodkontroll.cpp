@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/markets.h"
 #include "core/real32.h"
 
 namespace kvop {
@@ -57,7 +58,8 @@ float reserv_interaktion(double T, double R, double Rw, double As, bool no_b) {
 float sk1_faktor(const CheckInput& ctx, int lc, int i) {
   const InputCase& in = ctx.in;
   const bool applies = i != 1 && i != in.nfack + 1 && lc == 1 && in.skarvtyp(i) != 4 &&
-                       in.marknadskod == 1 && ctx.prof.general(1) >= kMinHeight;
+                       market_rules(in.marknadskod).inner_supports_class1 &&
+                       ctx.prof.general(no(General::height)) >= kMinHeight;
   if (!applies || ctx.an.gammad == 0.0f) return 1.0f;
   return f32(static_cast<double>(ctx.an.gammad1) / ctx.an.gammad);
 }
@@ -133,7 +135,7 @@ Stodkvot andstod(const CheckInput& ctx, const Dimvarden& dv, int lc, bool hoger,
     r.kvot = hoger ? 0.0f : lyft(ctx.an.mstod(lc, i), dv.mrdb(t));
     return r;
   }
-  const float h = ctx.prof.general(1);
+  const float h = ctx.prof.general(no(General::height));
   const float s = in.upplbredd(i);
   const float kons = hoger ? in.konsh : in.konsv;
   const int endflag = hoger ? in.mbkonsh : in.mbkonsv;
@@ -156,7 +158,8 @@ Stodkvot andstod(const CheckInput& ctx, const Dimvarden& dv, int lc, bool hoger,
   const double T = dv.fstod(lc, i);
   const double D = dv.D(t), A = dv.A(t), P22 = dv.P22(t);
   for (;;) {
-    const double K = lasfl == 0 ? ctx.prof.general(4) : ctx.prof.general(5);
+    const double K = lasfl == 0 ? ctx.prof.general(no(General::anchorage_free))
+                                : ctx.prof.general(no(General::anchorage_locked));
     const bool relieved = lasfl == 1 || endflag == 1;
     float e = 0;
     if (!relieved) {

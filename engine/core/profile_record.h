@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/fixed_arrays.h"
+#include "core/profile_rows.h"
 
 namespace kvop {
 

@@ -10,7 +10,7 @@
 #include "core/cp1252.h"
 #include "core/file_names.h"
 #include "driver/kvopwb.h"
-#include "output/run_json.h"
+#include "driver/run_json.h"
 
 namespace kvop {
 namespace fs = std::filesystem;

@@ -2,6 +2,8 @@
 // the records it reads; fields of branches it does not read keep them.
 #include "driver/inkvop.h"
 
+#include "core/markets.h"
+
 namespace kvop {
 
 void blkdat(InputCase& in) {
@@ -28,16 +30,9 @@ void blkdat(InputCase& in) {
   in.perfo.fill(0);
   in.vandr.fill(1);
 
-  // partkf(f, m): six factors per market code.
-  constexpr float kFactors[5][6] = {
-      {1.0f, 1.0f, 1.35f, 1.0f, 1.5f, 1.5f},  // SVERIGE
-      {1.0f, 1.0f, 1.35f, 1.0f, 1.5f, 1.5f},  // POLEN
-      {1.0f, 1.0f, 1.35f, 1.0f, 1.5f, 1.5f},  // NORGE
-      {1.0f, 1.0f, 1.15f, 0.9f, 1.5f, 1.5f},  // FINLAND
-      {1.0f, 1.0f, 1.0f, 0.9f, 1.5f, 1.5f},   // DANMARK
-  };
-  for (int m = 1; m <= 5; ++m)
-    for (int f = 1; f <= 6; ++f) in.partkf(f, m) = kFactors[m - 1][f - 1];
+  // partkf(f, m): the six load factors of each market.
+  for (const MarketRules& m : markets())
+    for (int f = 1; f <= 6; ++f) in.partkf(f, m.code) = m.partkf[static_cast<std::size_t>(f - 1)];
 }
 
 }  // namespace kvop

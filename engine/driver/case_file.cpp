@@ -1,23 +1,23 @@
-// The case file layout, record by record, for reading and for writing.  The
-// records follow one another in a fixed order; which of them a case holds
-// depends on values stored before (roof or wall, market, roof type,
-// diaphragm action).  The reader and the writer below walk the same order.
+// Reading and writing a case file by walking the layout table of
+// case_layout.cpp record by record: which records a case holds depends on
+// values stored before (roof or wall, market, roof type, diaphragm action).
 //
 // Besides reading the fields, the reader refuses what the record cannot hold
-// or the analysis cannot use (counts, codes and support numbers outside their
-// lists, a span of no length, a negative support width, a snow pocket outside
-// its span, a case name that is no plain file name, a file in another
-// encoding or with overlong lines); the fault names the line, the record and
-// its field.
+// or the analysis cannot use (the ranges and rules of the table, a case name
+// that is no plain file name, a file in another encoding or with overlong
+// lines); the fault names the line, the record and its field.  The writer
+// refuses, by the same ranges and rules, what the reader would refuse.
 #include "driver/case_file.h"
 
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
-#include "analysis/lastford.h"
 #include "core/file_names.h"
+#include "core/markets.h"
+#include "driver/case_layout.h"
 #include "driver/inkvop.h"
 #include "driver/input_fields.h"
 
@@ -28,10 +28,6 @@ namespace {
 // longest record has 126 columns; the limit keeps a damaged or hostile file
 // from being read into memory whole.
 constexpr std::size_t kMaxLine = 4096;
-
-std::string indexed(std::string_view name, int i) {
-  return std::string(name) + "(" + std::to_string(i) + ")";
-}
 
 // Where a value comes from: its record in the file layout ("19", "22a",
 // "44w", "D2") and the field it fills.
@@ -57,13 +53,6 @@ std::string describe(infield::Fault f, std::string_view text, const std::string&
   }
 }
 
-// A length for a message, in metres with three decimals.
-std::string metres(float v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.3f m", static_cast<double>(v));
-  return buf;
-}
-
 std::string cols(int first, int width) {
   return "columns " + std::to_string(first) + "-" + std::to_string(first + width - 1);
 }
@@ -78,29 +67,6 @@ std::string shown_field(std::string_view line, int first, int width) {
                               ", before " + cols(first, width) + ")";
   if (f.find_first_not_of(" \t") == std::string_view::npos) return "blank in " + cols(first, width);
   return "\"" + infield::quoted(f) + "\" in " + cols(first, width);
-}
-
-std::string outside(std::string_view what, long v, long lo, long hi) {
-  return std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) + ".." +
-         std::to_string(hi);
-}
-
-// The span a snow pocket is placed in: none when its maximum does not exceed
-// the plain snow, as it adds nothing then.
-int placed_pocket_span(const InputCase& in) { return in.snoform >= in.fickform ? 0 : in.fickfack; }
-
-// The slots of a span end with its overflow slot 41: a pocket whose maximum
-// starts further out does not lie in its span, and placing only what fits
-// would lose part of its load; it is to be given in the span where it lies.
-// Only a pocket placed on a span of the sheet counts.  Empty when the pocket
-// is sound.
-std::string pocket_fault(const InputCase& in) {
-  const int span = placed_pocket_span(in);
-  if (span < 1 || span > in.nfack) return {};
-  const float L = in.spv(span);
-  if (fickslot(in.fickavst, L) <= 41.0) return {};
-  return "the snow pocket's distance " + metres(in.fickavst) + " lies beyond span " +
-         std::to_string(span) + " of length " + metres(L) + "; the pocket belongs in a later span";
 }
 
 // Reads the lines of a case in sequence.  Each read consumes one line; a
@@ -299,242 +265,118 @@ bool read_case_name(CaseReader& rd, InputCase& in) {
   return true;
 }
 
-// Records 2 to 20: title, market, use, spans, locked thicknesses, joints,
-// cantilevers, joint extents and support widths.
-bool read_geometry(CaseReader& rd, CaseFile& cf) {
-  InputCase& in = cf.in;
-  if (!rd.text({"2", "rubrik"}, in.rubrik)) return false;
-  if (!rd.code({"3", "marknadskod"}, 1, 5, in.marknadskod)) return false;
-  if (!rd.code({"4", "sakkl"}, 0, 3, in.sakkl)) return false;
-  if (!rd.code({"5", "vagg"}, 0, 1, in.vagg)) return false;
-  if (!rd.code({"6", "nfack"}, 1, 20, in.nfack)) return false;
-  const int n = in.nfack;
+// The message's name of entry `i` of the field of `r`.
+Rec rec_of(const CaseRecord& r, int i) { return {r.record, entry_name(case_field(r.field), i)}; }
 
-  std::string line;
-  if (!rd.next({"7", "spv"}, line)) return false;
-  for (int i = 1; i <= n; ++i) {
-    const Rec rec{"7", indexed("spv", i)};
-    if (!rd.real_at(rec, line, 7 * i - 6, 7, 3, in.spv(i))) return false;
-    // A span of no length would divide by zero in the analysis.
-    if (!(in.spv(i) > 0.0f))
-      return rd.fail(
-          rec, "span length " + shown_field(line, 7 * i - 6, 7) + ": it must be greater than 0");
-  }
+// Reads the fields of one record into `cf`.
+class RecordReader {
+ public:
+  RecordReader(CaseReader& rd, CaseFile& cf) : rd_(rd), cf_(cf) {}
 
-  if (!rd.i2({"8", "locked-thickness flag"}, cf.locked)) return false;
-  if (cf.locked == 1) {
-    if (!rd.next({"9", "tjlk"}, line)) return false;
-    for (int i = 1; i <= n; ++i)
-      if (!rd.real_at({"9", indexed("tjlk", i)}, line, 7 * i - 6, 7, 3, in.tjlk(i))) return false;
-  }
-
-  // Joint line t names the supports whose joint type is t; a later line
-  // overrides an earlier one, unnamed supports stay continuous.
-  for (int t = 1; t <= 5; ++t) {
-    const std::string record = std::to_string(9 + t);
-    const Rec rec{record, "skarvtyp"};
-    if (!rd.next(rec, line)) return false;
-    for (int f = 1; f <= n + 1; ++f) {
-      int s = 0;
-      if (!rd.int_at(rec, line, 3 * f - 2, 3, s)) return false;
-      if (s < 0 || s > n + 1)
-        return rd.fail(rec, outside("support", s, 0, n + 1) + " (" + cols(3 * f - 2, 3) + ", " +
-                                std::to_string(n) + " spans)");
-      if (s > 0) in.skarvtyp(s) = t;
+  bool read(const CaseRecord& r) {
+    const CaseFieldDef& def = case_field(r.field);
+    InputCase& in = cf_.in;
+    std::string line;
+    switch (r.form) {
+      case Form::a8:
+      case Form::a80: {
+        if (r.rule == CaseRule::case_name) {
+          if (!read_case_name(rd_, in)) return false;
+          // The defaults, after the name: a case overwrites them record by record.
+          blkdat(in);
+          return true;
+        }
+        if (!rd_.next(rec_of(r, r.entry), line)) return false;
+        def.slot(cf_, r.entry).set_text(line);
+        return true;
+      }
+      case Form::i2: {
+        const Rec rec = rec_of(r, r.entry);
+        int& v = *def.slot(cf_, r.entry).i;
+        if (r.range == Range::list) return rd_.code(rec, r.lo, r.hi, v);
+        return rd_.i2(rec, v);
+      }
+      case Form::f7_3:
+      case Form::f5_2: {
+        if (!rd_.next(rec_of(r, 0), line)) return false;
+        const bool f7 = r.form == Form::f7_3;
+        const int width = f7 ? 7 : 5;
+        for (int i = 1; i <= used_entries(def, in); ++i) {
+          const Rec rec = rec_of(r, i);
+          const int first = f7 ? 7 * i - 6 : 6 * i - 5;
+          float& v = *def.slot(cf_, i).f;
+          if (!rd_.real_at(rec, line, first, width, f7 ? 3 : 2, v)) return false;
+          // A span of no length would divide by zero in the analysis.
+          if (r.range == Range::positive && !(v > 0.0f))
+            return rd_.fail(rec, "span length " + shown_field(line, first, width) +
+                                     ": it must be greater than 0");
+          // A negative width would give negative cantilever pieces and
+          // bearing lengths.
+          if (r.range == Range::not_negative && v < 0.0f)
+            return rd_.fail(rec, "support width " + metres(v) + " (" + cols(first, width) +
+                                     ") must not be negative");
+        }
+        return true;
+      }
+      case Form::i3_joints: {
+        // Joint line t names the supports whose joint type is t; a later
+        // line overrides an earlier one, unnamed supports stay continuous.
+        const Rec rec = rec_of(r, 0);
+        if (!rd_.next(rec, line)) return false;
+        for (int f = 1; f <= in.nfack + 1; ++f) {
+          int s = 0;
+          if (!rd_.int_at(rec, line, 3 * f - 2, 3, s)) return false;
+          if (const std::string why = range_fault(r, in, s); !why.empty())
+            return rd_.fail(
+                rec, why + " (" + cols(3 * f - 2, 3) + ", " + std::to_string(in.nfack) + " spans)");
+          if (s > 0) *def.slot(cf_, s).i = r.entry;
+        }
+        return true;
+      }
+      case Form::i3_4f7_3: {
+        const int k = r.entry;
+        if (!rd_.next({r.record, "linjlast"}, line)) return false;
+        if (!rd_.int_at(rec_of(r, k), line, 1, 3, *def.slot(cf_, k).i)) return false;
+        int first = 4;
+        for (CaseField f :
+             {CaseField::linjavst, CaseField::brottned, CaseField::bruksned, CaseField::brottupp}) {
+          const CaseFieldDef& d = case_field(f);
+          if (!rd_.real_at({r.record, entry_name(d, k)}, line, first, 7, 3, *d.slot(cf_, k).f))
+            return false;
+          first += 7;
+        }
+        return true;
+      }
+      case Form::free_real: {
+        const Rec rec = rec_of(r, r.entry);
+        if (r.field != CaseField::snow_value) return rd_.free_real(rec, *def.slot(cf_, r.entry).f);
+        // The snow value, or 0 and the value on the next line.
+        float v = 0;
+        if (!rd_.free_real(rec, v)) return false;
+        cf_.snow_on_next = !(v > 0.001f);
+        if (!cf_.snow_on_next) in.snolast = v;
+        return true;
+      }
+      case Form::free_int: {
+        const Rec rec = rec_of(r, r.entry);
+        int v = 0;
+        if (!rd_.free_int(rec, v)) return false;
+        if (const std::string why = range_fault(r, in, v); !why.empty()) return rd_.fail(rec, why);
+        const FieldSlot slot = def.slot(cf_, r.entry);
+        if (slot.f)
+          *slot.f = static_cast<float>(v);
+        else
+          *slot.i = v;
+        return true;
+      }
     }
-  }
-
-  if (!rd.free_real({"15", "konsv"}, in.konsv)) return false;
-  if (!rd.free_int({"16", "mbkonsv"}, in.mbkonsv)) return false;
-  if (!rd.free_real({"17", "konsh"}, in.konsh)) return false;
-  if (!rd.free_int({"18", "mbkonsh"}, in.mbkonsh)) return false;
-
-  if (!rd.next({"19", "skarvprc"}, line)) return false;
-  for (int j = 1; j <= n + 1; ++j)
-    if (!rd.real_at({"19", indexed("skarvprc", j)}, line, 6 * j - 5, 5, 2, in.skarvprc(j)))
-      return false;
-
-  if (!rd.next({"20", "upplbredd"}, line)) return false;
-  for (int j = 1; j <= n + 1; ++j) {
-    const Rec rec{"20", indexed("upplbredd", j)};
-    if (!rd.real_at(rec, line, 6 * j - 5, 5, 2, in.upplbredd(j))) return false;
-    // A negative width would give negative cantilever pieces and bearing
-    // lengths.
-    if (in.upplbredd(j) < 0.0f)
-      return rd.fail(rec, "support width " + metres(in.upplbredd(j)) + " (" + cols(6 * j - 5, 5) +
-                              ") must not be negative");
-  }
-  return true;
-}
-
-// Records 21 to 48 of a roof: self weight, snow, drifts, snow pocket, line
-// loads, roof type, slope, top flange and roof wind.
-bool read_roof(CaseReader& rd, CaseFile& cf) {
-  InputCase& in = cf.in;
-  if (!rd.free_real({"21", "egentyngd"}, in.egentyngd)) return false;
-  if (in.marknadskod == 1) {
-    // A Swedish case gives the snow value directly, or 0 and the value on
-    // the next line.
-    float v = 0;
-    if (!rd.free_real({"22", "snolast"}, v)) return false;
-    cf.snow_on_next = !(v > 0.001f);
-    if (!cf.snow_on_next) {
-      in.snolast = v;
-    } else if (!rd.free_real({"22a", "snolast"}, in.snolast)) {
-      return false;
-    }
-  } else if (!rd.free_real({"22b", "snolast"}, in.snolast)) {
     return false;
   }
-  if (!rd.free_real({"23", "snoform"}, in.snoform)) return false;
-  if (!rd.free_real({"24", "trivform"}, in.trivform)) return false;
-  if (!rd.free_real({"25", "trivlgd"}, in.trivlgd)) return false;
-  if (!rd.free_real({"26", "trihform"}, in.trihform)) return false;
-  if (!rd.free_real({"27", "trihlgd"}, in.trihlgd)) return false;
-  const Rec fickfack_rec{"28", "fickfack"};
-  if (!rd.free_int(fickfack_rec, in.fickfack)) return false;
-  const int fickfack_line = rd.line_no();
-  if (!rd.free_real({"29", "fickform"}, in.fickform)) return false;
-  // A pocket that is placed lies in one of the spans: the echo would show a
-  // pocket that the analysis never loads.
-  const int pocket = placed_pocket_span(in);
-  if (pocket < 0 || pocket > in.nfack)
-    return rd.fail_at(fickfack_line, fickfack_rec,
-                      outside("span", pocket, 0, in.nfack) + " (0 = no snow pocket)");
-  if (!rd.free_real({"30", "fickmaxlgd"}, in.fickmaxlgd)) return false;
-  if (!rd.free_real({"31", "ficklgd"}, in.ficklgd)) return false;
-  const Rec fickavst_rec{"32", "fickavst"};
-  if (!rd.free_real(fickavst_rec, in.fickavst)) return false;
-  // The distance is measured into the span from its left support; a negative
-  // one would put the pocket before its span and give its rising ramp a
-  // negative length.
-  if (pocket >= 1 && in.fickavst < 0.0f)
-    return rd.fail(fickavst_rec, "the snow pocket's distance " + metres(in.fickavst) +
-                                     " is negative; it is measured from the left support of "
-                                     "span " +
-                                     std::to_string(pocket));
-  if (const std::string why = pocket_fault(in); !why.empty()) return rd.fail(fickavst_rec, why);
 
-  const Rec nlinj_rec{"33", "nlinj"};
-  if (!rd.free_int(nlinj_rec, in.nlinj)) return false;
-  if (in.nlinj < 0 || in.nlinj > 5) return rd.fail(nlinj_rec, outside("nlinj", in.nlinj, 0, 5));
-
-  // Always five line-load lines: span, distance, ultimate down,
-  // serviceability down, ultimate up.
-  std::array<int, 6> at_line{};
-  for (int k = 1; k <= 5; ++k) {
-    const std::string record = std::to_string(33 + k);
-    std::string line;
-    if (!rd.next({record, "linjlast"}, line)) return false;
-    at_line[static_cast<std::size_t>(k)] = rd.line_no();
-    Linjlast& l = in.linjlast(k);
-    if (!rd.int_at({record, indexed("linjfack", k)}, line, 1, 3, in.linjfack(k)) ||
-        !rd.real_at({record, indexed("linjavst", k)}, line, 4, 7, 3, l.linjavst) ||
-        !rd.real_at({record, indexed("brottned", k)}, line, 11, 7, 3, l.brottned) ||
-        !rd.real_at({record, indexed("bruksned", k)}, line, 18, 7, 3, l.bruksned) ||
-        !rd.real_at({record, indexed("brottupp", k)}, line, 25, 7, 3, l.brottupp))
-      return false;
-  }
-  // The loads that count must stand on a span of the sheet; without a first
-  // span the engine drops them all.
-  const int loads = in.linjfack(1) == 0 ? 0 : in.nlinj;
-  for (int k = 1; k <= loads; ++k) {
-    const int f = in.linjfack(k);
-    if (f < 1 || f > in.nfack)
-      return rd.fail_at(at_line[static_cast<std::size_t>(k)],
-                        {std::to_string(33 + k), indexed("linjfack", k)},
-                        outside("span", f, 1, in.nfack) + " (line load " + std::to_string(k) +
-                            " of " + std::to_string(loads) + ")");
-  }
-
-  if (!rd.code({"39", "taktyp"}, 0, 2, in.taktyp)) return false;
-  if (in.taktyp == 2) {
-    in.vextak = 1;
-    if (!rd.i2({"40", "unused code"}, cf.vex_code)) return false;
-    if (!rd.free_real({"41", "kvottak"}, in.kvottak)) return false;
-  }
-  if (!rd.free_real({"42", "taklutn"}, in.taklutn)) return false;
-  if (!rd.code({"43", "oflans"}, 0, 2, in.oflans)) return false;
-  if (!rd.free_real({"44", "vind(1)"}, in.vind(1))) return false;
-  if (!rd.free_real({"45", "vind(2)"}, in.vind(2))) return false;
-  if (!rd.free_real({"46", "vind(3)"}, in.vind(3))) return false;
-  if (in.taktyp == 0) {
-    // The edge zone of wind suction is given for non-insulated roofs only.
-    if (!rd.free_real({"47", "vind(4)"}, in.vind(4))) return false;
-    if (!rd.free_real({"48", "vind(5)"}, in.vind(5))) return false;
-  }
-  return true;
-}
-
-// The wind of a wall, towards the sheet first: the entries of vind in the
-// order of records 44w to 50w.
-constexpr struct {
-  std::string_view record;
-  int entry;
-} kWallWind[] = {{"44w", 1}, {"45w", 3}, {"46w", 6}, {"47w", 7},
-                 {"48w", 2}, {"49w", 4}, {"50w", 5}};
-
-bool read_wall(CaseReader& rd, InputCase& in) {
-  for (const auto& r : kWallWind)
-    if (!rd.free_real({r.record, indexed("vind", r.entry)}, in.vind(r.entry))) return false;
-  return true;
-}
-
-bool has_perfo_and_iskiv(const InputCase& in) { return in.vagg == 0 && in.taktyp > 0; }
-
-// Diaphragm value d (1..13): D5 is not kept, the others fill skivdata in
-// order; D2, D3, D4, D6 and D7 are whole numbers.
-int skivdata_index(int d) { return d < 5 ? d : d - 1; }
-bool diaphragm_integer(int d) { return d >= 2 && d <= 7 && d != 5; }
-
-// Records 51 to 63 and the diaphragm records: deflection, combination
-// factors, profile, report layout and diaphragm action.
-bool read_tail(CaseReader& rd, CaseFile& cf) {
-  InputCase& in = cf.in;
-  if (!rd.free_real({"51", "nedbkvot"}, in.nedbkvot)) return false;
-  if (!rd.code({"52", "nedbkrav"}, 0, 2, in.nedbkrav)) return false;
-  if (!rd.free_real({"53", "psi0sno"}, in.psi0sno)) return false;
-  if (!rd.free_real({"54", "psi1sno"}, in.psi1sno)) return false;
-  if (!rd.free_real({"55", "psi0vind"}, in.psi0vind)) return false;
-  if (!rd.free_real({"56", "psi1vind"}, in.psi1vind)) return false;
-
-  if (!rd.text({"57", "pnamn"}, in.pnamn(1))) return false;
-  if (!rd.free_int({"58", "mikroband"}, in.mikroband)) return false;
-  if (!rd.free_real({"59", "sidoverl(1)"}, in.sidoverl(1))) return false;
-  if (!rd.code({"60", "vandr(1)"}, 1, 2, in.vandr(1))) return false;
-  if (has_perfo_and_iskiv(in) && !rd.code({"61", "perfo(1)"}, 0, 2, in.perfo(1))) return false;
-  if (!rd.i2({"62", "utskr"}, in.utskr)) return false;
-  if (!has_perfo_and_iskiv(in)) {
-    in.iskiv = 2;
-    return true;
-  }
-  if (!rd.i2({"63", "iskiv"}, in.iskiv)) return false;
-  if (in.iskiv >= 2) return true;
-
-  // Thirteen diaphragm values.  The integers are held in a real and must
-  // stay exact there.
-  for (int d = 1; d <= 13; ++d) {
-    const std::string record = "D" + std::to_string(d);
-    if (d == 5) {
-      if (!rd.free_real({record, "unused value"}, cf.d5)) return false;
-      continue;
-    }
-    const int k = skivdata_index(d);
-    const Rec rec{record, indexed("skivdata", k)};
-    if (diaphragm_integer(d)) {
-      int v = 0;
-      if (!rd.free_int(rec, v)) return false;
-      if (std::llabs(static_cast<long long>(v)) > 16777216)
-        return rd.fail(rec, outside("value", v, -16777216, 16777216));
-      in.skivdata(k) = static_cast<float>(v);
-    } else if (!rd.free_real(rec, in.skivdata(k))) {
-      return false;
-    }
-  }
-  for (int t = 1; t <= 5; ++t)
-    if (!rd.text({"T" + std::to_string(t), indexed("skivtext", t)}, in.skivtext(t))) return false;
-  return true;
-}
+ private:
+  CaseReader& rd_;
+  CaseFile& cf_;
+};
 
 // ---- writing ----------------------------------------------------------------
 
@@ -605,170 +447,105 @@ class CaseWriter {
 
   void i2(std::string_view field, int v) { line(iw(field, v, 2)); }
 
-  // A code in I2 from a closed list.
-  void code(std::string_view field, int v, int lo, int hi) {
-    if (v < lo || v > hi) bad(field, outside("code", v, lo, hi));
-    i2(field, v);
-  }
-
-  // A text line: a line end inside it would shift every later record.
-  template <std::size_t N>
-  void text(std::string_view field, const Text<N>& t) {
-    if (t.view().find_first_of("\r\n") != std::string_view::npos) bad(field, "holds a line end");
-    line(t.trimmed());
-  }
-
  private:
   std::string_view eol_;
   std::string out_;
   std::string fault_;
 };
 
-void write_geometry(CaseWriter& w, const CaseFile& cf) {
+// Writes one record of `cf` (which the writer does not change; the slots
+// are only read).
+void write_record(CaseWriter& w, const CaseRecord& r, CaseFile& cf) {
+  const CaseFieldDef& def = case_field(r.field);
   const InputCase& in = cf.in;
-  const int n = in.nfack;
-  w.text("rubrik", in.rubrik);
-  w.code("marknadskod", in.marknadskod, 1, 5);
-  w.code("sakkl", in.sakkl, 0, 3);
-  w.code("vagg", in.vagg, 0, 1);
-  w.code("nfack", n, 1, 20);
-  if (n < 1 || n > 20) return;
-
-  std::string s;
-  for (int i = 1; i <= n; ++i) {
-    if (!(in.spv(i) > 0.0f)) w.bad(indexed("spv", i), "span length must be greater than 0");
-    s += w.fw(indexed("spv", i), in.spv(i), 7, 3);
-  }
-  w.line(s);
-  w.i2("locked-thickness flag", cf.locked);
-  if (cf.locked == 1) {
-    s.clear();
-    for (int i = 1; i <= n; ++i) s += w.fw(indexed("tjlk", i), in.tjlk(i), 7, 3);
-    w.line(s);
-  }
-  // Joint line t lists the supports of type t, then zeros.
-  for (int t = 1; t <= 5; ++t) {
-    s.clear();
-    int fields = 0;
-    for (int j = 1; j <= n + 1; ++j)
-      if (in.skarvtyp(j) == t) {
-        s += w.iw("skarvtyp", j, 3);
-        ++fields;
+  const std::string name = entry_name(def, r.entry);
+  switch (r.form) {
+    case Form::a8:
+    case Form::a80: {
+      const FieldSlot slot = def.slot(cf, r.entry);
+      // A text line: a line end inside it would shift every later record.
+      if (slot.text_view().find_first_of("\r\n") != std::string_view::npos)
+        w.bad(name, "holds a line end");
+      std::string_view t = slot.text_view();
+      while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+      w.line(t);
+      return;
+    }
+    case Form::i2: {
+      const int v = *def.slot(cf, r.entry).i;
+      if (const std::string why = range_fault(r, in, v); !why.empty())
+        w.bad(name, outside("code", v, r.lo, r.hi));
+      w.i2(name, v);
+      return;
+    }
+    case Form::f7_3:
+    case Form::f5_2: {
+      const bool f7 = r.form == Form::f7_3;
+      std::string s;
+      for (int i = 1; i <= used_entries(def, in); ++i) {
+        const float v = *def.slot(cf, i).f;
+        const std::string entry = entry_name(def, i);
+        if (r.range == Range::positive && !(v > 0.0f))
+          w.bad(entry, "span length must be greater than 0");
+        if (r.range == Range::not_negative && v < 0.0f)
+          w.bad(entry, "support width must not be negative");
+        // (F5.2,1X) fields: five columns each, one blank between.
+        if (!f7 && i > 1) s += ' ';
+        s += f7 ? w.fw(entry, v, 7, 3) : w.fw(entry, v, 5, 2);
       }
-    for (; fields < n + 1; ++fields) s += "  0";
-    w.line(s);
-  }
-  for (int j = 1; j <= n + 1; ++j)
-    if (in.skarvtyp(j) < 0 || in.skarvtyp(j) > 5)
-      w.bad(indexed("skarvtyp", j), outside("joint type", in.skarvtyp(j), 0, 5));
-
-  w.free_real("konsv", in.konsv);
-  w.free_int(in.mbkonsv);
-  w.free_real("konsh", in.konsh);
-  w.free_int(in.mbkonsh);
-
-  // (F5.2,1X) fields: five columns each, one blank between.
-  s.clear();
-  for (int j = 1; j <= n + 1; ++j) {
-    if (j > 1) s += ' ';
-    s += w.fw(indexed("skarvprc", j), in.skarvprc(j), 5, 2);
-  }
-  w.line(s);
-  s.clear();
-  for (int j = 1; j <= n + 1; ++j) {
-    if (j > 1) s += ' ';
-    s += w.fw(indexed("upplbredd", j), in.upplbredd(j), 5, 2);
-  }
-  w.line(s);
-}
-
-void write_roof(CaseWriter& w, const CaseFile& cf) {
-  const InputCase& in = cf.in;
-  w.free_real("egentyngd", in.egentyngd);
-  if (in.marknadskod == 1) {
-    // A value of 0.001 or less cannot stand in record 22 itself.
-    if (cf.snow_on_next || !(in.snolast > 0.001f)) {
-      w.free_int(0);
-      w.free_real("snolast", in.snolast);
-    } else {
-      w.free_real("snolast", in.snolast);
+      w.line(s);
+      return;
     }
-  } else {
-    w.free_real("snolast", in.snolast);
-  }
-  w.free_real("snoform", in.snoform);
-  w.free_real("trivform", in.trivform);
-  w.free_real("trivlgd", in.trivlgd);
-  w.free_real("trihform", in.trihform);
-  w.free_real("trihlgd", in.trihlgd);
-  w.free_int(in.fickfack);
-  w.free_real("fickform", in.fickform);
-  w.free_real("fickmaxlgd", in.fickmaxlgd);
-  w.free_real("ficklgd", in.ficklgd);
-  w.free_real("fickavst", in.fickavst);
-  if (const std::string why = pocket_fault(in); !why.empty()) w.bad("fickavst", why);
-  if (in.nlinj < 0 || in.nlinj > 5) w.bad("nlinj", outside("count", in.nlinj, 0, 5));
-  w.free_int(in.nlinj);
-  // The loads that count must stand on a span; without a first span there are none.
-  const int loads = in.linjfack(1) == 0 ? 0 : in.nlinj;
-  for (int k = 1; k <= 5; ++k) {
-    const Linjlast& l = in.linjlast(k);
-    if (k <= loads && (in.linjfack(k) < 1 || in.linjfack(k) > in.nfack))
-      w.bad(indexed("linjfack", k), outside("span", in.linjfack(k), 1, in.nfack));
-    w.line(w.iw(indexed("linjfack", k), in.linjfack(k), 3) +
-           w.fw(indexed("linjavst", k), l.linjavst, 7, 3) +
-           w.fw(indexed("brottned", k), l.brottned, 7, 3) +
-           w.fw(indexed("bruksned", k), l.bruksned, 7, 3) +
-           w.fw(indexed("brottupp", k), l.brottupp, 7, 3));
-  }
-  w.code("taktyp", in.taktyp, 0, 2);
-  if (in.taktyp == 2) {
-    w.i2("VEX code", cf.vex_code);
-    w.free_real("kvottak", in.kvottak);
-  }
-  w.free_real("taklutn", in.taklutn);
-  w.code("oflans", in.oflans, 0, 2);
-  w.free_real("vind(1)", in.vind(1));
-  w.free_real("vind(2)", in.vind(2));
-  w.free_real("vind(3)", in.vind(3));
-  if (in.taktyp == 0) {
-    w.free_real("vind(4)", in.vind(4));
-    w.free_real("vind(5)", in.vind(5));
-  }
-}
-
-void write_tail(CaseWriter& w, const CaseFile& cf) {
-  const InputCase& in = cf.in;
-  w.free_real("nedbkvot", in.nedbkvot);
-  w.code("nedbkrav", in.nedbkrav, 0, 2);
-  w.free_real("psi0sno", in.psi0sno);
-  w.free_real("psi1sno", in.psi1sno);
-  w.free_real("psi0vind", in.psi0vind);
-  w.free_real("psi1vind", in.psi1vind);
-  w.text("pnamn", in.pnamn(1));
-  w.free_int(in.mikroband);
-  w.free_real("sidoverl(1)", in.sidoverl(1));
-  w.code("vandr(1)", in.vandr(1), 1, 2);
-  if (has_perfo_and_iskiv(in)) w.code("perfo(1)", in.perfo(1), 0, 2);
-  w.i2("utskr", in.utskr);
-  if (!has_perfo_and_iskiv(in)) return;
-  w.i2("iskiv", in.iskiv);
-  if (in.iskiv >= 2) return;
-  for (int d = 1; d <= 13; ++d) {
-    if (d == 5) {
-      w.free_real("D5", cf.d5);
-      continue;
+    case Form::i3_joints: {
+      // Joint line t lists the supports of type t, then zeros.
+      const int n = in.nfack;
+      std::string s;
+      int fields = 0;
+      for (int j = 1; j <= n + 1; ++j) {
+        const int t = *def.slot(cf, j).i;
+        if (t < 0 || t > 5) w.bad(entry_name(def, j), outside("joint type", t, 0, 5));
+        if (t == r.entry) {
+          s += w.iw(name, j, 3);
+          ++fields;
+        }
+      }
+      for (; fields < n + 1; ++fields) s += "  0";
+      w.line(s);
+      return;
     }
-    const float v = in.skivdata(skivdata_index(d));
-    if (diaphragm_integer(d)) {
-      if (v != std::trunc(v) || std::fabs(v) > 16777216.0f)
-        w.bad(indexed("skivdata", skivdata_index(d)), "not a whole number");
-      w.free_int(static_cast<int>(std::fabs(v) > 16777216.0f ? 0.0f : v));
-    } else {
-      w.free_real(indexed("skivdata", skivdata_index(d)), v);
+    case Form::i3_4f7_3: {
+      const int k = r.entry;
+      std::string s = w.iw(entry_name(def, k), *def.slot(cf, k).i, 3);
+      for (CaseField f :
+           {CaseField::linjavst, CaseField::brottned, CaseField::bruksned, CaseField::brottupp}) {
+        const CaseFieldDef& d = case_field(f);
+        s += w.fw(entry_name(d, k), *d.slot(cf, k).f, 7, 3);
+      }
+      w.line(s);
+      return;
+    }
+    case Form::free_real:
+      // The snow value of record 22 is 0 when record 22a holds it.
+      if (r.field == CaseField::snow_value && cf.snow_on_next)
+        w.free_int(0);
+      else
+        w.free_real(name, *def.slot(cf, r.entry).f);
+      return;
+    case Form::free_int: {
+      const FieldSlot slot = def.slot(cf, r.entry);
+      if (!slot.f) {
+        if (const std::string why = range_fault(r, in, *slot.i); !why.empty()) w.bad(name, why);
+        w.free_int(*slot.i);
+        return;
+      }
+      // A whole number held in a real.
+      const float v = *slot.f;
+      const bool whole = v == std::trunc(v) && std::fabs(v) <= 16777216.0f;
+      if (!whole) w.bad(name, "not a whole number");
+      w.free_int(whole ? static_cast<int>(v) : 0);
+      return;
     }
   }
-  for (int t = 1; t <= 5; ++t) w.text(indexed("skivtext", t), in.skivtext(t));
 }
 
 }  // namespace
@@ -784,15 +561,27 @@ bool read_case_file(std::istream& is, CaseFile& cf, CaseFileFault& fault) {
   cf = CaseFile{};
   CaseReader rd(is, fault);
   InputCase& in = cf.in;
-  if (!rd.encoding({"1", "indatafil"}) || !read_case_name(rd, in)) return false;
-  blkdat(in);
-  if (!read_geometry(rd, cf)) return false;
-  if (in.vagg == 0) {
-    if (!read_roof(rd, cf)) return false;
-  } else if (!read_wall(rd, in)) {
-    return false;
+  if (!rd.encoding({"1", "indatafil"})) return false;
+  RecordReader reader(rd, cf);
+  // The line each record was read from, for a rule that names an earlier one.
+  std::vector<int> at_line(case_records().size(), 0);
+  for (std::size_t k = 0; k < case_records().size(); ++k) {
+    const CaseRecord& r = case_records()[k];
+    if (!record_present(r, cf)) continue;
+    if (!reader.read(r)) return false;
+    at_line[k] = rd.line_no();
+    if (r.field == CaseField::taktyp && in.taktyp == 2) in.vextak = 1;
+    if (r.rule == CaseRule::none || r.rule == CaseRule::case_name) continue;
+    const RuleFault why = rule_fault(r.rule, cf);
+    if (why.what.empty()) continue;
+    const CaseRecord* named = record_of(why.field, why.entry);
+    const int line = at_line[static_cast<std::size_t>(named - case_records().data())];
+    return rd.fail_at(line, {named->record, entry_name(case_field(why.field), why.entry)},
+                      why.what);
   }
-  return read_tail(rd, cf);
+  // A case without record 63 has no diaphragm action.
+  if (!record_present(*record_of(CaseField::iskiv), cf)) in.iskiv = 2;
+  return true;
 }
 
 void correct_case(CaseFile& cf) {
@@ -833,16 +622,22 @@ void correct_case(CaseFile& cf) {
 bool write_case_file(const CaseFile& cf, std::string& out, std::string& fault,
                      std::string_view line_end) {
   CaseWriter w(line_end);
-  const InputCase& in = cf.in;
-  w.text("indatafil", in.indatafil);
-  write_geometry(w, cf);
-  if (w.ok()) {
-    if (in.vagg == 0)
-      write_roof(w, cf);
-    else {
-      for (const auto& r : kWallWind) w.free_real(indexed("vind", r.entry), in.vind(r.entry));
+  CaseFile c = cf;
+  // A snow value of 0.001 or less cannot stand in record 22 itself.
+  if (market_rules(c.in.marknadskod).snow_in_two_steps && !(c.in.snolast > 0.001f))
+    c.snow_on_next = true;
+  for (const CaseRecord& r : case_records()) {
+    if (!record_present(r, c)) continue;
+    write_record(w, r, c);
+    // The ranges of the counts decide how much of the arrays the next
+    // records hold: stop at the first fault.
+    if (!w.ok()) break;
+    if (r.rule == CaseRule::none || r.rule == CaseRule::case_name) continue;
+    const RuleFault why = rule_fault(r.rule, c);
+    if (!why.what.empty()) {
+      w.bad(entry_name(case_field(why.field), why.entry), why.what);
+      break;
     }
-    write_tail(w, cf);
   }
   if (!w.ok()) {
     fault = w.fault();

@@ -13,30 +13,13 @@
 #include "core/cp1252.h"
 #include "core/file_names.h"
 #include "core/format.h"
+#include "core/markets.h"
 
 namespace kvop {
 namespace {
 
 using notation::Layout;
 using notation::Value;
-
-// Market names by marknadskod 1..5.
-constexpr std::array<std::string_view, 5> kMarket = {"SVERIGE ", "POLEN   ", "NORGE   ", "FINLAND ",
-                                                     "DANMARK "};
-
-// Method texts by market table and sakkl 0..3.
-constexpr std::array<std::string_view, 4> kMethodSweden = {
-    "DIM ENL METOD M TILL PÅKÄNNINGAR", "PARTKOEFFMET SÄKERHETSKLASS 1   ",
-    "PARTKOEFFMET SÄKERHETSKLASS 2   ", "PARTKOEFFMET SÄKERHETSKLASS 3   "};
-constexpr std::array<std::string_view, 4> kMethodFinlandPoland = {
-    "DIM ENL METOD M TILL PÅKÄNNINGAR", "PARTKOEFFMET SÄKERHETSKLASS RC1 ",
-    "PARTKOEFFMET SÄKERHETSKLASS RC2 ", "PARTKOEFFMET SÄKERHETSKLASS RC3 "};
-constexpr std::array<std::string_view, 4> kMethodNorway = {
-    "DIM ENL METOD M TILL PÅKÄNNINGAR        ", "PARTKOEFFMET PÅLITLIGHETSKL. 1 (kL=0.9) ",
-    "PARTKOEFFMET PÅLITLIGHETSKL. 2 (kL=1.0) ", "PARTKOEFFMET PÅLITLIGHETSKL. 3 (kL=1.0) "};
-constexpr std::array<std::string_view, 4> kMethodDenmark = {
-    "DIM ENL METOD M TILL PÅKÄNNINGAR        ", "PARTKOEFFMET KONSTRUKTIONSKLASSE 1      ",
-    "PARTKOEFFMET KONSTRUKTIONSKLASSE 2      ", "PARTKOEFFMET KONSTRUKTIONSKLASSE 3      "};
 
 // Use texts by use index 1..4 (1 wall, roof: taktyp + 2).
 constexpr std::array<std::string_view, 4> kUse = {"VÄGG            ", "EJ ISOLERAT TAK ",
@@ -48,17 +31,13 @@ constexpr std::array<std::string_view, 3> kTopFlange = {"EJ LÅST     ", "LÅST 
                                                         "LÅST        "};
 
 std::string method_text(const InputCase& in) {
-  const auto* table = &kMethodSweden;
-  if (in.marknadskod == 2 || in.marknadskod == 4) table = &kMethodFinlandPoland;
-  if (in.marknadskod == 3) table = &kMethodNorway;
-  if (in.marknadskod == 5) table = &kMethodDenmark;
+  const auto* table = &market_rules(in.marknadskod).method;
   if (in.sakkl < 0 || in.sakkl > 3) return std::string(enc(table->front()).size(), ' ');
   return enc((*table)[static_cast<std::size_t>(in.sakkl)]);
 }
 
 std::string market_name(const InputCase& in) {
-  if (in.marknadskod < 1 || in.marknadskod > 5) return std::string(8, ' ');
-  return std::string(kMarket[static_cast<std::size_t>(in.marknadskod - 1)]);
+  return std::string(market_rules(in.marknadskod).name);
 }
 
 std::string use_text(const InputCase& in) {
@@ -118,7 +97,7 @@ void write_market_and_supports(RunContext& ctx) {
   notation::write(u, kMarketLine, {in.marknadskod, market_name(in), method_text(in)});
   const std::string use = use_text(in);
   const auto [deflection, value] = deflection_texts(in);
-  if (in.marknadskod >= 1 && in.marknadskod <= 5)
+  if (market_rules(in.marknadskod).echo_psi)
     notation::write(u, kUsePsi, {use, in.psi0sno, in.psi1sno, in.psi0vind, in.psi1vind});
   else
     notation::write(u, kUseDeflection, {use, deflection, value});

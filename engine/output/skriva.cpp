@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/cp1252.h"
+#include "core/markets.h"
 #include "core/real32.h"
 #include "core/format.h"
 
@@ -90,7 +91,7 @@ Prepared prepare(const RunContext& ctx) {
     const int t = in.skarvtyp(i);
     if (t == 0 || t == 2 || t == 3 || t == 5) continuous_inner = true;
   }
-  p.continuity = continuous_inner && ctx.prof.general(1) >= 0.065f;
+  p.continuity = continuous_inner && ctx.prof.general(no(General::height)) >= 0.065f;
   for (int i = 1; i <= in.nfack + 1; ++i) {
     const float span = in.spv(std::min(i, in.nfack));
     p.overlap.push_back(f32(static_cast<double>(0.01f) * in.skarvprc(i) * span));
@@ -110,7 +111,8 @@ void safety_note(RunContext& ctx) {
 }
 
 bool wants_safety_note(const RunContext& ctx, const Prepared& p) {
-  return ctx.in.sakkl >= 2 && p.continuity && ctx.in.marknadskod == 1;
+  return ctx.in.sakkl >= 2 && p.continuity &&
+         market_rules(ctx.in.marknadskod).inner_supports_class1;
 }
 
 // The most values of a row: the supports of 20 spans.  The list of a row is
@@ -138,7 +140,7 @@ void table_header(RunContext& ctx, int lc) {
   int state = kStateBase[k];
   if (in.sakkl > 0)
     state += 2;
-  else if (in.marknadskod == 1)
+  else if (market_rules(in.marknadskod).names_load_cases)
     state += 1;
   int check = kCheck[k];
   if (lc == 2 && in.sakkl > 0) check = 3;

@@ -7,11 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
+#include <vector>
 
+#include "analysis/lastford.h"
 #include "case_generator.h"
 #include "core/json_values.h"
-#include "output/run_json.h"
+#include "driver/case_layout.h"
+#include "driver/run_json.h"
+#include "gencases/run_cases.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -38,6 +43,20 @@ nlohmann::json stored(const CaseFile& cf) {
 bool read_text(const std::string& text, CaseFile& cf, CaseFileFault& fault) {
   std::istringstream in(text);
   return read_case_file(in, cf, fault);
+}
+
+// Writes the case, reads it back: the same stored case, and writing it
+// again gives the same bytes.
+void expect_same_after_write_and_read(const CaseFile& cf) {
+  std::string bytes, fault;
+  ASSERT_TRUE(write_case_file(cf, bytes, fault)) << fault;
+  CaseFile back;
+  CaseFileFault rf;
+  ASSERT_TRUE(read_text(bytes, back, rf)) << rf.message("case");
+  EXPECT_EQ(stored(back), stored(cf));
+  std::string again;
+  ASSERT_TRUE(write_case_file(back, again, fault)) << fault;
+  EXPECT_EQ(again, bytes);
 }
 
 std::string slurp(const std::string& path) {
@@ -87,14 +106,9 @@ TEST(CaseFile, GeneratedRoofWithEveryBranchReadsBackFieldForField) {
     CaseFile cf = gen.next();
     if (cf.in.vagg != 0 || cf.in.taktyp != 2 || cf.in.iskiv >= 2) continue;
     ++checked;
-    std::string bytes, fault;
-    ASSERT_TRUE(write_case_file(cf, bytes, fault)) << fault;
-    CaseFile back;
-    CaseFileFault rf;
-    ASSERT_TRUE(read_text(bytes, back, rf)) << rf.message("case");
     // The generator keeps fields outside the file at their defaults, except
     // those the wind entries 4 and 5 and perfo hold for other branches.
-    EXPECT_EQ(stored(cf), stored(back));
+    expect_same_after_write_and_read(cf);
   }
   EXPECT_EQ(checked, 20);
 }
@@ -275,6 +289,114 @@ TEST(CaseFile, ReaderFaultsNameLineRecordAndField) {
   EXPECT_EQ(f.line, 4);
   EXPECT_EQ(f.record, "4");
   EXPECT_NE(f.what.find("ends before"), std::string::npos);
+}
+
+
+std::vector<std::string> lines_of(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string l; std::getline(in, l);) out.push_back(l);
+  return out;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& l : lines) out += l + "\n";
+  return out;
+}
+
+TEST(CaseLayout, BuildComparisonCasesReadBackAsWritten) {
+  for (unsigned seed : {1u, 2u, 3u}) {
+    gencases::Dice dice(seed);
+    for (int i = 1; i <= 300; ++i) {
+      SCOPED_TRACE("seed " + std::to_string(seed) + " case " + std::to_string(i));
+      expect_same_after_write_and_read(gencases::make_case(dice, "G" + std::to_string(i)));
+    }
+  }
+}
+
+// A line that holds no number in place of each record in turn: the reader
+// stops at that line and names the record and the field the layout table
+// gives it.  Generated cases hold every record of the table between them.
+TEST(CaseLayout, EveryRecordOfANumberIsRefusedUnderItsRecordAndFieldName) {
+  std::set<std::string_view> refused;
+  gencases::Dice dice(19);
+  for (int c = 0; c < 120; ++c) {
+    const CaseFile cf = gencases::make_case(dice, "R" + std::to_string(c));
+    std::string bytes, fault;
+    ASSERT_TRUE(write_case_file(cf, bytes, fault, "\n")) << fault;
+    const std::vector<std::string> lines = lines_of(bytes);
+    int line = 0;
+    for (const CaseRecord& r : case_records()) {
+      if (!record_present(r, cf)) continue;
+      ++line;
+      if (r.form == Form::a8 || r.form == Form::a80) continue;
+      SCOPED_TRACE("case " + std::to_string(c) + " record " + std::string(r.record));
+      std::vector<std::string> bad = lines;
+      bad[static_cast<std::size_t>(line - 1)] = "x";
+      CaseFile back;
+      CaseFileFault f;
+      ASSERT_FALSE(read_text(joined(bad), back, f));
+      EXPECT_EQ(f.line, line);
+      EXPECT_EQ(f.record, r.record);
+      // A line of fields names its first entry; a joint line the joint field.
+      const bool per_entry = r.form == Form::f7_3 || r.form == Form::f5_2;
+      const int entry = per_entry ? 1 : r.form == Form::i3_joints ? 0 : r.entry;
+      EXPECT_EQ(f.field, entry_name(case_field(r.field), entry));
+      EXPECT_NE(f.message("C.IND").find("(record " + std::string(r.record) + ", " + f.field + ")"),
+                std::string::npos);
+      refused.insert(r.record);
+    }
+    EXPECT_EQ(line, static_cast<int>(lines.size())) << "one line per record";
+  }
+  for (const CaseRecord& r : case_records()) {
+    if (r.form != Form::a8 && r.form != Form::a80) {
+      EXPECT_TRUE(refused.count(r.record)) << r.record;
+    }
+  }
+}
+
+// The snow pocket's start: slot trunc(40 d / L) up to the span's overflow
+// slot 41 is within the span.  Reader, writer and the rule the editor calls
+// agree at the boundary.
+TEST(CaseLayout, PocketStartBoundaryIsTheSameForReaderWriterAndRule) {
+  for (const auto& [distance, inside] : {std::pair{"4.15", true}, std::pair{"4.25", false}}) {
+    SCOPED_TRACE(distance);
+    gencases::Dice dice(5);
+    CaseFile cf = gencases::make_case(dice, "P");
+    cf.in.vagg = 0;
+    cf.in.nfack = 2;
+    cf.in.spv(2) = 4.0f;
+    cf.in.snoform = 0.8f;
+    cf.in.fickfack = 2;
+    cf.in.fickform = 1.6f;
+    cf.in.fickmaxlgd = 0.5f;
+    cf.in.ficklgd = 0.7f;
+    cf.in.fickavst = infield::free_real(distance).value;
+    EXPECT_EQ(fickslot(cf.in.fickavst, 4.0f), inside ? 41.0 : 42.0);
+    const RuleFault rule = rule_fault(CaseRule::pocket_distance, cf);
+    EXPECT_EQ(rule.what.empty(), inside);
+    std::string bytes, fault;
+    EXPECT_EQ(write_case_file(cf, bytes, fault), inside) << fault;
+    if (!inside) {
+      EXPECT_EQ(fault.rfind("fickavst: ", 0), 0u) << fault;
+      // The same case written without the writer's check reads as refused.
+      CaseFile placed = cf;
+      placed.in.fickavst = 1.0f;
+      ASSERT_TRUE(write_case_file(placed, bytes, fault)) << fault;
+      const std::string good = "\r\n1.60\r\n0.50\r\n0.70\r\n1.00\r\n";
+      const std::size_t at = bytes.find(good);
+      ASSERT_NE(at, std::string::npos);
+      bytes.replace(at, good.size(), "\r\n1.60\r\n0.50\r\n0.70\r\n4.25\r\n");
+    }
+    CaseFile back;
+    CaseFileFault f;
+    EXPECT_EQ(read_text(bytes, back, f), inside) << f.message("P.IND");
+    if (!inside) {
+      EXPECT_EQ(f.record, "32");
+      EXPECT_EQ(f.field, "fickavst");
+    }
+  }
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 #include <iterator>
 
 #include "driver/kvopwb.h"
-#include "output/run_json.h"
+#include "driver/run_json.h"
 #include "test_support.h"
 
 namespace kvop {

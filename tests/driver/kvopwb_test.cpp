@@ -10,7 +10,7 @@
 #include <iterator>
 
 #include "output/page_control.h"
-#include "output/run_json.h"
+#include "driver/run_json.h"
 #include "core/cp1252.h"
 #include "test_support.h"
 

@@ -7,7 +7,7 @@
 
 #include "analysis/krdef.h"
 #include "driver/kvopwb.h"
-#include "output/run_json.h"
+#include "driver/run_json.h"
 #include "test_support.h"
 
 namespace kvop {

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "case_generator.h"
-#include "output/run_json.h"
+#include "driver/run_json.h"
 #include "editor_test_support.h"
 #include "input_form.h"
 #include "pictures.h"

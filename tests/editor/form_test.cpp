@@ -9,10 +9,12 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTimer>
 #include <QtTest>
 #include <cmath>
 
 #include "case_document.h"
+#include "driver/case_layout.h"
 #include "driver/inkvop.h"
 #include "editor_test_support.h"
 #include "input_form.h"
@@ -393,6 +395,40 @@ class FormTest : public QObject {
     LineLoadForm m(in);
     m.findChild<NumberEdit*>("avst1")->setText("6.5");
     QVERIFY(m.validate().contains("spännvidden"));
+  }
+
+  // The pocket's start is accepted up to the span's overflow slot, exactly
+  // as far as the engine reads it: in a span of 4 m, 4.15 m (slot 41) is
+  // taken, 4.25 m (slot 42) refused with the form left open.
+  void snowPocketStartFollowsTheEnginesRule() {
+    for (const auto& [distance, inside] : {std::pair{"4.15", true}, std::pair{"4.25", false}}) {
+      InputForm f;
+      CaseFile c = roof_case();
+      c.in.nfack = 2;
+      c.in.spv(2) = 4.0f;
+      f.setCase(c);
+      SnowPocketForm s(f);
+      s.findChild<QSpinBox*>("nextra")->setValue(2);
+      s.findChild<NumberEdit*>("fickform")->setText("1.6");
+      s.findChild<NumberEdit*>("dextra")->setText(distance);
+      CaseFile probe = f.currentCase();
+      probe.in.fickfack = 2;
+      probe.in.fickform = 1.6f;
+      probe.in.fickavst = *s.findChild<NumberEdit*>("dextra")->value();
+      QCOMPARE(rule_fault(CaseRule::pocket_distance, probe).what.empty(), inside);
+      bool warned = false;
+      if (!inside)
+        QTimer::singleShot(0, [&warned] {
+          if (QWidget* box = QApplication::activeModalWidget()) {
+            warned = true;
+            box->close();
+          }
+        });
+      s.accept();
+      QCOMPARE(s.QDialog::result() == QDialog::Accepted, inside);
+      QCOMPARE(warned, !inside);
+      QCOMPARE(f.currentCase().in.fickfack, inside ? 2 : 0);
+    }
   }
 
   void calculatorsSendTheirResultsIntoTheCase() {

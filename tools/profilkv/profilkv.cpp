@@ -73,7 +73,9 @@ int list(const std::string& db) {
     }
     for (int i = 1; i <= p->thickness_count; ++i) {
       char t[32];
-      std::snprintf(t, sizeof t, " %.2f", static_cast<double>(p->per_thickness(1, i)));
+      std::snprintf(
+          t, sizeof t, " %.2f",
+          static_cast<double>(p->per_thickness(kvop::no(kvop::Row::nominal_thickness), i)));
       std::cout << t;
     }
     std::cout << '\n';
