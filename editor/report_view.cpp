@@ -15,21 +15,20 @@
 #include "font_form.h"
 #include "help.h"
 #include "report_print.h"
+#include "report_text.h"
 
 namespace kvop::editor {
 
 ReportView::ReportView(const QString& path, const QString& settings, QWidget* parent)
-    : QMainWindow(parent), path_(path), settings_(settings), view_(new QPlainTextEdit(this)) {
+    : QMainWindow(parent), path_(path), settings_(settings), view_(new ReportText(this)) {
   setWindowTitle("Utdata - " + QFileInfo(path).fileName());
   view_->setObjectName("utdata");
-  view_->setReadOnly(true);
-  view_->setLineWrapMode(QPlainTextEdit::NoWrap);
   const FontChoice fc = load_font_choice(settings_);
   view_->setFont(report_font(fc.family, fc.point_size));
   setCentralWidget(view_);
   QFile f(path);
   if (f.open(QIODevice::ReadOnly)) {
-    view_->setPlainText(decode_report(f.readAll()));
+    view_->setReport(decode_report(f.readAll()));
     loaded_ = true;
   }
   menuBar()->addAction("Återgå", this, &ReportView::closeWanted);
@@ -42,7 +41,7 @@ ReportView::ReportView(const QString& path, const QString& settings, QWidget* pa
   menuBar()->addAction("Hjälp", this, [this] { show_help(this, "utdata"); });
 }
 
-QString ReportView::text() const { return view_->toPlainText(); }
+QString ReportView::text() const { return view_->report(); }
 QFont ReportView::reportFont() const { return view_->font(); }
 void ReportView::setReportFont(const QFont& f) { view_->setFont(f); }
 

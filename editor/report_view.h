@@ -4,9 +4,9 @@
 
 #include <QMainWindow>
 
-class QPlainTextEdit;
-
 namespace kvop::editor {
+
+class ReportText;
 
 class ReportView : public QMainWindow {
   Q_OBJECT
@@ -28,7 +28,7 @@ class ReportView : public QMainWindow {
   void openInViewer();
   QString path_;
   QString settings_;
-  QPlainTextEdit* view_;
+  ReportText* view_;
   bool loaded_ = false;
 };
 
