@@ -28,7 +28,9 @@
 #include "help.h"
 #include "input_form.h"
 #include "joint_form.h"
+#include "language.h"
 #include "line_load_form.h"
+#include "messages.h"
 #include "news_form.h"
 #include "pictures.h"
 #include "report_print.h"
@@ -155,6 +157,7 @@ void MainWindow::buildMenus() {
   del->addAction("Resultat+Indatafiler", this, [this] { deleteFiles(2); });
 
   menuBar()->addAction("Viktigt", this, [this] { show_notice(this); });
+  add_settings_menu(menuBar(), [this](const QString& text) { inform(text); });
   QMenu* hjalp = menuBar()->addMenu("Hjälp");
   hjalp->addAction("Innehåll", QKeySequence::HelpContents, this,
                    [this] { show_help(this, "indata"); });
@@ -252,6 +255,7 @@ bool MainWindow::saveTo(const QString& path) {
   const QString why = form_->validate();
   if (!why.isEmpty()) {
     inform(why);
+    form_->focusFault();
     return false;
   }
   QString message;
@@ -352,7 +356,9 @@ void MainWindow::runFinished(int code, const QString& console) {
   progress_ = nullptr;
   lastExit_ = code;
   if (code != 0) {
-    inform(QString("Beräkningen avbröts (slutstatus %1).\n\n%2").arg(code).arg(console));
+    inform(QString("Beräkningen avbröts (slutstatus %1).\n\n%2")
+               .arg(code)
+               .arg(engine_messages(console)));
     return;
   }
   changedSinceRun_ = false;
