@@ -9,18 +9,26 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTranslator>
+#include <array>
 #include <memory>
 
 namespace kvop::editor {
 namespace {
 
-std::unique_ptr<QTranslator>& qt_translator() {
-  static std::unique_ptr<QTranslator> t;
+// The installed translators: Qt's own catalogue, the editor's supplement
+// to it, and the editor's own texts.
+std::array<std::unique_ptr<QTranslator>, 3>& translators() {
+  static std::array<std::unique_ptr<QTranslator>, 3> t;
   return t;
 }
-std::unique_ptr<QTranslator>& own_translator() {
-  static std::unique_ptr<QTranslator> t;
-  return t;
+
+// Loads `name` from `dir` for `locale` and installs it in slot `slot`.
+bool install(std::size_t slot, const QLocale& locale, const QString& name, const QString& dir) {
+  auto t = std::make_unique<QTranslator>();
+  if (!t->load(locale, name, "_", dir) && !t->load(name, dir)) return false;
+  QCoreApplication::installTranslator(t.get());
+  translators()[slot] = std::move(t);
+  return true;
 }
 
 }  // namespace
@@ -35,37 +43,25 @@ void store_language(Language language) {
 }
 
 bool install_translations(const QString& program_dir, Language language) {
-  for (auto* t : {&qt_translator(), &own_translator()})
-    if (*t) {
-      QCoreApplication::removeTranslator(t->get());
-      t->reset();
+  for (auto& t : translators())
+    if (t) {
+      QCoreApplication::removeTranslator(t.get());
+      t.reset();
     }
   const QLocale locale = language == Language::english
                              ? QLocale(QLocale::English, QLocale::UnitedKingdom)
                              : QLocale(QLocale::Swedish, QLocale::Sweden);
   QLocale::setDefault(locale);
-  bool ok = true;
-  if (language == Language::swedish) {
-    // Qt's own dialogs in Swedish: the whole catalogue "qt_sv" or its base
-    // module "qtbase_sv", whichever the installation has.
-    auto t = std::make_unique<QTranslator>();
-    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (t->load(locale, "qtbase", "_", dir) || t->load(locale, "qt", "_", dir)) {
-      QCoreApplication::installTranslator(t.get());
-      qt_translator() = std::move(t);
-    } else {
-      ok = false;
-    }
-  } else {
-    auto t = std::make_unique<QTranslator>();
-    if (t->load("kvopw_en", QDir(program_dir).filePath("translations"))) {
-      QCoreApplication::installTranslator(t.get());
-      own_translator() = std::move(t);
-    } else {
-      ok = false;
-    }
-  }
-  return ok;
+  const QString own = QDir(program_dir).filePath("translations");
+  if (language == Language::english) return install(2, locale, "kvopw_en", own);
+  // Qt's own dialogs in Swedish: the whole catalogue "qt_sv" or its base
+  // module "qtbase_sv", whichever the installation has, and on top of it
+  // the editor's supplement for the texts of the print and page set-up
+  // dialogs that the catalogue lacks (installed later, so it is asked first).
+  const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  const bool qt = install(0, locale, "qtbase", dir) || install(0, locale, "qt", dir);
+  const bool extra = install(1, QLocale(), "kvopw_qt_sv", own);
+  return qt && extra;
 }
 
 QMenu* add_settings_menu(QMenuBar* bar, std::function<void(const QString&)> inform) {

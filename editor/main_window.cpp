@@ -441,6 +441,16 @@ void MainWindow::printReportAsked() {
     inform("Resultatfil till " + caseName() + ".IND saknas !");
     return;
   }
+  // Printing to a file offers the report's own name beside it, not a
+  // "print.pdf" in the home directory.
+  if (printer_.outputFormat() == QPrinter::PdfFormat) {
+    QString shown;
+    if (QMdiSubWindow* w = mdi_->activeSubWindow())
+      if (auto* r = qobject_cast<ReportView*>(w->widget())) shown = r->path();
+    if (shown.isEmpty()) shown = reportFile("RED");
+    const QFileInfo fi(shown);
+    printer_.setOutputFileName(fi.absoluteDir().filePath(fi.completeBaseName() + ".pdf"));
+  }
   QPrintDialog d(&printer_, this);
   d.setWindowTitle("Skriv ut");
   if (d.exec() == QDialog::Accepted) printReport(printer_);

@@ -21,6 +21,21 @@ std::pair<QString, int> split_index(const QString& name) {
   return {name, 0};
 }
 
+// A fixed caption of a field or control, marked for translation.
+struct Caption {
+  const char* name;
+  const char* caption;
+};
+
+// The translated caption of `names` (either spelling) in `table`; empty when absent.
+template <std::size_t N>
+QString look_up(const Caption (&table)[N], const QString& name, const QString& other = {}) {
+  for (const Caption& e : table)
+    if (name == QLatin1String(e.name) || other == QLatin1String(e.name))
+      return QCoreApplication::translate("Messages", e.caption);
+  return {};
+}
+
 }  // namespace
 
 QString control_caption(const QString& control) {
@@ -29,11 +44,7 @@ QString control_caption(const QString& control) {
   if (base == "tjl") return QCoreApplication::translate("Messages", "Tjocklek fack %1").arg(i);
   // The form counts its support fields from 0; the supports are numbered from 1.
   if (base == "upl") return QCoreApplication::translate("Messages", "Upplag stöd nr %1").arg(i + 1);
-  struct Entry {
-    const char* name;
-    const char* caption;
-  };
-  static const Entry entries[] = {
+  static const Caption entries[] = {
       {"Rubrik", QT_TRANSLATE_NOOP("Messages", "Rubrik")},
       {"pnamn", QT_TRANSLATE_NOOP("Messages", "Profil")},
       {"nfack", QT_TRANSLATE_NOOP("Messages", "Antal Fack")},
@@ -62,9 +73,7 @@ QString control_caption(const QString& control) {
       {"Lastf", QT_TRANSLATE_NOOP("Messages", "Lastreduktionsfaktor")},
       {"iskiv", QT_TRANSLATE_NOOP("Messages", "Skivverkan")},
   };
-  for (const Entry& e : entries)
-    if (control == QLatin1String(e.name)) return QCoreApplication::translate("Messages", e.caption);
-  return {};
+  return look_up(entries, control);
 }
 
 FieldRef case_field(const std::string& field, const InputCase& in) {
@@ -117,11 +126,7 @@ FieldRef case_field(const std::string& field, const InputCase& in) {
         {}};
   if (base == "skivtext")
     return {QCoreApplication::translate("Messages", "Skivverkan, text T%1").arg(i), {}};
-  struct Entry {
-    const char* name;
-    const char* caption;
-  };
-  static const Entry entries[] = {
+  static const Caption entries[] = {
       {"indatafil", QT_TRANSLATE_NOOP("Messages", "Filnamn")},
       {"marknadskod", QT_TRANSLATE_NOOP("Messages", "Marknad")},
       {"sakkl", QT_TRANSLATE_NOOP("Messages", "Säkerhetsklass")},
@@ -152,9 +157,7 @@ FieldRef case_field(const std::string& field, const InputCase& in) {
       {"utskr", QT_TRANSLATE_NOOP("Messages", "Utskrift")},
       {"D5", QT_TRANSLATE_NOOP("Messages", "Skivverkan, värde D5")},
   };
-  for (const Entry& e : entries)
-    if (base == QLatin1String(e.name) || full == QLatin1String(e.name))
-      return {QCoreApplication::translate("Messages", e.caption), {}};
+  if (const QString c = look_up(entries, base, full); !c.isEmpty()) return {c, {}};
   return {QString::fromStdString(field), {}};
 }
 

@@ -32,7 +32,7 @@ void ReportText::paintEvent(QPaintEvent* e) {
   QPlainTextEdit::paintEvent(e);
   if (breaks_.empty()) return;
   QPainter p(viewport());
-  QPen pen(palette().color(QPalette::Mid));
+  QPen pen(palette().color(QPalette::Dark));
   pen.setStyle(Qt::DashLine);
   p.setPen(pen);
   QFont small = font();
