@@ -82,6 +82,14 @@ DeleteForm::DeleteForm(DeleteKind kind, const QString& dir, QWidget* parent)
     : QDialog(parent), kind_(kind) {
   confirm = [this](const QStringList& names) { return confirm_delete(this, names); };
   inform = [this](const QString& text) { QMessageBox::warning(this, "Ta bort", text); };
+  confirmOpenCase = [this](const QString& text) {
+    QMessageBox box(QMessageBox::Warning, "Ta bort", text, QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton("Ja", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("Nej", QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+  };
   setWindowTitle(kind == DeleteKind::results  ? "Ta bort Resultatfiler"
                  : kind == DeleteKind::inputs ? "Ta bort Indatafiler"
                                               : "Ta bort Resultat+Indatafiler");
@@ -205,9 +213,28 @@ QStringList DeleteForm::selectedPaths() const {
   return paths;
 }
 
+void DeleteForm::setOpenCase(const QString& path, bool modified) {
+  openCase_ = path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
+  openModified_ = modified;
+}
+
 bool DeleteForm::removeChosen() {
   const QStringList paths = selectedPaths();
   if (paths.isEmpty()) return false;
+  for (const QString& p : paths) {
+    if (openCase_.isEmpty() || QFileInfo(p).canonicalFilePath() != openCase_) continue;
+    const QString name = QFileInfo(p).fileName();
+    if (openModified_) {
+      inform(name + " är det fall som är öppet, med ändringar som inte är sparade.\n"
+                    "Filen tas inte bort. Spara fallet eller stäng det först.");
+      return false;
+    }
+    if (!confirmOpenCase("OBS! " + name +
+                         " är det fall som är öppet i KVOP.\n\nTas filen bort finns fallet "
+                         "bara kvar på skärmen tills Du sparar det igen.\n\n"
+                         "Vill Du ändå ta bort den?"))
+      return false;
+  }
   QStringList names;
   for (const QString& p : paths) names << QFileInfo(p).fileName();
   if (!confirm(names)) return false;

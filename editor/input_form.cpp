@@ -216,6 +216,8 @@ QGroupBox* InputForm::buildGeometry() {
     spv_[k] = number(QString("spv%1").arg(i + 1), 3, 0.1, 30);
     g->addWidget(spv_[k], 1, 2 + 2 * i, 1, 2);
     tjl_[k] = number(QString("tjl%1").arg(i + 1), 2, 0, 9.99);
+    connect(tjl_[k], &QLineEdit::editingFinished, this,
+            [this, e = tjl_[k]] { thicknessFinished(e); });
     g->addWidget(tjl_[k], 2, 2 + 2 * i, 1, 2);
   }
   for (int j = 0; j <= kMaxSpans; ++j) {
@@ -251,6 +253,46 @@ void InputForm::supportWidthFinished(NumberEdit* e) {
     e->setFocus();
     e->selectAll();
   }
+}
+
+std::vector<float> InputForm::profileThicknesses() const {
+  const QString t = pnamn_->currentText().trimmed();
+  for (const auto& p : profiles_)
+    if (p.designation.compare(t, Qt::CaseInsensitive) == 0) return p.thicknesses;
+  return {};
+}
+
+// The engine would compute a thickness the profile lacks with a column of
+// its own choosing; a locked thickness must be one the database holds.
+QString InputForm::lockedThicknessFault(int* span) const {
+  if (!locked_->isChecked()) return {};
+  const std::vector<float> offered = profileThicknesses();
+  if (offered.empty()) return {};
+  QStringList list;
+  for (float t : offered) list << format_number(t, 2);
+  for (int i = 0; i < nfack_->value(); ++i) {
+    const auto v = tjl_[static_cast<std::size_t>(i)]->value();
+    if (!v) continue;
+    const bool known = std::any_of(offered.begin(), offered.end(),
+                                   [&](float t) { return std::fabs(t - *v) < 0.0005f; });
+    if (known) continue;
+    if (span) *span = i + 1;
+    return QString("Tjocklek (mm) i fack %1: %2 mm finns inte för profilen %3.\n"
+                   "Profilens tjocklekar: %4 mm.")
+        .arg(i + 1)
+        .arg(format_number(*v, 2), pnamn_->currentText().trimmed(), list.join("  "));
+  }
+  return {};
+}
+
+void InputForm::thicknessFinished(NumberEdit* e) {
+  int span = 0;
+  const QString why = lockedThicknessFault(&span);
+  if (why.isEmpty() || span < 1 || tjl_[static_cast<std::size_t>(span - 1)] != e || !isVisible())
+    return;
+  QMessageBox::warning(this, "KVOP", why);
+  e->setFocus();
+  e->selectAll();
 }
 
 void InputForm::build() {
@@ -500,6 +542,12 @@ void InputForm::updateThicknessChoices() {
   const ProfileChoice* found = nullptr;
   for (const auto& p : profiles_)
     if (p.designation.compare(t, Qt::CaseInsensitive) == 0) found = &p;
+  QStringList offered;
+  if (found)
+    for (float t : found->thicknesses) offered << format_number(t, 2);
+  for (auto* e : tjl_)
+    e->setToolTip(found ? "Låst tjocklek, en av profilens: " + offered.join("  ") + " mm"
+                        : QString("Låst tjocklek (mm)"));
   for (std::size_t k = 0; k < ptjlButtons_.size(); ++k) {
     const bool has = found && k < found->thicknesses.size();
     ptjlButtons_[k]->setVisible(has);

@@ -81,6 +81,14 @@ class InputForm : public QWidget {
   std::function<void(const QString& text)> warn;
 
   void setProfiles(std::vector<ProfileChoice> profiles);
+  // The thicknesses of the profile chosen, from the database; empty when
+  // the database does not know it.
+  std::vector<float> profileThicknesses() const;
+  // The refusal of a locked thickness that the profile does not have,
+  // empty when every shown one is the profile's own.  `span` gets the span
+  // concerned.  Such a case can be saved (an opened case keeps its values)
+  // but not computed.
+  QString lockedThicknessFault(int* span = nullptr) const;
 
   // Values sent by the calculators: the snow shape factor of the roof, and
   // the basic wind value of the roof or the wall, whichever the case is.
@@ -109,6 +117,7 @@ class InputForm : public QWidget {
   void profileEntered();
   bool knownProfile(const QString& designation) const;
   QString unknownProfileText(const QString& designation) const;
+  void thicknessFinished(NumberEdit* e);
 
   CaseFile cf_;
   int market_ = 1;

@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include "case_document.h"
@@ -35,6 +36,7 @@
 #include "pictures.h"
 #include "report_print.h"
 #include "report_view.h"
+#include "run_result.h"
 #include "snow_pocket_form.h"
 #include "wind_form.h"
 
@@ -55,6 +57,23 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
     return cancel ? 2 : 1;
   };
   chooseFile = [this](bool save) { return askFileName(save); };
+  chooseReport = [this] {
+    QFileDialog d(this, "Välj Resultatfil",
+                  path_.isEmpty()
+                      ? QSettings().value("files/lastDir", QDir::currentPath()).toString()
+                      : caseDir(),
+                  "Resultatfiler (*.RED *.red)");
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setFileMode(QFileDialog::ExistingFile);
+    d.setLabelText(QFileDialog::FileName, "FILNAMN:");
+    d.setLabelText(QFileDialog::Accept, "OK");
+    d.setLabelText(QFileDialog::Reject, "Avbryt");
+    d.setLabelText(QFileDialog::LookIn, "Sök i:");
+    d.setLabelText(QFileDialog::FileType, "Filtyp:");
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
+    return d.selectedFiles().front();
+  };
+  folderWritable = [](const QString& dir) { return folder_writable(dir); };
 
   auto* central = new QWidget(this);
   auto* v = new QVBoxLayout(central);
@@ -111,55 +130,61 @@ void MainWindow::fitToScreen() {
 }
 
 MainWindow::~MainWindow() {
-  if (engine_.running()) engine_.wait();
+  if (engine_.running()) {
+    engine_.cancel();
+    engine_.wait();
+  }
 }
 
+// Every menu and item has its mnemonic (Alt+A opens Arkiv); the letters
+// are unique within each menu.
 void MainWindow::buildMenus() {
-  QMenu* arkiv = menuBar()->addMenu("Arkiv");
-  arkiv->addAction("Ny", QKeySequence::New, this, [this] {
+  QMenu* arkiv = menuBar()->addMenu("&Arkiv");
+  arkiv->addAction("&Ny", QKeySequence::New, this, [this] {
     if (maybeSave()) newCase();
   });
-  arkiv->addAction("Öppna...", QKeySequence::Open, this, [this] { openAsked(); });
-  arkiv->addAction("Spara", QKeySequence::Save, this, [this] { save(); });
-  arkiv->addAction("Spara som...", this, [this] { saveAs(); });
+  arkiv->addAction("Ö&ppna...", QKeySequence::Open, this, [this] { openAsked(); });
+  arkiv->addAction("&Spara", QKeySequence::Save, this, [this] { save(); });
+  arkiv->addAction("Spara so&m...", this, [this] { saveAs(); });
   arkiv->addSeparator();
-  arkiv->addAction("Skriv ut...", QKeySequence::Print, this, &MainWindow::printReportAsked);
-  arkiv->addAction("Skrivarinställning...", this, &MainWindow::pageSetup);
+  arkiv->addAction("Skriv &ut...", QKeySequence::Print, this, &MainWindow::printReportAsked);
+  arkiv->addAction("Skrivar&inställning...", this, &MainWindow::pageSetup);
   arkiv->addSeparator();
-  arkiv->addAction("Avsluta", QKeySequence::Quit, this, &QWidget::close);
+  arkiv->addAction("&Avsluta", QKeySequence::Quit, this, &QWidget::close);
 
-  QMenu* redigera = menuBar()->addMenu("Redigera");
-  QAction* snow = redigera->addAction("Snöficka", this, &MainWindow::openSnowPocket);
-  QAction* loads = redigera->addAction("Linjelast", this, &MainWindow::openLineLoads);
+  QMenu* redigera = menuBar()->addMenu("&Redigera");
+  QAction* snow = redigera->addAction("&Snöficka", this, &MainWindow::openSnowPocket);
+  QAction* loads = redigera->addAction("&Linjelast", this, &MainWindow::openLineLoads);
   // Snow and line loads belong to roofs.
   connect(redigera, &QMenu::aboutToShow, this, [this, snow, loads] {
     snow->setEnabled(!form_->isWall());
     loads->setEnabled(!form_->isWall());
   });
 
-  QMenu* berakning = menuBar()->addMenu("Beräkning");
-  berakning->addAction("Kör...", QKeySequence(Qt::Key_F5), this, [this] { run(); });
+  QMenu* berakning = menuBar()->addMenu("&Beräkning");
+  berakning->addAction("&Kör...", QKeySequence(Qt::Key_F5), this, [this] { run(); });
 
-  QMenu* resultat = menuBar()->addMenu("Resultat");
-  QMenu* res = resultat->addMenu("Beräkning");
-  res->addAction("på skärm", this, [this] { showReport(); });
-  res->addAction("på skrivare", this, &MainWindow::printReportAsked);
-  QMenu* spcMenu = resultat->addMenu("Specifikation");
-  spcMenu->addAction("på skärm", this, &MainWindow::showSpecification);
+  QMenu* resultat = menuBar()->addMenu("Res&ultat");
+  QMenu* res = resultat->addMenu("&Beräkning");
+  res->addAction("på &skärm", this, [this] { showReport(); });
+  res->addAction("på s&krivare", this, &MainWindow::printReportAsked);
+  QMenu* spcMenu = resultat->addMenu("S&pecifikation");
+  spcMenu->addAction("på &skärm", this, &MainWindow::showSpecification);
+  resultat->addAction("&Välj Resultatfil...", this, &MainWindow::chooseResultFile);
   resultat->addSeparator();
-  resultat->addAction("Skivverkan (vexlor)...", this, &MainWindow::startDiaphragmProgram);
-  resultat->addAction("DXF-fil (Bra2DXF)...", this, &MainWindow::startDxfProgram);
+  resultat->addAction("Skiv&verkan (vexlor)...", this, &MainWindow::startDiaphragmProgram);
+  resultat->addAction("&DXF-fil (Bra2DXF)...", this, &MainWindow::startDxfProgram);
 
-  QMenu* fil = menuBar()->addMenu("Filhantering");
-  QMenu* del = fil->addMenu("Ta bort");
-  del->addAction("Resultatfiler", this, [this] { deleteFiles(0); });
-  del->addAction("Indatafiler", this, [this] { deleteFiles(1); });
-  del->addAction("Resultat+Indatafiler", this, [this] { deleteFiles(2); });
+  QMenu* fil = menuBar()->addMenu("&Filhantering");
+  QMenu* del = fil->addMenu("&Ta bort");
+  del->addAction("&Resultatfiler", this, [this] { deleteFiles(0); });
+  del->addAction("&Indatafiler", this, [this] { deleteFiles(1); });
+  del->addAction("Resultat+Indata&filer", this, [this] { deleteFiles(2); });
 
-  menuBar()->addAction("Viktigt", this, [this] { show_notice(this); });
+  menuBar()->addAction("&Viktigt", this, [this] { show_notice(this); });
   add_settings_menu(menuBar(), [this](const QString& text) { inform(text); });
-  QMenu* hjalp = menuBar()->addMenu("Hjälp");
-  hjalp->addAction("Innehåll", QKeySequence::HelpContents, this,
+  QMenu* hjalp = menuBar()->addMenu("&Hjälp");
+  hjalp->addAction("&Innehåll", QKeySequence::HelpContents, this,
                    [this] { show_help(this, "indata"); });
 }
 
@@ -185,6 +210,7 @@ void MainWindow::caseChanged() {
   const CaseFile cf = form_->currentCase();
   layout_->setCase(cf.in);
   flags_->setMarket(cf.in.marknadskod);
+  refreshResults();
 }
 
 bool MainWindow::newCase() {
@@ -266,6 +292,7 @@ bool MainWindow::saveTo(const QString& path) {
   path_ = QFileInfo(path).absoluteFilePath();
   QSettings().setValue("files/lastDir", QFileInfo(path).absolutePath());
   setModified(false);
+  refreshResults();
   return true;
 }
 
@@ -308,8 +335,12 @@ bool MainWindow::maybeSave(bool with_cancel) {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
   if (engine_.running()) {
-    inform("Beräkning pågår..");
+    // The window closes once the engine has ended.
     e->ignore();
+    if (ask("Beräkning pågår.\n\nVill Du avbryta beräkningen och avsluta?", false) == 0) {
+      closeAfterRun_ = true;
+      cancelRun();
+    }
     return;
   }
   if (!maybeSave()) {
@@ -329,40 +360,120 @@ bool MainWindow::run() {
     inform("Beräkning pågår..");
     return false;
   }
+  if (const QString why = form_->lockedThicknessFault(); !why.isEmpty()) {
+    inform(why);
+    return false;
+  }
+  if (!caseFolderWritable()) return false;
   QString message;
-  progress_ = new QProgressDialog("Skapar indata-filer.", QString(), 0, 0, this);
-  progress_->setWindowTitle("KVOP");
-  progress_->setMinimumDuration(0);
-  progress_->show();
   const QByteArray bytes = case_bytes(form_->currentCase(), caseName(), message);
-  if (bytes.isEmpty() || !prepare_run(caseDir(), bytes, programDir_, message)) {
-    delete progress_;
-    progress_ = nullptr;
+  if (bytes.isEmpty()) {
+    inform(message);
+    return false;
+  }
+  // The engine works in a folder of its own; only its results come back.
+  runDir_ = std::make_unique<QTemporaryDir>(QDir(QDir::tempPath()).filePath("kvop-run-XXXXXX"));
+  if (!runDir_->isValid()) {
+    inform(file_error_text(QFileDevice::WriteError, runDir_->path(), runDir_->errorString()));
+    runDir_.reset();
+    return false;
+  }
+  progress_ = new QProgressDialog("Skapar indata-filer.", "Avbryt", 0, 0, this);
+  progress_->setWindowTitle("KVOP");
+  progress_->setWindowModality(Qt::WindowModal);
+  progress_->setMinimumDuration(0);
+  progress_->setAutoReset(false);
+  progress_->setAutoClose(false);
+  progress_->show();
+  if (!prepare_run(runDir_->path(), bytes, programDir_, message)) {
+    endRun();
     inform(message);
     return false;
   }
   progress_->setLabelText("Beräkning pågår..");
-  if (!engine_.start(programDir_, caseDir(), message)) {
-    delete progress_;
-    progress_ = nullptr;
+  if (!engine_.start(programDir_, runDir_->path(), message, kAccountFile)) {
+    endRun();
     inform(message);
     return false;
   }
+  runInput_ = bytes;
+  runCaseDir_ = caseDir();
+  runCaseName_ = caseName();
+  connect(progress_, &QProgressDialog::canceled, this, &MainWindow::cancelRun);
   return true;
 }
 
-void MainWindow::runFinished(int code, const QString& console) {
+QString MainWindow::runFolder() const { return runDir_ ? runDir_->path() : QString(); }
+
+void MainWindow::cancelRun() { engine_.cancel(); }
+
+// The progress form goes, and the working folder with everything in it.
+void MainWindow::endRun() {
   delete progress_;
   progress_ = nullptr;
+  runDir_.reset();
+}
+
+bool MainWindow::caseFolderWritable() {
+  if (folderWritable(caseDir())) return true;
+  const int answer = ask("Mappen " + QDir::toNativeSeparators(caseDir()) +
+                             " är skrivskyddad: resultatet av beräkningen kan inte sparas där.\n\n"
+                             "Vill Du spara fallet i en annan mapp och beräkna det där?",
+                         false);
+  if (answer != 0 || !saveAs()) return false;
+  if (folderWritable(caseDir())) return true;
+  inform("Mappen " + QDir::toNativeSeparators(caseDir()) + " är också skrivskyddad.");
+  return false;
+}
+
+void MainWindow::runFinished(int code, const QString& console) {
   lastExit_ = code;
-  if (code != 0) {
+  if (engine_.cancelled()) {
+    endRun();
+    inform("Beräkningen avbröts. Fallet och resultatfilerna i " +
+           QDir::toNativeSeparators(runCaseDir_) + " är oförändrade.");
+    if (closeAfterRun_) close();
+    return;
+  }
+  const QString account = QDir(runDir_->path()).filePath(kAccountFile);
+  QString message;
+  const QStringList brought =
+      bring_back_results(runDir_->path(), runCaseDir_, runCaseName_, message);
+  QFile a(account);
+  const QByteArray accountBytes = a.open(QIODevice::ReadOnly) ? a.readAll() : QByteArray();
+  const QString report = report_path(runCaseDir_, runCaseName_);
+  // The record of the run goes with the report it wrote.
+  if (!report.isEmpty() && brought.contains(report)) {
+    RunRecord r;
+    r.report = report;
+    r.reportHash = file_hash(report);
+    r.input = runInput_;
+    r.account = accountBytes;
+    r.computed = QDateTime::currentDateTime();
+    r.exitCode = code;
+    r.console = console;
+    save_run_record(r);
+  }
+  endRun();
+  if (!message.isEmpty()) {
+    inform("Resultatet kunde inte sparas i " + QDir::toNativeSeparators(runCaseDir_) + ".\n\n" +
+           message);
+    refreshResults();
+    return;
+  }
+  if (code == 0) changedSinceRun_ = false;
+  // The result window shows the report the run left on disk, or closes
+  // when the run wrote none.
+  if (!report.isEmpty() && brought.contains(report)) {
+    showReport();
+  } else {
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+      if (auto* r = qobject_cast<ReportView*>(w->widget()); r && r->path() == report) w->close();
+  }
+  if (code != 0)
     inform(QString("Beräkningen avbröts (slutstatus %1).\n\n%2")
                .arg(code)
                .arg(engine_messages(console)));
-    return;
-  }
-  changedSinceRun_ = false;
-  showReport();
 }
 
 void MainWindow::closeResults() {
@@ -382,10 +493,22 @@ ReportView* MainWindow::showReport() {
     inform("Resultatfil till " + caseName() + ".IND saknas !");
     return nullptr;
   }
-  // A report already shown is shown anew, as the run may have replaced it.
+  return showReportFile(file);
+}
+
+ReportView* MainWindow::showReportFile(const QString& file) {
+  // A report already shown is shown anew, as the file may have changed.
   for (QMdiSubWindow* w : mdi_->subWindowList())
     if (auto* r = qobject_cast<ReportView*>(w->widget()); r && r->path() == file) w->close();
   auto* view = new ReportView(file, settings_dir(programDir_));
+  if (!view->loaded()) {
+    QFile f(file);
+    f.open(QIODevice::ReadOnly);
+    inform(file_error_text(QFileDevice::OpenError, file, f.errorString()));
+    delete view;
+    return nullptr;
+  }
+  view->setStatus(result_status(file, currentInput(), programDir_));
   QMdiSubWindow* sub = mdi_->addSubWindow(view);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowTitle("Utdata - " + QFileInfo(file).fileName());
@@ -409,24 +532,15 @@ void MainWindow::showSpecification() {
 }
 
 bool MainWindow::printReport(QPrinter& printer) {
-  // The report of the active result window, else the current case's report.
-  QString file;
-  if (QMdiSubWindow* w = mdi_->activeSubWindow())
-    if (auto* r = qobject_cast<ReportView*>(w->widget())) file = r->path();
-  if (file.isEmpty()) file = reportFile("RED");
-  if (file.isEmpty()) {
-    inform("Resultatfil till " + caseName() + ".IND saknas !");
-    return false;
-  }
-  QFile f(file);
-  if (!f.open(QIODevice::ReadOnly)) {
-    inform(file_error_text(QFileDevice::OpenError, file, f.errorString()));
-    return false;
-  }
+  // What the active result window shows; else the case's report, shown first.
+  ReportView* view = nullptr;
+  if (QMdiSubWindow* w = mdi_->activeSubWindow()) view = qobject_cast<ReportView*>(w->widget());
+  if (!view) view = showReport();
+  if (!view) return false;
   const FontChoice fc = load_font_choice(settings_dir(programDir_));
   const int sheets =
-      print_report(printer, decode_report(f.readAll()), report_font(fc.family, fc.point_size),
-                   QFileInfo(file).fileName());
+      print_report(printer, view->reportText(), report_font(fc.family, fc.point_size),
+                   QFileInfo(view->path()).fileName());
   if (sheets == 0) {
     inform("Device Unavailable\n" + printer.printerName());
     return false;
@@ -435,25 +549,41 @@ bool MainWindow::printReport(QPrinter& printer) {
 }
 
 void MainWindow::printReportAsked() {
-  if (reportFile("RED").isEmpty() &&
-      !qobject_cast<ReportView*>(mdi_->activeSubWindow() ? mdi_->activeSubWindow()->widget()
-                                                         : nullptr)) {
-    inform("Resultatfil till " + caseName() + ".IND saknas !");
+  ReportView* view = nullptr;
+  if (QMdiSubWindow* w = mdi_->activeSubWindow()) view = qobject_cast<ReportView*>(w->widget());
+  if (!view) view = showReport();
+  if (!view) return;
+  if (view->state() != ResultState::current &&
+      ask("Resultatet som visas hör inte till indata på skärmen.\n\nVill Du skriva ut det ändå?",
+          false) != 0)
     return;
-  }
   // Printing to a file offers the report's own name beside it, not a
   // "print.pdf" in the home directory.
   if (printer_.outputFormat() == QPrinter::PdfFormat) {
-    QString shown;
-    if (QMdiSubWindow* w = mdi_->activeSubWindow())
-      if (auto* r = qobject_cast<ReportView*>(w->widget())) shown = r->path();
-    if (shown.isEmpty()) shown = reportFile("RED");
-    const QFileInfo fi(shown);
+    const QFileInfo fi(view->path());
     printer_.setOutputFileName(fi.absoluteDir().filePath(fi.completeBaseName() + ".pdf"));
   }
   QPrintDialog d(&printer_, this);
   d.setWindowTitle("Skriv ut");
   if (d.exec() == QDialog::Accepted) printReport(printer_);
+}
+
+QByteArray MainWindow::currentInput() const {
+  if (path_.isEmpty()) return {};
+  QString message;
+  return case_bytes(form_->currentCase(), caseName(), message);
+}
+
+void MainWindow::refreshResults() {
+  const QByteArray input = currentInput();
+  for (QMdiSubWindow* w : mdi_->subWindowList())
+    if (auto* r = qobject_cast<ReportView*>(w->widget()))
+      r->setStatus(result_status(r->path(), input, programDir_));
+}
+
+void MainWindow::chooseResultFile() {
+  const QString file = chooseReport();
+  if (!file.isEmpty()) showReportFile(file);
 }
 
 void MainWindow::pageSetup() {
@@ -466,7 +596,18 @@ void MainWindow::deleteFiles(int kind) {
                           ? QSettings().value("files/lastDir", QDir::currentPath()).toString()
                           : caseDir();
   DeleteForm d(static_cast<DeleteKind>(kind), dir, this);
+  d.setOpenCase(path_, modified_);
   d.exec();
+  afterDelete();
+}
+
+// A removed case file leaves the case on screen unsaved; a removed report
+// closes its result window.
+void MainWindow::afterDelete() {
+  if (!path_.isEmpty() && !QFileInfo::exists(path_)) setModified(true);
+  for (QMdiSubWindow* w : mdi_->subWindowList())
+    if (auto* r = qobject_cast<ReportView*>(w->widget()); r && !QFileInfo::exists(r->path()))
+      w->close();
 }
 
 // Both outside programs work on the diaphragm exchange file "SKIVA.INS" of

@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "case_document.h"
 #include "font_form.h"
@@ -20,15 +22,30 @@
 namespace kvop::editor {
 
 ReportView::ReportView(const QString& path, const QString& settings, QWidget* parent)
-    : QMainWindow(parent), path_(path), settings_(settings), view_(new ReportText(this)) {
+    : QMainWindow(parent),
+      path_(path),
+      settings_(settings),
+      view_(new ReportText(this)),
+      status_(new QLabel(this)) {
   setWindowTitle("Utdata - " + QFileInfo(path).fileName());
   view_->setObjectName("utdata");
   const FontChoice fc = load_font_choice(settings_);
   view_->setFont(report_font(fc.family, fc.point_size));
-  setCentralWidget(view_);
+  status_->setObjectName("resultat_status");
+  status_->setWordWrap(true);
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  status_->setMargin(6);
+  auto* central = new QWidget(this);
+  auto* v = new QVBoxLayout(central);
+  v->setContentsMargins(0, 0, 0, 0);
+  v->setSpacing(0);
+  v->addWidget(status_);
+  v->addWidget(view_, 1);
+  setCentralWidget(central);
   QFile f(path);
   if (f.open(QIODevice::ReadOnly)) {
-    view_->setReport(decode_report(f.readAll()));
+    report_ = decode_report(f.readAll());
+    view_->setReport(report_);
     loaded_ = true;
   }
   menuBar()->addAction("Återgå", this, &ReportView::closeWanted);
@@ -41,7 +58,24 @@ ReportView::ReportView(const QString& path, const QString& settings, QWidget* pa
   menuBar()->addAction("Hjälp", this, [this] { show_help(this, "utdata"); });
 }
 
-QString ReportView::text() const { return view_->report(); }
+QString ReportView::text() const { return report_; }
+
+void ReportView::setStatus(const ResultStatus& s) {
+  state_ = s.state;
+  // Green for a result of the case on screen, red for one of other input,
+  // yellow for a report of unknown origin.
+  const char* colour = s.state == ResultState::current ? "#d8f0d8"
+                       : s.state == ResultState::stale ? "#f8c8c8"
+                                                       : "#fff0b0";
+  status_->setStyleSheet(QString("QLabel { background: %1; color: black; }").arg(colour));
+  QStringList html;
+  html << "<b>" + s.headline.toHtmlEscaped() + "</b>";
+  for (const QString& l : s.lines) html << l.toHtmlEscaped();
+  status_->setText(html.join("<br>"));
+  statusPlain_ = (QStringList{s.headline} + s.lines).join('\n');
+}
+
+QString ReportView::statusText() const { return statusPlain_; }
 QFont ReportView::reportFont() const { return view_->font(); }
 void ReportView::setReportFont(const QFont& f) { view_->setFont(f); }
 

@@ -4,6 +4,10 @@
 
 #include <QMainWindow>
 
+#include "run_result.h"
+
+class QLabel;
+
 namespace kvop::editor {
 
 class ReportText;
@@ -16,6 +20,14 @@ class ReportView : public QMainWindow {
   bool loaded() const { return loaded_; }
   QString path() const { return path_; }
   QString text() const;
+  // The report as read when the window opened: what the window shows and
+  // what printing prints, whatever happens to the file since.
+  QString reportText() const { return report_; }
+  // The line above the report: whether it belongs to the case on screen,
+  // when it was computed, with which database, and the verdict.
+  void setStatus(const ResultStatus& s);
+  ResultState state() const { return state_; }
+  QString statusText() const;
   QFont reportFont() const;
   void setReportFont(const QFont& f);
 
@@ -29,6 +41,10 @@ class ReportView : public QMainWindow {
   QString path_;
   QString settings_;
   ReportText* view_;
+  QLabel* status_;
+  QString report_;
+  QString statusPlain_;
+  ResultState state_ = ResultState::unknown;
   bool loaded_ = false;
 };
 

@@ -128,7 +128,16 @@ SnowPocketForm::SnowPocketForm(InputForm& form, QWidget* parent)
   rg->addWidget(sl, 5, 0);
   rg->addWidget(sr, 5, 1);
   rg->addWidget(sa, 6, 0, 1, 2);
-  rg->setRowStretch(7, 1);
+  sentText_ = new QLabel;
+  sentText_->setObjectName("skickat");
+  sentText_->setWordWrap(true);
+  rg->addWidget(sentText_, 7, 0, 1, 2);
+  rg->setRowStretch(8, 1);
+  // Nothing is a result before "Beräkna >>": the fields stay empty and
+  // nothing can be sent.
+  for (NumberEdit* e : {tlastv_, lfickav_, tlasth_, lfickah_}) e->clear();
+  sendButtons_ = {sl, sr, sa};
+  for (QWidget* b : sendButtons_) b->setEnabled(false);
   top->addWidget(res);
 
   connect(compute, &QPushButton::clicked, this, &SnowPocketForm::calculate);
@@ -175,6 +184,7 @@ void SnowPocketForm::calculate() {
   lfickav_->setValue(ls);
   tlasth_->setValue(mu2);
   lfickah_->setValue(ls);
+  for (QWidget* b : sendButtons_) b->setEnabled(true);
 }
 
 void SnowPocketForm::sendLeft() {
@@ -189,12 +199,15 @@ void SnowPocketForm::sendRight() {
 
 void SnowPocketForm::sendAcross() {
   if (result_.ls <= 0) calculate();
-  form_.setSnowShape(static_cast<float>(std::round(acrossShape() * 100.0) / 100.0));
+  pendingShape_ = static_cast<float>(std::round(acrossShape() * 100.0) / 100.0);
+  sentText_->setText(QString("Formfaktor (snö) %1 förs in i fallet med OK.")
+                         .arg(format_number(*pendingShape_, 2)));
 }
 
 void SnowPocketForm::accept() {
   for (const NumberEdit* e : findChildren<NumberEdit*>())
-    if (!e->acceptable()) {
+    if (!e->acceptable() && !(e->text().isEmpty() && (e == tlastv_ || e == lfickav_ ||
+                                                       e == tlasth_ || e == lfickah_))) {
       QMessageBox::warning(this, "Snöficka", QString("Felaktigt värde \"%1\".").arg(e->text()));
       return;
     }
@@ -210,7 +223,8 @@ void SnowPocketForm::accept() {
             .arg(format_number(now.in.spv(span), 3)));
     return;
   }
-  if (span > 0 && !(*nextraForm_->value() > now.in.snoform))
+  const float roofShape = pendingShape_.value_or(now.in.snoform);
+  if (span > 0 && !(*nextraForm_->value() > roofShape))
     QMessageBox::information(this, "Snöficka",
                              "Snöfickan räknas inte: dess formfaktor är inte större än takets "
                              "formfaktor (snö).");
@@ -224,6 +238,7 @@ void SnowPocketForm::accept() {
   in.fickavst = *dextra_->value();
   in.ficklgd = *lextra1_->value();
   in.fickmaxlgd = *lextra2_->value();
+  if (pendingShape_) form_.setSnowShape(*pendingShape_);
   form_.dataEdited();
   QDialog::accept();
 }

@@ -51,6 +51,8 @@ void gabar(RunContext& ctx) {
   auto ov = [&](int j) { return f32(static_cast<double>(0.01f) * in.skarvprc(j) * in.spv(j)); };
 
   std::vector<int> flagged;
+  ctx.chk.gabfl.fill(0);
+  ctx.chk.gabar_run = true;
   for (int j = 1; j <= n; ++j) {
     const int t = column_of_span(ctx, j);
     if (t < 1 || t > columns || t > 10) continue;  // no thickness chosen: nothing to judge
@@ -79,7 +81,10 @@ void gabar(RunContext& ctx) {
         limit = f32(static_cast<double>(ov(j)) + (right == 0 ? g2(t) : g1(t)));
       over = limit < span;
     }
-    if (over) flagged.push_back(j);
+    if (over) {
+      flagged.push_back(j);
+      ctx.chk.gabfl(j) = 1;
+    }
   }
 
   Channel& report = ctx.channels.report;

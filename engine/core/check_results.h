@@ -21,6 +21,8 @@ struct CheckResults {
   Arr2<float, 1, 4, 1, 20> skivfalt;   // diaphragm reserve of a span (kN/m)
   int lasfl = 0;                       // top flange at the end supports locked
   int maxlangdfl = 0;                  // a sheet exceeds the maximum sheet length
+  Arr<int, 1, 20> gabfl;               // 1: the span is longer than its walkable length
+  bool gabar_run = false;              // the walkability check has judged the spans
   float bandavst1 = 0, bandavst2 = 0;  // VEX band spacings (m)
   bool failed = false;                 // a check failed at the thickest column in the search
   bool over = false;                   // a ratio of the final sweep exceeds 1.0

@@ -1,6 +1,8 @@
 #include "driver/run_json.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "analysis/analysis_json.h"
 #include "checks/checks_json.h"
@@ -120,8 +122,41 @@ json case_to_json(const InputCase& in) {
   return c;
 }
 
+namespace {
+
+// The profile database the run opened, as an absolute path with links
+// resolved, so that a reader can tell which installation's database it was;
+// empty when none was opened.
+std::string database_path(const RunContext& ctx) {
+  const std::filesystem::path& p = ctx.channels.database.path();
+  if (p.empty()) return {};
+  std::error_code ec;
+  std::filesystem::path full = std::filesystem::weakly_canonical(p, ec);
+  if (ec) full = std::filesystem::absolute(p, ec);
+  return full.string();
+}
+
+// The walkability warnings of the report: the spans longer than their
+// walkable length, the maximum sheet length, the unchecked fully perforated
+// profile.
+json walkability_to_json(const RunContext& ctx) {
+  const CheckResults& c = ctx.chk;
+  json spans = json::array();
+  if (c.gabar_run)
+    for (int j = 1; j <= std::clamp(ctx.in.nfack, 0, 20); ++j)
+      if (c.gabfl(j) == 1) spans.push_back(j);
+  return {{"checked", c.gabar_run},
+          {"spans", spans},
+          {"max_sheet_length", c.gabar_run && c.maxlangdfl == 1},
+          {"fully_perforated", c.gabar_run && ctx.in.perfo(1) > 1}};
+}
+
+}  // namespace
+
 json run_to_json(const RunContext& ctx, int status) {
   return {{"status", status},
+          {"database", database_path(ctx)},
+          {"walkability", walkability_to_json(ctx)},
           {"case", case_to_json(ctx.in)},
           {"profile", profile_to_json(ctx)},
           {"analysis", analysis_to_json(ctx)},

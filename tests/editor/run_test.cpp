@@ -1,6 +1,9 @@
 // Running the engine from the editor: an unsaved case is refused, a saved
-// one is computed in its own directory with the report found afterwards,
-// and a failing engine's own text is shown.
+// one is computed in a private folder with only its report brought back,
+// the result window says whether the report belongs to the case on screen,
+// a run can be cancelled, a read-only case folder is refused, and a failing
+// engine's own text is shown.
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
@@ -13,6 +16,7 @@
 #include "input_form.h"
 #include "report_print.h"
 #include "report_view.h"
+#include "run_result.h"
 
 using namespace kvop;
 using namespace kvop::editor;
@@ -37,32 +41,46 @@ class RunTest : public QObject {
     QVERIFY(!QFile::exists(dir->filePath("~indata~.tmp")));
   }
 
-  void savedCaseRunsBesideItsFileAndTheReportIsShown() {
+  void runWorksInAPrivateFolderAndBringsBackOnlyTheReport() {
     auto dir = scratch();
     QVERIFY(QFile::copy(example("TAK1.IND"), dir->filePath("TAK1.IND")));
+    // A settings file left by an older editor, naming another place.
+    QVERIFY(write_file(dir->filePath("BRASKO.INI"), "../elsewhere\r\n"));
     Window t;
     QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
     t.trigger("på skärm");
     QCOMPARE(t.messages.last(), QString("Resultatfil till TAK1.IND saknas !"));
     QSignalSpy done(&t.w.engine(), &EngineRun::finished);
     QVERIFY2(t.w.run(), qPrintable(t.messages.join("\n")));
+    const QString runDir = t.w.runFolder();
+    QVERIFY(!runDir.isEmpty());
+    QVERIFY(!runDir.startsWith(dir->path()));
+    // The run folder names this installation's database by its absolute path.
+    QCOMPARE(read_file(QDir(runDir).filePath("BRASKO.INI")).trimmed(),
+             QDir(program_dir()).absolutePath().toUtf8());
     QVERIFY(done.wait(120000));
     QCOMPARE(done.takeFirst().at(0).toInt(), 0);
     QCOMPARE(t.w.lastExitCode(), 0);
-    QVERIFY(QFile::exists(dir->filePath("TAK1.RED")));
-    // The calculation input is the case as saved by the editor.
-    QString m;
-    QCOMPARE(read_file(dir->filePath("~indata~.tmp")),
-             case_bytes(t.w.form()->currentCase(), "TAK1", m));
-    // BRASKO.INI names the program directory, relative to the case.
-    const QByteArray ini = read_file(dir->filePath("BRASKO.INI")).trimmed();
-    QCOMPARE(QFileInfo(QDir(dir->path()).filePath(QString::fromLatin1(ini))).canonicalFilePath(),
-             QFileInfo(program_dir()).canonicalFilePath());
-    // The report opened in a result window.
+    // The case folder got the report and nothing else; the run folder is gone.
+    QStringList files = QDir(dir->path()).entryList(QDir::Files | QDir::Hidden);
+    files.sort();
+    QCOMPARE(files, QStringList({"BRASKO.INI", "TAK1.IND", "TAK1.RED"}));
+    QCOMPARE(read_file(dir->filePath("BRASKO.INI")), QByteArray("../elsewhere\r\n"));
+    QVERIFY(!QFileInfo::exists(runDir));
+    // The report opened in a result window that says it is the case's own,
+    // with the database the run used and the verdict.
     auto* view = t.w.findChild<ReportView*>();
     QVERIFY(view);
     QVERIFY(view->loaded());
     QVERIFY(view->text().contains("TAK1"));
+    QCOMPARE(view->state(), ResultState::current);
+    const QString status = view->statusText();
+    QVERIFY2(status.contains(
+                 QFileInfo(QDir(program_dir()).filePath("PROFILKV.BIN")).canonicalFilePath()),
+             qPrintable(status));
+    QVERIFY2(status.contains("klarar sig") && status.contains("utnyttjandegrad") &&
+                 status.contains("lastfall") && status.contains("Vald tjocklek: Plåt 1"),
+             qPrintable(status));
     // Printed to a PDF file: one sheet per page of the report.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -73,6 +91,161 @@ class RunTest : public QObject {
     QCOMPARE(
         static_cast<int>(QString::fromLatin1(read_file(dir->filePath("TAK1.pdf"))).count(page)),
         static_cast<int>(pages.size()));
+  }
+
+  void resultIsMarkedOutOfDateAsSoonAsTheInputChanges() {
+    auto dir = scratch();
+    QVERIFY(QFile::copy(example("TAK1.IND"), dir->filePath("TAK1.IND")));
+    {
+      Window t;
+      QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
+      QSignalSpy done(&t.w.engine(), &EngineRun::finished);
+      QVERIFY(t.w.run());
+      QVERIFY(done.wait(120000));
+      auto* view = t.w.findChild<ReportView*>();
+      QVERIFY(view);
+      QCOMPARE(view->state(), ResultState::current);
+      auto* rubrik = t.w.form()->findChild<QLineEdit*>("Rubrik");
+      const QString was = rubrik->text();
+      QTest::keyClicks(rubrik, "X");
+      QCOMPARE(view->state(), ResultState::stale);
+      QVERIFY(view->statusText().startsWith("INAKTUELLT"));
+      // "på skärm" shows the report again, still marked.
+      view = t.w.showReport();
+      QVERIFY(view);
+      QCOMPARE(view->state(), ResultState::stale);
+      // Back to the input it was computed from: current again.
+      rubrik->setText(was);
+      emit rubrik->textEdited(was);
+      QCOMPARE(view->state(), ResultState::current);
+    }
+    // A later session knows the report by its record.
+    Window t;
+    QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
+    ReportView* view = t.w.showReport();
+    QVERIFY(view);
+    QCOMPARE(view->state(), ResultState::current);
+    QVERIFY(view->statusText().contains("Beräknad "));
+    // A report changed by someone else is of unknown origin.
+    QByteArray bytes = read_file(dir->filePath("TAK1.RED"));
+    bytes.append("\r\n");
+    QVERIFY(write_file(dir->filePath("TAK1.RED"), bytes));
+    view = t.w.showReport();
+    QCOMPARE(view->state(), ResultState::unknown);
+    QVERIFY(view->statusText().startsWith("OKÄNT URSPRUNG"));
+  }
+
+  void failedRunReplacesTheShownResult() {
+    auto dir = scratch();
+    QVERIFY(QFile::copy(example("TAK1.IND"), dir->filePath("TAK1.IND")));
+    Window t;
+    QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
+    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
+    QVERIFY(t.w.run());
+    QVERIFY(done.wait(120000));
+    QVERIFY(t.w.findChild<ReportView*>()->statusText().contains("klarar sig"));
+    // The same case with a profile the database lacks: the run fails.
+    QByteArray bytes = read_file(example("TAK1.IND"));
+    bytes.replace("\nR820\n", "\nNOSUCH\n");
+    QVERIFY(write_file(dir->filePath("TAK1.IND"), bytes));
+    QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
+    QVERIFY(t.w.run());
+    QVERIFY(done.wait(120000));
+    QVERIFY(t.w.lastExitCode() != 0);
+    const auto views = t.w.findChildren<ReportView*>();
+    QCOMPARE(views.size(), 1);
+    // The window shows what is on disk now, and says the run failed.
+    QCOMPARE(views.front()->reportText(), decode_report(read_file(dir->filePath("TAK1.RED"))));
+    QVERIFY2(views.front()->statusText().contains("misslyckades"),
+             qPrintable(views.front()->statusText()));
+    QVERIFY(!views.front()->statusText().contains("klarar sig:"));
+  }
+
+  void cancelledRunLeavesTheCaseFolderAlone() {
+    auto dir = scratch();
+    QVERIFY(QFile::copy(example("TAK1.IND"), dir->filePath("TAK1.IND")));
+    QVERIFY(write_file(dir->filePath("TAK1.RED"), "the report of an earlier run\r\n"));
+    // An engine that takes its time and then writes a report.
+    QDir(dir->path()).mkpath("prog");
+    const QString engine = dir->filePath("prog/kvopwb");
+    QVERIFY(write_file(engine, "#!/bin/sh\necho started > started\nsleep 30\necho x > TAK1.RED\n"));
+    QFile::setPermissions(engine, QFile::permissions(engine) | QFileDevice::ExeOwner);
+    Window t(dir->filePath("prog"));
+    QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
+    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
+    QVERIFY2(t.w.run(), qPrintable(t.messages.join("\n")));
+    const QString runDir = t.w.runFolder();
+    QTRY_VERIFY(QFileInfo::exists(QDir(runDir).filePath("started")));
+    QElapsedTimer clock;
+    clock.start();
+    t.w.cancelRun();
+    QVERIFY(done.wait(10000));
+    QVERIFY(clock.elapsed() < 10000);
+    QVERIFY(t.w.engine().cancelled());
+    QVERIFY2(t.messages.last().contains("avbröts"), qPrintable(t.messages.last()));
+    QCOMPARE(read_file(dir->filePath("TAK1.RED")), QByteArray("the report of an earlier run\r\n"));
+    QStringList files = QDir(dir->path()).entryList(QDir::Files | QDir::Hidden);
+    files.sort();
+    QCOMPARE(files, QStringList({"TAK1.IND", "TAK1.RED"}));
+    QVERIFY(!QFileInfo::exists(runDir));
+    QVERIFY(!t.w.modified());
+  }
+
+  void readOnlyCaseFolderIsRefusedWithAnOfferToSaveElsewhere() {
+    auto dir = scratch();
+    auto other = scratch();
+    QVERIFY(QFile::copy(example("VAGG1.IND"), dir->filePath("VAGG1.IND")));
+    Window t;
+    t.w.folderWritable = [&](const QString& d) { return d != dir->path(); };
+    QVERIFY(t.w.openCase(dir->filePath("VAGG1.IND")));
+    t.answer = 1;  // "Nej": nothing runs
+    QVERIFY(!t.w.run());
+    QVERIFY(t.questions.last().contains("skrivskyddad"));
+    QVERIFY(!t.w.engine().running());
+    // "Ja": saved elsewhere and computed there.
+    t.answer = 0;
+    t.files << other->filePath("VAGG1.IND");
+    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
+    QVERIFY(t.w.run());
+    QVERIFY(done.wait(120000));
+    QCOMPARE(t.w.casePath(), other->filePath("VAGG1.IND"));
+    QVERIFY(QFile::exists(other->filePath("VAGG1.RED")));
+    QVERIFY(!QFile::exists(dir->filePath("VAGG1.RED")));
+  }
+
+  void secondInstallationUsesItsOwnDatabase() {
+    auto dir = scratch();
+    QVERIFY(QFile::copy(example("VAGG1.IND"), dir->filePath("VAGG1.IND")));
+    QDir(dir->path()).mkpath("prog2");
+    const QString prog2 = dir->filePath("prog2");
+    QVERIFY(QFile::link(QDir(program_dir()).filePath("kvopwb"), prog2 + "/kvopwb"));
+    QVERIFY(QFile::copy(QDir(program_dir()).filePath("PROFILKV.BIN"), prog2 + "/PROFILKV.BIN"));
+    Window t(prog2);
+    QVERIFY(t.w.openCase(dir->filePath("VAGG1.IND")));
+    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
+    QVERIFY(t.w.run());
+    QVERIFY(done.wait(120000));
+    QCOMPARE(t.w.lastExitCode(), 0);
+    const QString status = t.w.findChild<ReportView*>()->statusText();
+    QVERIFY2(status.contains(QFileInfo(prog2 + "/PROFILKV.BIN").canonicalFilePath()),
+             qPrintable(status));
+    QVERIFY(!status.contains("OBS! Detta program"));
+    // The first installation sees that another database computed it.
+    Window first;
+    QVERIFY(first.w.openCase(dir->filePath("VAGG1.IND")));
+    QVERIFY(first.w.showReport()->statusText().contains("OBS! Detta program använder databasen"));
+  }
+
+  void anyReportCanBeChosenAndIsNotTakenForTheCase() {
+    auto dir = scratch();
+    QVERIFY(write_file(dir->filePath("OLD.RED"), "    RAPPORT\r\n^\r\n"));
+    Window t;
+    t.w.chooseReport = [&] { return dir->filePath("OLD.RED"); };
+    QVERIFY(t.trigger("Välj Resultatfil..."));
+    auto* view = t.w.findChild<ReportView*>();
+    QVERIFY(view);
+    QCOMPARE(view->path(), dir->filePath("OLD.RED"));
+    QCOMPARE(view->state(), ResultState::unknown);
   }
 
   void failingEngineTextIsShown() {
@@ -102,13 +275,34 @@ class RunTest : public QObject {
     QVERIFY(t.messages.last().contains("Bra2DXF"));
   }
 
-  void braskoIniLineStaysWithinWhatTheEngineReads() {
-    QCOMPARE(brasko_ini_line("/opt/kvop/bin", "/opt/kvop/cases"), QString("../bin"));
-    QCOMPARE(brasko_ini_line("/opt/bin", "/home/user/cases/deep"), QString("/opt/bin"));
-    QCOMPARE(brasko_ini_line("/a/very/long/path/name/that/goes/on/and/on/bin",
-                             "/a/very/long/path/name/that/goes/on/and/on/cases"),
-             QString("../bin"));
-    QCOMPARE(brasko_ini_line("/with blank/bin", "/elsewhere"), QString());
+  void braskoIniNamesTheInstallationByItsAbsolutePath() {
+    QCOMPARE(brasko_ini_line("/opt/kvop/bin"), QString("/opt/kvop/bin"));
+    // Beyond 40 characters a blank ends the name, up to 67 characters.
+    const QString long50 = "/a/very/long/path/name/that/goes/on/and/on/to/bin";
+    QCOMPARE(brasko_ini_line(long50), long50 + " ");
+    QCOMPARE(brasko_ini_line("/" + QString(70, 'x')), QString());
+    QCOMPARE(brasko_ini_line("/with blank/bin"), QString());
+
+    auto dir = scratch();
+    QString m;
+    // Missing: written; wrong: rewritten; right: left alone.
+    QVERIFY(ensure_brasko_ini(dir->path(), program_dir(), m));
+    const QByteArray want = QDir(program_dir()).absolutePath().toUtf8() + "\r\n";
+    QCOMPARE(read_file(dir->filePath("BRASKO.INI")), want);
+    QFile::remove(dir->filePath("BRASKO.INI"));
+    QVERIFY(write_file(dir->filePath("brasko.ini"), "../bin\r\n"));
+    QVERIFY(ensure_brasko_ini(dir->path(), program_dir(), m));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"BRASKO.INI"}));
+    QCOMPARE(read_file(dir->filePath("BRASKO.INI")), want);
+    QVERIFY(write_file(dir->filePath("BRASKO.INI"), want + "a second line, kept\r\n"));
+    QVERIFY(ensure_brasko_ini(dir->path(), program_dir(), m));
+    QCOMPARE(read_file(dir->filePath("BRASKO.INI")), want + "a second line, kept\r\n");
+    // A program directory the line cannot hold is reached through a link.
+    const QString deep = dir->filePath(QString("p%1/bin").arg(QString(70, 'q')));
+    QVERIFY(QDir().mkpath(deep));
+    QVERIFY(ensure_brasko_ini(dir->path(), deep, m));
+    const QString line = QString::fromLatin1(read_file(dir->filePath("BRASKO.INI")).trimmed());
+    QCOMPARE(QFileInfo(dir->filePath(line)).canonicalFilePath(), QFileInfo(deep).canonicalFilePath());
   }
 };
 
