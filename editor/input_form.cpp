@@ -277,8 +277,8 @@ QString InputForm::lockedThicknessFault(int* span) const {
                                    [&](float t) { return std::fabs(t - *v) < 0.0005f; });
     if (known) continue;
     if (span) *span = i + 1;
-    return QString("Tjocklek (mm) i fack %1: %2 mm finns inte för profilen %3.\n"
-                   "Profilens tjocklekar: %4 mm.")
+    return tr("Tjocklek (mm) i fack %1: %2 mm finns inte för profilen %3.\n"
+              "Profilens tjocklekar: %4 mm.")
         .arg(i + 1)
         .arg(format_number(*v, 2), pnamn_->currentText().trimmed(), list.join("  "));
   }
@@ -546,8 +546,8 @@ void InputForm::updateThicknessChoices() {
   if (found)
     for (float t : found->thicknesses) offered << format_number(t, 2);
   for (auto* e : tjl_)
-    e->setToolTip(found ? "Låst tjocklek, en av profilens: " + offered.join("  ") + " mm"
-                        : QString("Låst tjocklek (mm)"));
+    e->setToolTip(found ? tr("Låst tjocklek, en av profilens: %1 mm").arg(offered.join("  "))
+                        : tr("Låst tjocklek (mm)"));
   for (std::size_t k = 0; k < ptjlButtons_.size(); ++k) {
     const bool has = found && k < found->thicknesses.size();
     ptjlButtons_[k]->setVisible(has);

@@ -41,15 +41,28 @@
 #include "wind_form.h"
 
 namespace kvop::editor {
+namespace {
+
+// The editor's own words on the fields and buttons of a file dialog.
+void label_file_dialog(QFileDialog& d) {
+  d.setLabelText(QFileDialog::FileName, MainWindow::tr("FILNAMN:"));
+  d.setLabelText(QFileDialog::Accept, MainWindow::tr("OK"));
+  d.setLabelText(QFileDialog::Reject, MainWindow::tr("Avbryt"));
+  d.setLabelText(QFileDialog::LookIn, MainWindow::tr("Sök i:"));
+  d.setLabelText(QFileDialog::FileType, MainWindow::tr("Filtyp:"));
+}
+
+}  // namespace
 
 MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
     : QMainWindow(parent), programDir_(QDir(program_dir).absolutePath()) {
   inform = [this](const QString& text) { QMessageBox::information(this, "KVOP", text); };
   ask = [this](const QString& text, bool with_cancel) {
     QMessageBox box(QMessageBox::Question, "KVOP", text, QMessageBox::NoButton, this);
-    QPushButton* yes = box.addButton("Ja", QMessageBox::YesRole);
-    QPushButton* no = box.addButton("Nej", QMessageBox::NoRole);
-    QPushButton* cancel = with_cancel ? box.addButton("Avbryt", QMessageBox::RejectRole) : nullptr;
+    QPushButton* yes = box.addButton(tr("Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(tr("Nej"), QMessageBox::NoRole);
+    QPushButton* cancel =
+        with_cancel ? box.addButton(tr("Avbryt"), QMessageBox::RejectRole) : nullptr;
     box.setDefaultButton(yes);
     box.exec();
     if (box.clickedButton() == yes) return 0;
@@ -58,18 +71,14 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
   };
   chooseFile = [this](bool save) { return askFileName(save); };
   chooseReport = [this] {
-    QFileDialog d(this, "Välj Resultatfil",
+    QFileDialog d(this, tr("Välj Resultatfil"),
                   path_.isEmpty()
                       ? QSettings().value("files/lastDir", QDir::currentPath()).toString()
                       : caseDir(),
-                  "Resultatfiler (*.RED *.red)");
+                  tr("Resultatfiler (*.RED *.red)"));
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setFileMode(QFileDialog::ExistingFile);
-    d.setLabelText(QFileDialog::FileName, "FILNAMN:");
-    d.setLabelText(QFileDialog::Accept, "OK");
-    d.setLabelText(QFileDialog::Reject, "Avbryt");
-    d.setLabelText(QFileDialog::LookIn, "Sök i:");
-    d.setLabelText(QFileDialog::FileType, "Filtyp:");
+    label_file_dialog(d);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
     return d.selectedFiles().front();
   };
@@ -81,7 +90,7 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
   auto* top = new QHBoxLayout;
   flags_ = new FlagBar(central);
   layout_ = new LayoutPicture(central);
-  layout_->setToolTip("Klicka på ett inre stöd för att välja skarvtyp");
+  layout_->setToolTip(tr("Klicka på ett inre stöd för att välja skarvtyp"));
   top->addWidget(flags_);
   top->addWidget(layout_, 1);
   v->addLayout(top);
@@ -97,7 +106,7 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
   scroll->setWidget(form_);
   scroll->setWidgetResizable(true);
   formWindow_ = mdi_->addSubWindow(scroll);
-  formWindow_->setWindowTitle("Indata");
+  formWindow_->setWindowTitle(tr("Indata"));
   formWindow_->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   formWindow_->showMaximized();
 
@@ -139,57 +148,57 @@ MainWindow::~MainWindow() {
 // Every menu and item has its mnemonic (Alt+A opens Arkiv); the letters
 // are unique within each menu.
 void MainWindow::buildMenus() {
-  QMenu* arkiv = menuBar()->addMenu("&Arkiv");
-  arkiv->addAction("&Ny", QKeySequence::New, this, [this] {
+  QMenu* arkiv = menuBar()->addMenu(tr("&Arkiv"));
+  arkiv->addAction(tr("&Ny"), QKeySequence::New, this, [this] {
     if (maybeSave()) newCase();
   });
-  arkiv->addAction("Ö&ppna...", QKeySequence::Open, this, [this] { openAsked(); });
-  arkiv->addAction("&Spara", QKeySequence::Save, this, [this] { save(); });
-  arkiv->addAction("Spara so&m...", this, [this] { saveAs(); });
+  arkiv->addAction(tr("Ö&ppna..."), QKeySequence::Open, this, [this] { openAsked(); });
+  arkiv->addAction(tr("&Spara"), QKeySequence::Save, this, [this] { save(); });
+  arkiv->addAction(tr("Spara so&m..."), this, [this] { saveAs(); });
   arkiv->addSeparator();
-  arkiv->addAction("Skriv &ut...", QKeySequence::Print, this, &MainWindow::printReportAsked);
-  arkiv->addAction("Skrivar&inställning...", this, &MainWindow::pageSetup);
+  arkiv->addAction(tr("Skriv &ut..."), QKeySequence::Print, this, &MainWindow::printReportAsked);
+  arkiv->addAction(tr("Skrivar&inställning..."), this, &MainWindow::pageSetup);
   arkiv->addSeparator();
-  arkiv->addAction("&Avsluta", QKeySequence::Quit, this, &QWidget::close);
+  arkiv->addAction(tr("&Avsluta"), QKeySequence::Quit, this, &QWidget::close);
 
-  QMenu* redigera = menuBar()->addMenu("&Redigera");
-  QAction* snow = redigera->addAction("&Snöficka", this, &MainWindow::openSnowPocket);
-  QAction* loads = redigera->addAction("&Linjelast", this, &MainWindow::openLineLoads);
+  QMenu* redigera = menuBar()->addMenu(tr("&Redigera"));
+  QAction* snow = redigera->addAction(tr("&Snöficka"), this, &MainWindow::openSnowPocket);
+  QAction* loads = redigera->addAction(tr("&Linjelast"), this, &MainWindow::openLineLoads);
   // Snow and line loads belong to roofs.
   connect(redigera, &QMenu::aboutToShow, this, [this, snow, loads] {
     snow->setEnabled(!form_->isWall());
     loads->setEnabled(!form_->isWall());
   });
 
-  QMenu* berakning = menuBar()->addMenu("&Beräkning");
-  berakning->addAction("&Kör...", QKeySequence(Qt::Key_F5), this, [this] { run(); });
+  QMenu* berakning = menuBar()->addMenu(tr("&Beräkning"));
+  berakning->addAction(tr("&Kör..."), QKeySequence(Qt::Key_F5), this, [this] { run(); });
 
-  QMenu* resultat = menuBar()->addMenu("Res&ultat");
-  QMenu* res = resultat->addMenu("&Beräkning");
-  res->addAction("på &skärm", this, [this] { showReport(); });
-  res->addAction("på s&krivare", this, &MainWindow::printReportAsked);
-  QMenu* spcMenu = resultat->addMenu("S&pecifikation");
-  spcMenu->addAction("på &skärm", this, &MainWindow::showSpecification);
-  resultat->addAction("&Välj Resultatfil...", this, &MainWindow::chooseResultFile);
+  QMenu* resultat = menuBar()->addMenu(tr("Res&ultat"));
+  QMenu* res = resultat->addMenu(tr("&Beräkning"));
+  res->addAction(tr("på &skärm"), this, [this] { showReport(); });
+  res->addAction(tr("på s&krivare"), this, &MainWindow::printReportAsked);
+  QMenu* spcMenu = resultat->addMenu(tr("S&pecifikation"));
+  spcMenu->addAction(tr("på &skärm"), this, &MainWindow::showSpecification);
+  resultat->addAction(tr("&Välj Resultatfil..."), this, &MainWindow::chooseResultFile);
   resultat->addSeparator();
-  resultat->addAction("Skiv&verkan (vexlor)...", this, &MainWindow::startDiaphragmProgram);
-  resultat->addAction("&DXF-fil (Bra2DXF)...", this, &MainWindow::startDxfProgram);
+  resultat->addAction(tr("Skiv&verkan (vexlor)..."), this, &MainWindow::startDiaphragmProgram);
+  resultat->addAction(tr("&DXF-fil (Bra2DXF)..."), this, &MainWindow::startDxfProgram);
 
-  QMenu* fil = menuBar()->addMenu("&Filhantering");
-  QMenu* del = fil->addMenu("&Ta bort");
-  del->addAction("&Resultatfiler", this, [this] { deleteFiles(0); });
-  del->addAction("&Indatafiler", this, [this] { deleteFiles(1); });
-  del->addAction("Resultat+Indata&filer", this, [this] { deleteFiles(2); });
+  QMenu* fil = menuBar()->addMenu(tr("&Filhantering"));
+  QMenu* del = fil->addMenu(tr("&Ta bort"));
+  del->addAction(tr("&Resultatfiler"), this, [this] { deleteFiles(0); });
+  del->addAction(tr("&Indatafiler"), this, [this] { deleteFiles(1); });
+  del->addAction(tr("Resultat+Indata&filer"), this, [this] { deleteFiles(2); });
 
-  menuBar()->addAction("&Viktigt", this, [this] { show_notice(this); });
+  menuBar()->addAction(tr("&Viktigt"), this, [this] { show_notice(this); });
   add_settings_menu(menuBar(), [this](const QString& text) { inform(text); });
-  QMenu* hjalp = menuBar()->addMenu("&Hjälp");
-  hjalp->addAction("&Innehåll", QKeySequence::HelpContents, this,
+  QMenu* hjalp = menuBar()->addMenu(tr("&Hjälp"));
+  hjalp->addAction(tr("&Innehåll"), QKeySequence::HelpContents, this,
                    [this] { show_help(this, "indata"); });
 }
 
 QString MainWindow::caseName() const {
-  return path_.isEmpty() ? QString("NAMNLÖS") : case_base_name(path_);
+  return path_.isEmpty() ? tr("NAMNLÖS") : case_base_name(path_);
 }
 
 QString MainWindow::caseDir() const { return QFileInfo(path_).absolutePath(); }
@@ -300,13 +309,10 @@ QString MainWindow::askFileName(bool save) {
   QSettings s;
   const QString dir = s.value("files/lastDir", QDir::currentPath()).toString();
   for (;;) {
-    QFileDialog d(this, save ? "Spara som.." : "Välj Indatafil", dir, "Indatafiler (*.IND *.ind)");
+    QFileDialog d(this, save ? tr("Spara som..") : tr("Välj Indatafil"), dir,
+                  tr("Indatafiler (*.IND *.ind)"));
     d.setOption(QFileDialog::DontUseNativeDialog);
-    d.setLabelText(QFileDialog::FileName, "FILNAMN:");
-    d.setLabelText(QFileDialog::Accept, "OK");
-    d.setLabelText(QFileDialog::Reject, "Avbryt");
-    d.setLabelText(QFileDialog::LookIn, "Sök i:");
-    d.setLabelText(QFileDialog::FileType, "Filtyp:");
+    label_file_dialog(d);
     d.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save) {
@@ -327,7 +333,7 @@ QString MainWindow::askFileName(bool save) {
 
 bool MainWindow::maybeSave(bool with_cancel) {
   if (!modified_) return true;
-  const int answer = ask("Vill Du spara ändringarna i " + caseName() + ".IND ?", with_cancel);
+  const int answer = ask(tr("Vill Du spara ändringarna i %1.IND ?").arg(caseName()), with_cancel);
   if (answer == 2) return false;
   if (answer == 1) return true;
   return save();
@@ -337,7 +343,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
   if (engine_.running()) {
     // The window closes once the engine has ended.
     e->ignore();
-    if (ask("Beräkning pågår.\n\nVill Du avbryta beräkningen och avsluta?", false) == 0) {
+    if (ask(tr("Beräkning pågår.\n\nVill Du avbryta beräkningen och avsluta?"), false) == 0) {
       closeAfterRun_ = true;
       cancelRun();
     }
@@ -353,11 +359,11 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 
 bool MainWindow::run() {
   if (path_.isEmpty() || modified_) {
-    inform("Du måste spara Filen först !");
+    inform(tr("Du måste spara Filen först !"));
     return false;
   }
   if (engine_.running()) {
-    inform("Beräkning pågår..");
+    inform(tr("Beräkning pågår.."));
     return false;
   }
   if (const QString why = form_->lockedThicknessFault(); !why.isEmpty()) {
@@ -378,8 +384,8 @@ bool MainWindow::run() {
     runDir_.reset();
     return false;
   }
-  progress_ = new QProgressDialog("Skapar indata-filer.", "Avbryt", 0, 0, this);
-  progress_->setWindowTitle("KVOP");
+  progress_ = new QProgressDialog(tr("Skapar indata-filer."), tr("Avbryt"), 0, 0, this);
+  progress_->setWindowTitle(tr("KVOP"));
   progress_->setWindowModality(Qt::WindowModal);
   progress_->setMinimumDuration(0);
   progress_->setAutoReset(false);
@@ -390,7 +396,7 @@ bool MainWindow::run() {
     inform(message);
     return false;
   }
-  progress_->setLabelText("Beräkning pågår..");
+  progress_->setLabelText(tr("Beräkning pågår.."));
   if (!engine_.start(programDir_, runDir_->path(), message, kAccountFile)) {
     endRun();
     inform(message);
@@ -416,13 +422,13 @@ void MainWindow::endRun() {
 
 bool MainWindow::caseFolderWritable() {
   if (folderWritable(caseDir())) return true;
-  const int answer = ask("Mappen " + QDir::toNativeSeparators(caseDir()) +
-                             " är skrivskyddad: resultatet av beräkningen kan inte sparas där.\n\n"
-                             "Vill Du spara fallet i en annan mapp och beräkna det där?",
+  const int answer = ask(tr("Mappen %1 är skrivskyddad: resultatet av beräkningen kan inte sparas "
+                            "där.\n\nVill Du spara fallet i en annan mapp och beräkna det där?")
+                             .arg(QDir::toNativeSeparators(caseDir())),
                          false);
   if (answer != 0 || !saveAs()) return false;
   if (folderWritable(caseDir())) return true;
-  inform("Mappen " + QDir::toNativeSeparators(caseDir()) + " är också skrivskyddad.");
+  inform(tr("Mappen %1 är också skrivskyddad.").arg(QDir::toNativeSeparators(caseDir())));
   return false;
 }
 
@@ -430,8 +436,8 @@ void MainWindow::runFinished(int code, const QString& console) {
   lastExit_ = code;
   if (engine_.cancelled()) {
     endRun();
-    inform("Beräkningen avbröts. Fallet och resultatfilerna i " +
-           QDir::toNativeSeparators(runCaseDir_) + " är oförändrade.");
+    inform(tr("Beräkningen avbröts. Fallet och resultatfilerna i %1 är oförändrade.")
+               .arg(QDir::toNativeSeparators(runCaseDir_)));
     if (closeAfterRun_) close();
     return;
   }
@@ -456,8 +462,8 @@ void MainWindow::runFinished(int code, const QString& console) {
   }
   endRun();
   if (!message.isEmpty()) {
-    inform("Resultatet kunde inte sparas i " + QDir::toNativeSeparators(runCaseDir_) + ".\n\n" +
-           message);
+    inform(tr("Resultatet kunde inte sparas i %1.").arg(QDir::toNativeSeparators(runCaseDir_)) +
+           "\n\n" + message);
     refreshResults();
     return;
   }
@@ -471,9 +477,8 @@ void MainWindow::runFinished(int code, const QString& console) {
       if (auto* r = qobject_cast<ReportView*>(w->widget()); r && r->path() == report) w->close();
   }
   if (code != 0)
-    inform(QString("Beräkningen avbröts (slutstatus %1).\n\n%2")
-               .arg(code)
-               .arg(engine_messages(console)));
+    inform(
+        tr("Beräkningen avbröts (slutstatus %1).\n\n%2").arg(code).arg(engine_messages(console)));
 }
 
 void MainWindow::closeResults() {
@@ -490,7 +495,7 @@ QString MainWindow::reportFile(const QString& extension) const {
 ReportView* MainWindow::showReport() {
   const QString file = reportFile("RED");
   if (file.isEmpty()) {
-    inform("Resultatfil till " + caseName() + ".IND saknas !");
+    inform(tr("Resultatfil till %1.IND saknas !").arg(caseName()));
     return nullptr;
   }
   return showReportFile(file);
@@ -521,7 +526,7 @@ ReportView* MainWindow::showReportFile(const QString& file) {
 void MainWindow::showSpecification() {
   const QString file = reportFile("spc");
   if (file.isEmpty()) {
-    inform("Specifikationsfil till " + caseName() + ".IND saknas !");
+    inform(tr("Specifikationsfil till %1.IND saknas !").arg(caseName()));
     return;
   }
   auto* view = new ReportView(file, settings_dir(programDir_));
@@ -553,9 +558,9 @@ void MainWindow::printReportAsked() {
   if (QMdiSubWindow* w = mdi_->activeSubWindow()) view = qobject_cast<ReportView*>(w->widget());
   if (!view) view = showReport();
   if (!view) return;
-  if (view->state() != ResultState::current &&
-      ask("Resultatet som visas hör inte till indata på skärmen.\n\nVill Du skriva ut det ändå?",
-          false) != 0)
+  if (view->state() != ResultState::current && ask(tr("Resultatet som visas hör inte till indata "
+                                                      "på skärmen.\n\nVill Du skriva ut det ändå?"),
+                                                   false) != 0)
     return;
   // Printing to a file offers the report's own name beside it, not a
   // "print.pdf" in the home directory.
@@ -564,7 +569,7 @@ void MainWindow::printReportAsked() {
     printer_.setOutputFileName(fi.absoluteDir().filePath(fi.completeBaseName() + ".pdf"));
   }
   QPrintDialog d(&printer_, this);
-  d.setWindowTitle("Skriv ut");
+  d.setWindowTitle(tr("Skriv ut"));
   if (d.exec() == QDialog::Accepted) printReport(printer_);
 }
 
@@ -616,12 +621,12 @@ void MainWindow::startOutsideProgram(const QString& name, const QStringList& arg
                                      const QString& no_diaphragm) {
   const QString exe = program_path(programDir_, name);
   if (exe.isEmpty()) {
-    inform("Programmet " + name + " är inte installerat i " +
-           QDir::toNativeSeparators(programDir_) + ".");
+    inform(tr("Programmet %1 är inte installerat i %2.")
+               .arg(name, QDir::toNativeSeparators(programDir_)));
     return;
   }
   if (path_.isEmpty() || modified_ || changedSinceRun_) {
-    inform("Du måste spara filen först och göra ny beräkning!");
+    inform(tr("Du måste spara filen först och göra ny beräkning!"));
     return;
   }
   if (report_path(caseDir(), "SKIVA", "INS").isEmpty()) {
@@ -629,17 +634,18 @@ void MainWindow::startOutsideProgram(const QString& name, const QStringList& arg
     return;
   }
   if (!QProcess::startDetached(exe, args, caseDir()))
-    inform("Programmet " + name + " kunde inte startas.");
+    inform(tr("Programmet %1 kunde inte startas.").arg(name));
 }
 
 void MainWindow::startDiaphragmProgram() {
-  startOutsideProgram("vexlor", {},
-                      "Kan ej starta vexlor eftersom beräkning med skivverkan ej är genomförd.");
+  startOutsideProgram(
+      "vexlor", {}, tr("Kan ej starta vexlor eftersom beräkning med skivverkan ej är genomförd."));
 }
 
 void MainWindow::startDxfProgram() {
-  startOutsideProgram("Bra2DXF", {path_},
-                      "Kan ej skapa DXF-fil eftersom beräkning med skivverkan ej är genomförd.");
+  startOutsideProgram(
+      "Bra2DXF", {path_},
+      tr("Kan ej skapa DXF-fil eftersom beräkning med skivverkan ej är genomförd."));
 }
 
 void MainWindow::openJointForm(int support) {
@@ -648,8 +654,8 @@ void MainWindow::openJointForm(int support) {
   cf.in.nfack = n;
   if (support <= 1 || support >= n + 1) {
     inform(
-        "Ändstödets skarvtyp följer konsolen: en konsol på minst 0,11 m ger kontinuerligt stöd, "
-        "en kortare led.");
+        tr("Ändstödets skarvtyp följer konsolen: en konsol på minst 0,11 m ger kontinuerligt stöd, "
+           "en kortare led."));
     return;
   }
   JointForm f(cf.in, support, this);

@@ -103,29 +103,21 @@ FieldRef case_field(const std::string& field, const InputCase& in) {
     const QString c = in.marknadskod == 1 ? "qkar" : "qnorg";
     return {control_caption(c), c};
   }
-  // Fields of the auxiliary forms and of the frames without a number field.
-  if (base == "skarvtyp")
-    return {QCoreApplication::translate("Messages", "Skarvtyp stöd nr %1").arg(i), {}};
-  if (base == "skarvprc")
-    return {QCoreApplication::translate("Messages", "Omlott vid stöd nr %1").arg(i), {}};
-  if (base == "linjfack")
-    return {QCoreApplication::translate("Messages", "Linjelast %1, Fack nr").arg(i), {}};
-  if (base == "linjavst")
-    return {
-        QCoreApplication::translate("Messages", "Linjelast %1, Avstånd från vänster stöd").arg(i),
-        {}};
-  if (base == "brottned")
-    return {QCoreApplication::translate("Messages", "Linjelast %1, Brottgräns ned").arg(i), {}};
-  if (base == "brottupp")
-    return {QCoreApplication::translate("Messages", "Linjelast %1, Brottgräns upp").arg(i), {}};
-  if (base == "bruksned")
-    return {QCoreApplication::translate("Messages", "Linjelast %1, Bruksgräns ned").arg(i), {}};
-  if (base == "skivdata")
-    return {
-        QCoreApplication::translate("Messages", "Skivverkan, värde D%1").arg(i <= 4 ? i : i + 1),
-        {}};
-  if (base == "skivtext")
-    return {QCoreApplication::translate("Messages", "Skivverkan, text T%1").arg(i), {}};
+  // Fields of the auxiliary forms and of the frames without a number field
+  // (the diaphragm values skip D5, which has a record of its own).
+  static const Caption indexed[] = {
+      {"skarvtyp", QT_TRANSLATE_NOOP("Messages", "Skarvtyp stöd nr %1")},
+      {"skarvprc", QT_TRANSLATE_NOOP("Messages", "Omlott vid stöd nr %1")},
+      {"linjfack", QT_TRANSLATE_NOOP("Messages", "Linjelast %1, Fack nr")},
+      {"linjavst", QT_TRANSLATE_NOOP("Messages", "Linjelast %1, Avstånd från vänster stöd")},
+      {"brottned", QT_TRANSLATE_NOOP("Messages", "Linjelast %1, Brottgräns ned")},
+      {"brottupp", QT_TRANSLATE_NOOP("Messages", "Linjelast %1, Brottgräns upp")},
+      {"bruksned", QT_TRANSLATE_NOOP("Messages", "Linjelast %1, Bruksgräns ned")},
+      {"skivdata", QT_TRANSLATE_NOOP("Messages", "Skivverkan, värde D%1")},
+      {"skivtext", QT_TRANSLATE_NOOP("Messages", "Skivverkan, text T%1")},
+  };
+  if (const QString c = look_up(indexed, base); !c.isEmpty())
+    return {c.arg(base == "skivdata" && i > 4 ? i + 1 : i), {}};
   static const Caption entries[] = {
       {"indatafil", QT_TRANSLATE_NOOP("Messages", "Filnamn")},
       {"marknadskod", QT_TRANSLATE_NOOP("Messages", "Marknad")},

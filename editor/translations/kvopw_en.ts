@@ -836,6 +836,20 @@ Corner shape factor %4 over %5 m: %6 kN/m2</translation>
         <source>Lastreduktionsfaktor</source>
         <translation>Load reduction factor</translation>
     </message>
+    <message>
+        <source>Tjocklek (mm) i fack %1: %2 mm finns inte för profilen %3.
+Profilens tjocklekar: %4 mm.</source>
+        <translation>Thickness (mm) in span %1: %2 mm does not exist for the profile %3.
+The profile's thicknesses: %4 mm.</translation>
+    </message>
+    <message>
+        <source>Låst tjocklek, en av profilens: %1 mm</source>
+        <translation>Locked thickness, one of the profile's: %1 mm</translation>
+    </message>
+    <message>
+        <source>Låst tjocklek (mm)</source>
+        <translation>Locked thickness (mm)</translation>
+    </message>
 </context>
 <context>
     <name>kvop::editor::JointForm</name>
@@ -949,6 +963,281 @@ Corner shape factor %4 over %5 m: %6 kN/m2</translation>
     <message>
         <source>Linjelast %1: avståndet %2 m är större än spännvidden %3 m i fack nr %4.</source>
         <translation>Line load %1: the distance %2 m is greater than the span %3 m of span no. %4.</translation>
+    </message>
+</context>
+<context>
+    <name>kvop::editor::MainWindow</name>
+    <message>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nej</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Avbryt</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Välj Resultatfil</source>
+        <translation>Choose result file</translation>
+    </message>
+    <message>
+        <source>Resultatfiler (*.RED *.red)</source>
+        <translation>Result files (*.RED *.red)</translation>
+    </message>
+    <message>
+        <source>FILNAMN:</source>
+        <translation>FILE NAME:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Sök i:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Filtyp:</source>
+        <translation>File type:</translation>
+    </message>
+    <message>
+        <source>Klicka på ett inre stöd för att välja skarvtyp</source>
+        <translation>Click an inner support to choose its joint type</translation>
+    </message>
+    <message>
+        <source>Indata</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>&amp;Arkiv</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Ny</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ppna...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Spara</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Spara so&amp;m...</source>
+        <translation>Save &amp;as...</translation>
+    </message>
+    <message>
+        <source>Skriv &amp;ut...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Skrivar&amp;inställning...</source>
+        <translation>Page set&amp;up...</translation>
+    </message>
+    <message>
+        <source>&amp;Avsluta</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Redigera</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Snöficka</source>
+        <translation>&amp;Snow pocket</translation>
+    </message>
+    <message>
+        <source>&amp;Linjelast</source>
+        <translation>&amp;Line loads</translation>
+    </message>
+    <message>
+        <source>&amp;Beräkning</source>
+        <translation>&amp;Calculation</translation>
+    </message>
+    <message>
+        <source>&amp;Kör...</source>
+        <translation>&amp;Run...</translation>
+    </message>
+    <message>
+        <source>Res&amp;ultat</source>
+        <translation>Res&amp;ults</translation>
+    </message>
+    <message>
+        <source>på &amp;skärm</source>
+        <translation>on &amp;screen</translation>
+    </message>
+    <message>
+        <source>på s&amp;krivare</source>
+        <translation>on &amp;printer</translation>
+    </message>
+    <message>
+        <source>S&amp;pecifikation</source>
+        <translation>S&amp;pecification</translation>
+    </message>
+    <message>
+        <source>&amp;Välj Resultatfil...</source>
+        <translation>&amp;Choose result file...</translation>
+    </message>
+    <message>
+        <source>Skiv&amp;verkan (vexlor)...</source>
+        <translation>&amp;Diaphragm action (vexlor)...</translation>
+    </message>
+    <message>
+        <source>&amp;DXF-fil (Bra2DXF)...</source>
+        <translation>D&amp;XF file (Bra2DXF)...</translation>
+    </message>
+    <message>
+        <source>&amp;Filhantering</source>
+        <translation>File &amp;management</translation>
+    </message>
+    <message>
+        <source>&amp;Ta bort</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Resultatfiler</source>
+        <translation>&amp;Result files</translation>
+    </message>
+    <message>
+        <source>&amp;Indatafiler</source>
+        <translation>&amp;Input files</translation>
+    </message>
+    <message>
+        <source>Resultat+Indata&amp;filer</source>
+        <translation>Result+input &amp;files</translation>
+    </message>
+    <message>
+        <source>&amp;Viktigt</source>
+        <translation>&amp;Important</translation>
+    </message>
+    <message>
+        <source>&amp;Hjälp</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Innehåll</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>NAMNLÖS</source>
+        <translation>UNTITLED</translation>
+    </message>
+    <message>
+        <source>Spara som..</source>
+        <translation>Save as..</translation>
+    </message>
+    <message>
+        <source>Välj Indatafil</source>
+        <translation>Choose input file</translation>
+    </message>
+    <message>
+        <source>Indatafiler (*.IND *.ind)</source>
+        <translation>Input files (*.IND *.ind)</translation>
+    </message>
+    <message>
+        <source>Vill Du spara ändringarna i %1.IND ?</source>
+        <translation>Do you want to save the changes in %1.IND ?</translation>
+    </message>
+    <message>
+        <source>Beräkning pågår.
+
+Vill Du avbryta beräkningen och avsluta?</source>
+        <translation>A calculation is running.
+
+Do you want to cancel the calculation and exit?</translation>
+    </message>
+    <message>
+        <source>Du måste spara Filen först !</source>
+        <translation>You must save the file first !</translation>
+    </message>
+    <message>
+        <source>Beräkning pågår..</source>
+        <translation>Calculation running..</translation>
+    </message>
+    <message>
+        <source>Skapar indata-filer.</source>
+        <translation>Writing the input files.</translation>
+    </message>
+    <message>
+        <source>KVOP</source>
+        <translation>KVOP</translation>
+    </message>
+    <message>
+        <source>Mappen %1 är skrivskyddad: resultatet av beräkningen kan inte sparas där.
+
+Vill Du spara fallet i en annan mapp och beräkna det där?</source>
+        <translation>The folder %1 is read-only: the result of the calculation cannot be saved there.
+
+Do you want to save the case in another folder and compute it there?</translation>
+    </message>
+    <message>
+        <source>Mappen %1 är också skrivskyddad.</source>
+        <translation>The folder %1 is read-only too.</translation>
+    </message>
+    <message>
+        <source>Beräkningen avbröts. Fallet och resultatfilerna i %1 är oförändrade.</source>
+        <translation>The calculation was cancelled. The case and the result files in %1 are unchanged.</translation>
+    </message>
+    <message>
+        <source>Resultatet kunde inte sparas i %1.</source>
+        <translation>The result could not be saved in %1.</translation>
+    </message>
+    <message>
+        <source>Beräkningen avbröts (slutstatus %1).
+
+%2</source>
+        <translation>The calculation stopped (exit status %1).
+
+%2</translation>
+    </message>
+    <message>
+        <source>Resultatfil till %1.IND saknas !</source>
+        <translation>Result file of %1.IND missing !</translation>
+    </message>
+    <message>
+        <source>Specifikationsfil till %1.IND saknas !</source>
+        <translation>Specification file of %1.IND missing !</translation>
+    </message>
+    <message>
+        <source>Resultatet som visas hör inte till indata på skärmen.
+
+Vill Du skriva ut det ändå?</source>
+        <translation>The result shown does not belong to the input on screen.
+
+Do you want to print it anyway?</translation>
+    </message>
+    <message>
+        <source>Skriv ut</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Programmet %1 är inte installerat i %2.</source>
+        <translation>The program %1 is not installed in %2.</translation>
+    </message>
+    <message>
+        <source>Du måste spara filen först och göra ny beräkning!</source>
+        <translation>You must save the file first and compute it again!</translation>
+    </message>
+    <message>
+        <source>Programmet %1 kunde inte startas.</source>
+        <translation>The program %1 could not be started.</translation>
+    </message>
+    <message>
+        <source>Kan ej starta vexlor eftersom beräkning med skivverkan ej är genomförd.</source>
+        <translation>Cannot start vexlor as no calculation with diaphragm action has been made.</translation>
+    </message>
+    <message>
+        <source>Kan ej skapa DXF-fil eftersom beräkning med skivverkan ej är genomförd.</source>
+        <translation>Cannot make a DXF file as no calculation with diaphragm action has been made.</translation>
+    </message>
+    <message>
+        <source>Ändstödets skarvtyp följer konsolen: en konsol på minst 0,11 m ger kontinuerligt stöd, en kortare led.</source>
+        <translation>The joint type of an end support follows the cantilever: a cantilever of at least 0.11 m makes the support continuous, a shorter one a hinge.</translation>
     </message>
 </context>
 <context>
