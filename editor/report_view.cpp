@@ -27,7 +27,7 @@ ReportView::ReportView(const QString& path, const QString& settings, QWidget* pa
       settings_(settings),
       view_(new ReportText(this)),
       status_(new QLabel(this)) {
-  setWindowTitle("Utdata - " + QFileInfo(path).fileName());
+  setWindowTitle(tr("Utdata - %1").arg(QFileInfo(path).fileName()));
   view_->setObjectName("utdata");
   const FontChoice fc = load_font_choice(settings_);
   view_->setFont(report_font(fc.family, fc.point_size));
@@ -48,14 +48,14 @@ ReportView::ReportView(const QString& path, const QString& settings, QWidget* pa
     view_->setReport(report_);
     loaded_ = true;
   }
-  menuBar()->addAction("Återgå", this, &ReportView::closeWanted);
-  menuBar()->addAction("Typsnitt", this, &ReportView::chooseFont);
-  QMenu* edit = menuBar()->addMenu("Redigera");
-  edit->addAction("Kopiera", QKeySequence::Copy, view_, &QPlainTextEdit::copy);
-  edit->addAction("Markera allt", QKeySequence::SelectAll, view_, &QPlainTextEdit::selectAll);
+  menuBar()->addAction(tr("Återgå"), this, &ReportView::closeWanted);
+  menuBar()->addAction(tr("Typsnitt"), this, &ReportView::chooseFont);
+  QMenu* edit = menuBar()->addMenu(tr("Redigera"));
+  edit->addAction(tr("Kopiera"), QKeySequence::Copy, view_, &QPlainTextEdit::copy);
+  edit->addAction(tr("Markera allt"), QKeySequence::SelectAll, view_, &QPlainTextEdit::selectAll);
   edit->addSeparator();
-  edit->addAction("Öppna i textvisare", this, &ReportView::openInViewer);
-  menuBar()->addAction("Hjälp", this, [this] { show_help(this, "utdata"); });
+  edit->addAction(tr("Öppna i textvisare"), this, &ReportView::openInViewer);
+  menuBar()->addAction(tr("Hjälp"), this, [this] { show_help(this, "utdata"); });
 }
 
 QString ReportView::text() const { return report_; }
@@ -87,7 +87,7 @@ void ReportView::chooseFont() {
   view_->setFont(f);
   if (!save_font_choice(settings_, c))
     QMessageBox::warning(
-        this, "TYPSNITT",
+        this, tr("TYPSNITT"),
         file_error_text(QFileDevice::WriteError, QDir(settings_).filePath("Brafnt.ini"), {}));
   emit fontChosen(f);
 }
@@ -98,12 +98,13 @@ void ReportView::openInViewer() {
   const QString copy = QFileInfo(path_).absoluteDir().filePath("Resultat.txt");
   QFile::remove(copy);
   if (!QFile::copy(path_, copy)) {
-    QMessageBox::warning(this, "Utdata", file_error_text(QFileDevice::CopyError, copy, {}));
+    QMessageBox::warning(this, tr("Utdata"), file_error_text(QFileDevice::CopyError, copy, {}));
     return;
   }
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(copy)))
-    QMessageBox::information(this, "Utdata",
-                             "Ingen textvisare hittades för " + QDir::toNativeSeparators(copy));
+    QMessageBox::information(
+        this, tr("Utdata"),
+        tr("Ingen textvisare hittades för %1").arg(QDir::toNativeSeparators(copy)));
 }
 
 }  // namespace kvop::editor

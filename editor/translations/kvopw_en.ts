@@ -1241,6 +1241,53 @@ Do you want to print it anyway?</translation>
     </message>
 </context>
 <context>
+    <name>kvop::editor::ReportView</name>
+    <message>
+        <source>Utdata - %1</source>
+        <translation>Output - %1</translation>
+    </message>
+    <message>
+        <source>Återgå</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Typsnitt</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Redigera</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Kopiera</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Markera allt</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Öppna i textvisare</source>
+        <translation>Open in text viewer</translation>
+    </message>
+    <message>
+        <source>Hjälp</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>TYPSNITT</source>
+        <translation>FONT</translation>
+    </message>
+    <message>
+        <source>Utdata</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Ingen textvisare hittades för %1</source>
+        <translation>No text viewer was found for %1</translation>
+    </message>
+</context>
+<context>
     <name>kvop::editor::WindForm</name>
     <message>
         <source>Beräkna vindlast</source>
