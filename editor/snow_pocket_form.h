@@ -22,6 +22,8 @@ class InputForm;
 class NumberEdit;
 
 class SnowPocketForm : public QDialog {
+  Q_OBJECT
+
  public:
   SnowPocketForm(InputForm& form, QWidget* parent = nullptr);
   void accept() override;

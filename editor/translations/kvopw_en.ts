@@ -1288,6 +1288,163 @@ Do you want to print it anyway?</translation>
     </message>
 </context>
 <context>
+    <name>kvop::editor::SnowPocketForm</name>
+    <message>
+        <source>Snöficka</source>
+        <translation>Snow pocket</translation>
+    </message>
+    <message>
+        <source>Snödrift vid plåtens ändar</source>
+        <translation>Snow drift at the ends of the sheet</translation>
+    </message>
+    <message>
+        <source>Formfaktor vä</source>
+        <translation>Shape factor left</translation>
+    </message>
+    <message>
+        <source>Längd (m)</source>
+        <translation>Length (m)</translation>
+    </message>
+    <message>
+        <source>Formfaktor hö</source>
+        <translation>Shape factor right</translation>
+    </message>
+    <message>
+        <source>Extra snöficka</source>
+        <translation>Extra snow pocket</translation>
+    </message>
+    <message>
+        <source>Fack nr (0 = ingen)</source>
+        <translation>Span no. (0 = none)</translation>
+    </message>
+    <message>
+        <source>Formfaktor</source>
+        <translation>Shape factor</translation>
+    </message>
+    <message>
+        <source>Avstånd från vänster stöd (m)</source>
+        <translation>Distance from left support (m)</translation>
+    </message>
+    <message>
+        <source>Längd max snö (m)</source>
+        <translation>Length of maximum snow (m)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Avbryt</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Snödrift vid högre byggnad (EN 1991-1-3)</source>
+        <translation>Snow drift at a taller building (EN 1991-1-3)</translation>
+    </message>
+    <message>
+        <source>Plåtriktning</source>
+        <translation>Sheet direction</translation>
+    </message>
+    <message>
+        <source>Längs plåt</source>
+        <translation>Along the sheet</translation>
+    </message>
+    <message>
+        <source>Tvärs plåt</source>
+        <translation>Across the sheet</translation>
+    </message>
+    <message>
+        <source>Plåt nr från steget</source>
+        <translation>Sheet no. from the step</translation>
+    </message>
+    <message>
+        <source>Antal plåtar över driftlängden</source>
+        <translation>Number of sheets over the drift length</translation>
+    </message>
+    <message>
+        <source>b1, bredd högre byggnad (m)</source>
+        <translation>b1, width of taller building (m)</translation>
+    </message>
+    <message>
+        <source>b2, bredd lägre byggnad (m)</source>
+        <translation>b2, width of lower building (m)</translation>
+    </message>
+    <message>
+        <source>h, höjdskillnad (m)</source>
+        <translation>h, difference in height (m)</translation>
+    </message>
+    <message>
+        <source>Minsta driftlängd ls (m)</source>
+        <translation>Least drift length ls (m)</translation>
+    </message>
+    <message>
+        <source>µ1, formfaktor lägre tak</source>
+        <translation>µ1, shape factor of lower roof</translation>
+    </message>
+    <message>
+        <source>Taklutning högre tak (gr)</source>
+        <translation>Slope of taller roof (deg)</translation>
+    </message>
+    <message>
+        <source>Beräkna &gt;&gt;</source>
+        <translation>Calculate &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>RESULTAT:</source>
+        <translation>RESULT:</translation>
+    </message>
+    <message>
+        <source>Skicka vänster</source>
+        <translation>Send left</translation>
+    </message>
+    <message>
+        <source>Skicka höger</source>
+        <translation>Send right</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;Skicka </source>
+        <translation>&lt;&lt;Send </translation>
+    </message>
+    <message>
+        <source>Formfaktorn för plåten tvärs driften till takets formfaktor (snö)</source>
+        <translation>The shape factor of the sheet across the drift to the roof's shape factor (snow)</translation>
+    </message>
+    <message>
+        <source>sk = %1 kN/m2
+µw = %2
+µs = %3
+µ2 = µs + µw = %4
+ls = %5 m</source>
+        <translation>sk = %1 kN/m2
+µw = %2
+µs = %3
+µ2 = µs + µw = %4
+ls = %5 m</translation>
+    </message>
+    <message>
+        <source>
+Plåt nr %1 tvärs driften: µ = %2</source>
+        <translation>
+Sheet no. %1 across the drift: µ = %2</translation>
+    </message>
+    <message>
+        <source>Formfaktor (snö) %1 förs in i fallet med OK.</source>
+        <translation>Shape factor (snow) %1 goes into the case with OK.</translation>
+    </message>
+    <message>
+        <source>Felaktigt värde &quot;%1&quot;.</source>
+        <translation>Wrong value &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Snöfickans avstånd %1 m ligger utanför fack nr %2 (spännvidd %3 m).</source>
+        <translation>The snow pocket's distance %1 m lies outside span no. %2 (span %3 m).</translation>
+    </message>
+    <message>
+        <source>Snöfickan räknas inte: dess formfaktor är inte större än takets formfaktor (snö).</source>
+        <translation>The snow pocket does not count: its shape factor is not greater than the roof's shape factor (snow).</translation>
+    </message>
+</context>
+<context>
     <name>kvop::editor::WindForm</name>
     <message>
         <source>Beräkna vindlast</source>
