@@ -32,6 +32,8 @@ QStringList drive_roots();
 QString root_of(const QString& dir, const QStringList& roots);
 
 class DeleteForm : public QDialog {
+  Q_OBJECT
+
  public:
   DeleteForm(DeleteKind kind, const QString& dir, QWidget* parent = nullptr);
   // Shows `dir`, or the nearest existing directory above it.

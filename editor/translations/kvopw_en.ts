@@ -460,6 +460,91 @@ Profiles cannot be chosen from the list and no calculation can be made until the
     </message>
 </context>
 <context>
+    <name>kvop::editor::DeleteForm</name>
+    <message>
+        <source>Bekräfta</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Är Du säker på att Du vill ta bort:</source>
+        <translation>Are you sure you want to delete:</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ångra</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Ta bort</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Nej</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Ta bort Resultatfiler</source>
+        <translation>Delete result files</translation>
+    </message>
+    <message>
+        <source>Ta bort Indatafiler</source>
+        <translation>Delete input files</translation>
+    </message>
+    <message>
+        <source>Ta bort Resultat+Indatafiler</source>
+        <translation>Delete result+input files</translation>
+    </message>
+    <message>
+        <source>Clicka med musen på de Filer Du vill ta bort</source>
+        <translation>Click the files you want to delete</translation>
+    </message>
+    <message>
+        <source>Clicka sedan på &apos;Ta bort&apos;</source>
+        <translation>Then click &apos;Delete&apos;</translation>
+    </message>
+    <message>
+        <source>Enhet</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>Katalog</source>
+        <translation>Directory</translation>
+    </message>
+    <message>
+        <source>Filer (%1)</source>
+        <translation>Files (%1)</translation>
+    </message>
+    <message>
+        <source>Avsluta</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Hjälp</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>%1 är det fall som är öppet, med ändringar som inte är sparade.
+Filen tas inte bort. Spara fallet eller stäng det först.</source>
+        <translation>%1 is the open case, with unsaved changes.
+The file is not deleted. Save the case or close it first.</translation>
+    </message>
+    <message>
+        <source>OBS! %1 är det fall som är öppet i KVOP.
+
+Tas filen bort finns fallet bara kvar på skärmen tills Du sparar det igen.
+
+Vill Du ändå ta bort den?</source>
+        <translation>NOTE! %1 is the case open in KVOP.
+
+If the file is deleted, the case remains only on the screen until you save it again.
+
+Do you still want to delete it?</translation>
+    </message>
+</context>
+<context>
     <name>kvop::editor::FontForm</name>
     <message>
         <source>TYPSNITT</source>
