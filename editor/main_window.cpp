@@ -169,7 +169,7 @@ void MainWindow::buildMenus() {
   spcMenu->addAction("på &skärm", this, &MainWindow::showSpecification);
   resultat->addAction("&Välj Resultatfil...", this, &MainWindow::chooseResultFile);
   resultat->addSeparator();
-  resultat->addAction("Skiv&verkan (vexlor)...", this, &MainWindow::startDiaphragmProgram);
+  resultat->addAction("S&kivverkan (vexlor)...", this, &MainWindow::startDiaphragmProgram);
   resultat->addAction("&DXF-fil (Bra2DXF)...", this, &MainWindow::startDxfProgram);
 
   QMenu* fil = menuBar()->addMenu("&Filhantering");

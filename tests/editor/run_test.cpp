@@ -13,6 +13,7 @@
 
 #include "editor_test_support.h"
 #include "engine_run.h"
+#include "case_document.h"
 #include "input_form.h"
 #include "report_print.h"
 #include "report_view.h"
@@ -189,6 +190,47 @@ class RunTest : public QObject {
     QCOMPARE(files, QStringList({"TAK1.IND", "TAK1.RED"}));
     QVERIFY(!QFileInfo::exists(runDir));
     QVERIFY(!t.w.modified());
+  }
+
+  void closingDuringARunAsksToCancelIt() {
+    auto dir = scratch();
+    QVERIFY(QFile::copy(example("TAK1.IND"), dir->filePath("TAK1.IND")));
+    QDir(dir->path()).mkpath("prog");
+    const QString engine = dir->filePath("prog/kvopwb");
+    QVERIFY(write_file(engine, "#!/bin/sh\nsleep 30\n"));
+    QFile::setPermissions(engine, QFile::permissions(engine) | QFileDevice::ExeOwner);
+    Window t(dir->filePath("prog"));
+    QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
+    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
+    QVERIFY(t.w.run());
+    t.answer = 1;  // "Nej": the run goes on, the window stays
+    t.w.close();
+    QVERIFY(t.questions.last().contains("avbryta beräkningen"));
+    QVERIFY(t.w.engine().running());
+    t.answer = 0;
+    t.w.close();
+    QVERIFY(done.wait(10000));
+    QVERIFY(t.w.engine().cancelled());
+    QVERIFY(!QFile::exists(dir->filePath("TAK1.RED")));
+  }
+
+  void lockedThicknessTheProfileLacksIsNotComputed() {
+    auto dir = scratch();
+    QByteArray bytes = read_file(example("TAK1.IND"));
+    QVERIFY(write_file(dir->filePath("TAK1.IND"), bytes));
+    Window t;
+    QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
+    CaseFile cf = t.w.form()->currentCase();
+    const std::vector<float> offered = t.w.form()->profileThicknesses();
+    QVERIFY(offered.size() >= 2);
+    cf.locked = 1;
+    for (int i = 1; i <= cf.in.nfack; ++i) cf.in.tjlk(i) = (offered[0] + offered[1]) / 2;
+    QString m;
+    QVERIFY(save_case(dir->filePath("TAK1.IND"), cf, m));
+    QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
+    QVERIFY(!t.w.run());
+    QVERIFY2(t.messages.last().contains("finns inte för profilen"), qPrintable(t.messages.last()));
+    QVERIFY(!t.w.engine().running());
   }
 
   void readOnlyCaseFolderIsRefusedWithAnOfferToSaveElsewhere() {
