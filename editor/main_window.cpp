@@ -504,7 +504,7 @@ ReportView* MainWindow::showReportFile(const QString& file) {
   view->setStatus(result_status(file, currentInput(), programDir_));
   QMdiSubWindow* sub = mdi_->addSubWindow(view);
   sub->setAttribute(Qt::WA_DeleteOnClose);
-  sub->setWindowTitle("Utdata - " + QFileInfo(file).fileName());
+  markResultTitle(sub);
   connect(view, &ReportView::closeWanted, sub, &QMdiSubWindow::close);
   sub->showMaximized();
   mdi_->setActiveSubWindow(sub);
@@ -564,8 +564,20 @@ QByteArray MainWindow::currentInput() const {
 void MainWindow::refreshResults() {
   const QByteArray input = currentInput();
   for (QMdiSubWindow* w : mdi_->subWindowList())
-    if (auto* r = qobject_cast<ReportView*>(w->widget()))
+    if (auto* r = qobject_cast<ReportView*>(w->widget())) {
       r->setStatus(result_status(r->path(), input, programDir_));
+      markResultTitle(w);
+    }
+}
+
+// The tab of a result window says it too, seen from the input form.
+void MainWindow::markResultTitle(QMdiSubWindow* w) {
+  auto* r = qobject_cast<ReportView*>(w->widget());
+  if (!r) return;
+  const QString suffix = r->state() == ResultState::stale     ? " (INAKTUELL)"
+                         : r->state() == ResultState::unknown ? " (okänt ursprung)"
+                                                              : "";
+  w->setWindowTitle("Utdata - " + QFileInfo(r->path()).fileName() + suffix);
 }
 
 void MainWindow::chooseResultFile() {

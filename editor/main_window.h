@@ -74,6 +74,7 @@ class MainWindow : public QMainWindow {
   void pageSetup();                     // "Skrivarinställning..."
   void deleteFiles(int kind);
   void afterDelete();
+  void markResultTitle(QMdiSubWindow* w);
   void startDiaphragmProgram();
   void startDxfProgram();
   void showSpecification();

@@ -317,6 +317,37 @@ class RunTest : public QObject {
     QVERIFY(t.messages.last().contains("Bra2DXF"));
   }
 
+  void verdictComesFromTheAccount() {
+    // Four spans in two sheets (a joint at support 3), the largest ratio a
+    // deflection in span 4 under load case 2, walkability exceeded in span 1.
+    const QByteArray account = R"({"status": 0, "database": "/opt/kvop/bin/PROFILKV.BIN",
+      "profile": {"designation": "R45     "},
+      "case": {"nfack": 4, "pnamn": ["R45     "]},
+      "checks": {"KVOTS": [[0.5, 0.9, 0.2, 0.1, 0.0], [0, 0, 0, 0, 0], [0, 0, 0, 0, 0], [0, 0, 0, 0, 0]],
+                 "KVOTF": [[0.3, 0.3, 0.3, 0.3], [0, 0, 0, 0], [0, 0, 0, 0], [0, 0, 0, 0]],
+                 "KVOTD": [[0, 0, 0, 0], [0.1, 0.2, 0.3, 1.07], [0, 0, 0, 0], [0, 0, 0, 0]],
+                 "tjix": [[3, 3, 0, 0, 0], [0, 0, 1, 1, 1], [0, 0, 0, 0, 0]],
+                 "plattj": [0.7, 0.7, 0.5, 0.5], "failed": false, "over": true},
+      "walkability": {"checked": true, "spans": [1], "max_sheet_length": true,
+                      "fully_perforated": false}})";
+    const RunVerdict v = read_verdict(account);
+    QVERIFY(v.readable);
+    QCOMPARE(v.database, QString("/opt/kvop/bin/PROFILKV.BIN"));
+    QVERIFY(!v.passes);
+    QCOMPARE(v.maxWhere, QString("fack 4 (nedböjning)"));
+    QCOMPARE(v.maxLoadCase, 2);
+    QCOMPARE(v.sheets, QStringList({"Plåt 1, fack 1–2: 0,70 mm", "Plåt 2, fack 3–4: 0,50 mm"}));
+    const QStringList lines = verdict_lines(v);
+    QCOMPARE(lines.front(),
+             QString("OBS!! Profilen R45 klarar sig ej: största utnyttjandegrad 107 % i fack 4 "
+                     "(nedböjning), lastfall 2."));
+    QVERIFY(lines.contains("OBS!! Gåbarheten överskriden i fack nr 1"));
+    QVERIFY(lines.contains("OBS!! Max plåtlängd överskriden"));
+    // A run that stopped before the checks says so; a file that is no account too.
+    QVERIFY(verdict_lines(read_verdict(R"({"status": 1, "checks": {}})")).front().contains("misslyckades"));
+    QVERIFY(!read_verdict("not json").readable);
+  }
+
   void braskoIniNamesTheInstallationByItsAbsolutePath() {
     QCOMPARE(brasko_ini_line("/opt/kvop/bin"), QString("/opt/kvop/bin"));
     // Beyond 40 characters a blank ends the name, up to 67 characters.
