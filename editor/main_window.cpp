@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -203,6 +204,7 @@ void MainWindow::setModified(bool m) {
 void MainWindow::caseChanged() {
   setModified(true);
   changedSinceRun_ = true;
+  diaphragmWritten_ = false;
   const CaseFile cf = form_->currentCase();
   layout_->setCase(cf.in);
   flags_->setMarket(cf.in.marknadskod);
@@ -228,6 +230,7 @@ bool MainWindow::newCase() {
   form_->setCase(cf);
   path_.clear();
   changedSinceRun_ = true;
+  diaphragmWritten_ = false;
   layout_->setCase(cf.in);
   flags_->setMarket(cf.in.marknadskod);
   setModified(false);
@@ -245,6 +248,7 @@ bool MainWindow::openCase(const QString& path) {
   form_->setCase(cf);
   path_ = QFileInfo(path).absoluteFilePath();
   changedSinceRun_ = true;
+  diaphragmWritten_ = false;
   layout_->setCase(cf.in);
   flags_->setMarket(cf.in.marknadskod);
   setModified(false);
@@ -458,6 +462,11 @@ void MainWindow::runFinished(int code, const QString& console) {
     return;
   }
   if (code == 0) changedSinceRun_ = false;
+  // "SKIVA.INS" is one name for every case of a folder: only the one this
+  // case's last run wrote is its own.
+  diaphragmWritten_ = code == 0 && std::any_of(brought.begin(), brought.end(), [](const QString& f) {
+                        return QFileInfo(f).fileName().compare("SKIVA.INS", Qt::CaseInsensitive) == 0;
+                      });
   // The result window shows the report the run left on disk, or closes
   // when the run wrote none.
   if (!report.isEmpty() && brought.contains(report)) {
@@ -623,7 +632,7 @@ void MainWindow::startOutsideProgram(const QString& name, const QStringList& arg
     inform("Du måste spara filen först och göra ny beräkning!");
     return;
   }
-  if (report_path(caseDir(), "SKIVA", "INS").isEmpty()) {
+  if (!diaphragmWritten_ || report_path(caseDir(), "SKIVA", "INS").isEmpty()) {
     inform(no_diaphragm);
     return;
   }

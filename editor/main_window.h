@@ -115,6 +115,7 @@ class MainWindow : public QMainWindow {
   QString path_;
   bool modified_ = false;
   bool changedSinceRun_ = true;
+  bool diaphragmWritten_ = false;
   int lastExit_ = 0;
   QMdiArea* mdi_;
   QMdiSubWindow* formWindow_;

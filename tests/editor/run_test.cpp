@@ -278,6 +278,38 @@ class RunTest : public QObject {
     QVERIFY(first.w.showReport()->statusText().contains("OBS! Detta program använder databasen"));
   }
 
+  void diaphragmProgramGetsOnlyTheExchangeFileOfThisCasesRun() {
+    auto dir = scratch();
+    QVERIFY(QFile::copy(QStringLiteral(KVOP_SOURCE_DIR "/tests/golden/NO1.IND"),
+                        dir->filePath("NO1.IND")));
+    QVERIFY(QFile::copy(example("VAGG1.IND"), dir->filePath("VAGG1.IND")));
+    QDir(dir->path()).mkpath("prog");
+    const QString prog = dir->filePath("prog");
+    QVERIFY(QFile::link(QDir(program_dir()).filePath("kvopwb"), prog + "/kvopwb"));
+    QVERIFY(QFile::copy(QDir(program_dir()).filePath("PROFILKV.BIN"), prog + "/PROFILKV.BIN"));
+    QVERIFY(write_file(prog + "/vexlor", "#!/bin/sh\ncp SKIVA.INS vexlor-read\n"));
+    QFile::setPermissions(prog + "/vexlor",
+                          QFile::permissions(prog + "/vexlor") | QFileDevice::ExeOwner);
+    Window t(prog);
+    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
+    // A diaphragm case brings its exchange file back and vexlor gets it.
+    QVERIFY(t.w.openCase(dir->filePath("NO1.IND")));
+    QVERIFY(t.w.run());
+    QVERIFY(done.wait(120000));
+    QCOMPARE(t.w.lastExitCode(), 0);
+    QVERIFY(QFile::exists(dir->filePath("SKIVA.INS")));
+    QVERIFY(t.trigger("Skivverkan (vexlor)..."));
+    QTRY_VERIFY(QFile::exists(dir->filePath("vexlor-read")));
+    // A case without diaphragm action in the same folder: the file there
+    // is the other case's, and vexlor is not started on it.
+    QVERIFY(t.w.openCase(dir->filePath("VAGG1.IND")));
+    QVERIFY(t.w.run());
+    QVERIFY(done.wait(120000));
+    QVERIFY(QFile::exists(dir->filePath("SKIVA.INS")));
+    t.trigger("Skivverkan (vexlor)...");
+    QVERIFY2(t.messages.last().contains("skivverkan ej är genomförd"), qPrintable(t.messages.last()));
+  }
+
   void anyReportCanBeChosenAndIsNotTakenForTheCase() {
     auto dir = scratch();
     QVERIFY(write_file(dir->filePath("OLD.RED"), "    RAPPORT\r\n^\r\n"));
