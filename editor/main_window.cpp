@@ -40,6 +40,19 @@
 #include "wind_form.h"
 
 namespace kvop::editor {
+namespace {
+
+// The file dialogs are Qt's own, with the editor's Swedish captions.
+void swedish_file_dialog(QFileDialog& d) {
+  d.setOption(QFileDialog::DontUseNativeDialog);
+  d.setLabelText(QFileDialog::FileName, "FILNAMN:");
+  d.setLabelText(QFileDialog::Accept, "OK");
+  d.setLabelText(QFileDialog::Reject, "Avbryt");
+  d.setLabelText(QFileDialog::LookIn, "Sök i:");
+  d.setLabelText(QFileDialog::FileType, "Filtyp:");
+}
+
+}  // namespace
 
 MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
     : QMainWindow(parent), programDir_(QDir(program_dir).absolutePath()) {
@@ -61,13 +74,8 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
                   path_.isEmpty() ? QSettings().value("files/lastDir", QDir::currentPath()).toString()
                                   : caseDir(),
                   "Resultatfiler (*.RED *.red)");
-    d.setOption(QFileDialog::DontUseNativeDialog);
+    swedish_file_dialog(d);
     d.setFileMode(QFileDialog::ExistingFile);
-    d.setLabelText(QFileDialog::FileName, "FILNAMN:");
-    d.setLabelText(QFileDialog::Accept, "OK");
-    d.setLabelText(QFileDialog::Reject, "Avbryt");
-    d.setLabelText(QFileDialog::LookIn, "Sök i:");
-    d.setLabelText(QFileDialog::FileType, "Filtyp:");
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
     return d.selectedFiles().front();
   };
@@ -300,12 +308,7 @@ QString MainWindow::askFileName(bool save) {
   const QString dir = s.value("files/lastDir", QDir::currentPath()).toString();
   for (;;) {
     QFileDialog d(this, save ? "Spara som.." : "Välj Indatafil", dir, "Indatafiler (*.IND *.ind)");
-    d.setOption(QFileDialog::DontUseNativeDialog);
-    d.setLabelText(QFileDialog::FileName, "FILNAMN:");
-    d.setLabelText(QFileDialog::Accept, "OK");
-    d.setLabelText(QFileDialog::Reject, "Avbryt");
-    d.setLabelText(QFileDialog::LookIn, "Sök i:");
-    d.setLabelText(QFileDialog::FileType, "Filtyp:");
+    swedish_file_dialog(d);
     d.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save) {

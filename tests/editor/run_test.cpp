@@ -23,6 +23,16 @@ using namespace kvop;
 using namespace kvop::editor;
 using namespace kvop::editor::test;
 
+namespace {
+
+// Starts a run and waits for its end.
+bool run_and_wait(MainWindow& w) {
+  QSignalSpy done(&w.engine(), &EngineRun::finished);
+  return w.run() && done.wait(120000);
+}
+
+}  // namespace
+
 class RunTest : public QObject {
   Q_OBJECT
  private slots:
@@ -100,9 +110,7 @@ class RunTest : public QObject {
     {
       Window t;
       QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
-      QSignalSpy done(&t.w.engine(), &EngineRun::finished);
-      QVERIFY(t.w.run());
-      QVERIFY(done.wait(120000));
+      QVERIFY(run_and_wait(t.w));
       auto* view = t.w.findChild<ReportView*>();
       QVERIFY(view);
       QCOMPARE(view->state(), ResultState::current);
@@ -141,17 +149,14 @@ class RunTest : public QObject {
     QVERIFY(QFile::copy(example("TAK1.IND"), dir->filePath("TAK1.IND")));
     Window t;
     QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
-    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
-    QVERIFY(t.w.run());
-    QVERIFY(done.wait(120000));
+    QVERIFY(run_and_wait(t.w));
     QVERIFY(t.w.findChild<ReportView*>()->statusText().contains("klarar sig"));
     // The same case with a profile the database lacks: the run fails.
     QByteArray bytes = read_file(example("TAK1.IND"));
     bytes.replace("\nR820\n", "\nNOSUCH\n");
     QVERIFY(write_file(dir->filePath("TAK1.IND"), bytes));
     QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
-    QVERIFY(t.w.run());
-    QVERIFY(done.wait(120000));
+    QVERIFY(run_and_wait(t.w));
     QVERIFY(t.w.lastExitCode() != 0);
     const auto views = t.w.findChildren<ReportView*>();
     QCOMPARE(views.size(), 1);
@@ -247,9 +252,7 @@ class RunTest : public QObject {
     // "Ja": saved elsewhere and computed there.
     t.answer = 0;
     t.files << other->filePath("VAGG1.IND");
-    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
-    QVERIFY(t.w.run());
-    QVERIFY(done.wait(120000));
+    QVERIFY(run_and_wait(t.w));
     QCOMPARE(t.w.casePath(), other->filePath("VAGG1.IND"));
     QVERIFY(QFile::exists(other->filePath("VAGG1.RED")));
     QVERIFY(!QFile::exists(dir->filePath("VAGG1.RED")));
@@ -264,9 +267,7 @@ class RunTest : public QObject {
     QVERIFY(QFile::copy(QDir(program_dir()).filePath("PROFILKV.BIN"), prog2 + "/PROFILKV.BIN"));
     Window t(prog2);
     QVERIFY(t.w.openCase(dir->filePath("VAGG1.IND")));
-    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
-    QVERIFY(t.w.run());
-    QVERIFY(done.wait(120000));
+    QVERIFY(run_and_wait(t.w));
     QCOMPARE(t.w.lastExitCode(), 0);
     const QString status = t.w.findChild<ReportView*>()->statusText();
     QVERIFY2(status.contains(QFileInfo(prog2 + "/PROFILKV.BIN").canonicalFilePath()),
@@ -291,11 +292,9 @@ class RunTest : public QObject {
     QFile::setPermissions(prog + "/vexlor",
                           QFile::permissions(prog + "/vexlor") | QFileDevice::ExeOwner);
     Window t(prog);
-    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
     // A diaphragm case brings its exchange file back and vexlor gets it.
     QVERIFY(t.w.openCase(dir->filePath("NO1.IND")));
-    QVERIFY(t.w.run());
-    QVERIFY(done.wait(120000));
+    QVERIFY(run_and_wait(t.w));
     QCOMPARE(t.w.lastExitCode(), 0);
     QVERIFY(QFile::exists(dir->filePath("SKIVA.INS")));
     QVERIFY(t.trigger("Skivverkan (vexlor)..."));
@@ -303,8 +302,7 @@ class RunTest : public QObject {
     // A case without diaphragm action in the same folder: the file there
     // is the other case's, and vexlor is not started on it.
     QVERIFY(t.w.openCase(dir->filePath("VAGG1.IND")));
-    QVERIFY(t.w.run());
-    QVERIFY(done.wait(120000));
+    QVERIFY(run_and_wait(t.w));
     QVERIFY(QFile::exists(dir->filePath("SKIVA.INS")));
     t.trigger("Skivverkan (vexlor)...");
     QVERIFY2(t.messages.last().contains("skivverkan ej är genomförd"), qPrintable(t.messages.last()));
@@ -329,9 +327,7 @@ class RunTest : public QObject {
     QVERIFY(write_file(dir->filePath("TAK1.IND"), bytes));
     Window t;
     QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
-    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
-    QVERIFY(t.w.run());
-    QVERIFY(done.wait(120000));
+    QVERIFY(run_and_wait(t.w));
     QVERIFY(t.w.lastExitCode() != 0);
     QVERIFY2(t.messages.last().contains("NOSUCH"), qPrintable(t.messages.last()));
     QVERIFY(t.messages.last().contains("FINNS EJ INLAGD"));
