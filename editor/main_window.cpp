@@ -112,6 +112,14 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
   connect(flags_, &FlagBar::marketChosen, form_, &InputForm::setMarket);
   connect(layout_, &LayoutPicture::supportClicked, this, &MainWindow::openJointForm);
   connect(&engine_, &EngineRun::finished, this, &MainWindow::runFinished);
+  // Coming back to a result window checks it against the file on disk.
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+    if (w && w != formWindow_ && !refreshing_) {
+      refreshing_ = true;
+      refreshResults();
+      refreshing_ = false;
+    }
+  });
 
   buildMenus();
   QSettings s;
@@ -575,11 +583,26 @@ QByteArray MainWindow::currentInput() const {
 
 void MainWindow::refreshResults() {
   const QByteArray input = currentInput();
+  QStringList changed;
   for (QMdiSubWindow* w : mdi_->subWindowList())
     if (auto* r = qobject_cast<ReportView*>(w->widget())) {
+      if (file_hash(r->path()) != r->shownHash()) {
+        changed << r->path();
+        continue;
+      }
       r->setStatus(result_status(r->path(), input, programDir_));
       markResultTitle(w);
     }
+  // A report replaced or removed on disk since its window opened: the
+  // window shows the file as it is now, or goes.
+  for (const QString& file : changed) {
+    if (QFileInfo::exists(file)) {
+      showReportFile(file);
+    } else {
+      for (QMdiSubWindow* w : mdi_->subWindowList())
+        if (auto* r = qobject_cast<ReportView*>(w->widget()); r && r->path() == file) w->close();
+    }
+  }
 }
 
 // The tab of a result window says it too, seen from the input form.
@@ -616,9 +639,7 @@ void MainWindow::deleteFiles(int kind) {
 // closes its result window.
 void MainWindow::afterDelete() {
   if (!path_.isEmpty() && !QFileInfo::exists(path_)) setModified(true);
-  for (QMdiSubWindow* w : mdi_->subWindowList())
-    if (auto* r = qobject_cast<ReportView*>(w->widget()); r && !QFileInfo::exists(r->path()))
-      w->close();
+  refreshResults();
 }
 
 // Both outside programs work on the diaphragm exchange file "SKIVA.INS" of

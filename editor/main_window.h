@@ -128,6 +128,7 @@ class MainWindow : public QMainWindow {
   QByteArray runInput_;
   QString runCaseDir_, runCaseName_;
   bool closeAfterRun_ = false;
+  bool refreshing_ = false;
   QPrinter printer_;
 };
 

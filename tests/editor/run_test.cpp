@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -135,13 +137,22 @@ class RunTest : public QObject {
     QVERIFY(view);
     QCOMPARE(view->state(), ResultState::current);
     QVERIFY(view->statusText().contains("Beräknad "));
-    // A report changed by someone else is of unknown origin.
+    // A report changed by someone else is of unknown origin; the window
+    // shows the file as it is now.
     QByteArray bytes = read_file(dir->filePath("TAK1.RED"));
-    bytes.append("\r\n");
+    bytes.append("AN ADDED LINE\r\n");
     QVERIFY(write_file(dir->filePath("TAK1.RED"), bytes));
-    view = t.w.showReport();
+    t.w.refreshResults();
+    auto* mdi = t.w.findChild<QMdiArea*>();
+    view = qobject_cast<ReportView*>(mdi->activeSubWindow()->widget());
+    QVERIFY(view);
+    QVERIFY(view->reportText().contains("AN ADDED LINE"));
     QCOMPARE(view->state(), ResultState::unknown);
     QVERIFY(view->statusText().startsWith("OKÄNT URSPRUNG"));
+    // Removed: the window goes.
+    QFile::remove(dir->filePath("TAK1.RED"));
+    t.w.refreshResults();
+    QTRY_VERIFY(t.w.findChildren<ReportView*>().isEmpty());
   }
 
   void failedRunReplacesTheShownResult() {
