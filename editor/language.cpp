@@ -65,14 +65,14 @@ bool install_translations(const QString& program_dir, Language language) {
 }
 
 QMenu* add_settings_menu(QMenuBar* bar, std::function<void(const QString&)> inform) {
-  QMenu* settings = bar->addMenu(QCoreApplication::translate("Settings", "Inställningar"));
+  QMenu* settings = bar->addMenu(QCoreApplication::translate("Settings", "&Inställningar"));
   settings->setObjectName("installningar");
-  QMenu* language = settings->addMenu(QCoreApplication::translate("Settings", "Språk"));
+  QMenu* language = settings->addMenu(QCoreApplication::translate("Settings", "&Språk"));
   auto* group = new QActionGroup(language);
   const Language now = stored_language();
   // Each language is named in its own words, so that it can be found in either.
   for (const auto& [lang, name] :
-       {std::pair{Language::swedish, "Svenska"}, std::pair{Language::english, "English"}}) {
+       {std::pair{Language::swedish, "&Svenska"}, std::pair{Language::english, "&English"}}) {
     QAction* a = language->addAction(QString::fromUtf8(name));
     a->setCheckable(true);
     a->setChecked(lang == now);

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -43,8 +44,10 @@
 namespace kvop::editor {
 namespace {
 
-// The editor's own words on the fields and buttons of a file dialog.
+// The file dialogs are Qt's own (the desktop's would speak its own
+// language), with the editor's captions on their fields and buttons.
 void label_file_dialog(QFileDialog& d) {
+  d.setOption(QFileDialog::DontUseNativeDialog);
   d.setLabelText(QFileDialog::FileName, MainWindow::tr("FILNAMN:"));
   d.setLabelText(QFileDialog::Accept, MainWindow::tr("OK"));
   d.setLabelText(QFileDialog::Reject, MainWindow::tr("Avbryt"));
@@ -76,9 +79,8 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
                       ? QSettings().value("files/lastDir", QDir::currentPath()).toString()
                       : caseDir(),
                   tr("Resultatfiler (*.RED *.red)"));
-    d.setOption(QFileDialog::DontUseNativeDialog);
-    d.setFileMode(QFileDialog::ExistingFile);
     label_file_dialog(d);
+    d.setFileMode(QFileDialog::ExistingFile);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
     return d.selectedFiles().front();
   };
@@ -115,6 +117,14 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
   connect(flags_, &FlagBar::marketChosen, form_, &InputForm::setMarket);
   connect(layout_, &LayoutPicture::supportClicked, this, &MainWindow::openJointForm);
   connect(&engine_, &EngineRun::finished, this, &MainWindow::runFinished);
+  // Coming back to a result window checks it against the file on disk.
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+    if (w && w != formWindow_ && !refreshing_) {
+      refreshing_ = true;
+      refreshResults();
+      refreshing_ = false;
+    }
+  });
 
   buildMenus();
   QSettings s;
@@ -181,7 +191,7 @@ void MainWindow::buildMenus() {
   spcMenu->addAction(tr("på &skärm"), this, &MainWindow::showSpecification);
   resultat->addAction(tr("&Välj Resultatfil..."), this, &MainWindow::chooseResultFile);
   resultat->addSeparator();
-  resultat->addAction(tr("Skiv&verkan (vexlor)..."), this, &MainWindow::startDiaphragmProgram);
+  resultat->addAction(tr("S&kivverkan (vexlor)..."), this, &MainWindow::startDiaphragmProgram);
   resultat->addAction(tr("&DXF-fil (Bra2DXF)..."), this, &MainWindow::startDxfProgram);
 
   QMenu* fil = menuBar()->addMenu(tr("&Filhantering"));
@@ -216,6 +226,7 @@ void MainWindow::setModified(bool m) {
 void MainWindow::caseChanged() {
   setModified(true);
   changedSinceRun_ = true;
+  diaphragmWritten_ = false;
   const CaseFile cf = form_->currentCase();
   layout_->setCase(cf.in);
   flags_->setMarket(cf.in.marknadskod);
@@ -241,6 +252,7 @@ bool MainWindow::newCase() {
   form_->setCase(cf);
   path_.clear();
   changedSinceRun_ = true;
+  diaphragmWritten_ = false;
   layout_->setCase(cf.in);
   flags_->setMarket(cf.in.marknadskod);
   setModified(false);
@@ -258,6 +270,7 @@ bool MainWindow::openCase(const QString& path) {
   form_->setCase(cf);
   path_ = QFileInfo(path).absoluteFilePath();
   changedSinceRun_ = true;
+  diaphragmWritten_ = false;
   layout_->setCase(cf.in);
   flags_->setMarket(cf.in.marknadskod);
   setModified(false);
@@ -311,7 +324,6 @@ QString MainWindow::askFileName(bool save) {
   for (;;) {
     QFileDialog d(this, save ? tr("Spara som..") : tr("Välj Indatafil"), dir,
                   tr("Indatafiler (*.IND *.ind)"));
-    d.setOption(QFileDialog::DontUseNativeDialog);
     label_file_dialog(d);
     d.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -468,6 +480,11 @@ void MainWindow::runFinished(int code, const QString& console) {
     return;
   }
   if (code == 0) changedSinceRun_ = false;
+  // "SKIVA.INS" is one name for every case of a folder: only the one this
+  // case's last run wrote is its own.
+  diaphragmWritten_ = code == 0 && std::any_of(brought.begin(), brought.end(), [](const QString& f) {
+                        return QFileInfo(f).fileName().compare("SKIVA.INS", Qt::CaseInsensitive) == 0;
+                      });
   // The result window shows the report the run left on disk, or closes
   // when the run wrote none.
   if (!report.isEmpty() && brought.contains(report)) {
@@ -516,7 +533,7 @@ ReportView* MainWindow::showReportFile(const QString& file) {
   view->setStatus(result_status(file, currentInput(), programDir_));
   QMdiSubWindow* sub = mdi_->addSubWindow(view);
   sub->setAttribute(Qt::WA_DeleteOnClose);
-  sub->setWindowTitle("Utdata - " + QFileInfo(file).fileName());
+  markResultTitle(sub);
   connect(view, &ReportView::closeWanted, sub, &QMdiSubWindow::close);
   sub->showMaximized();
   mdi_->setActiveSubWindow(sub);
@@ -581,9 +598,36 @@ QByteArray MainWindow::currentInput() const {
 
 void MainWindow::refreshResults() {
   const QByteArray input = currentInput();
+  QStringList changed;
   for (QMdiSubWindow* w : mdi_->subWindowList())
-    if (auto* r = qobject_cast<ReportView*>(w->widget()))
+    if (auto* r = qobject_cast<ReportView*>(w->widget())) {
+      if (file_hash(r->path()) != r->shownHash()) {
+        changed << r->path();
+        continue;
+      }
       r->setStatus(result_status(r->path(), input, programDir_));
+      markResultTitle(w);
+    }
+  // A report replaced or removed on disk since its window opened: the
+  // window shows the file as it is now, or goes.
+  for (const QString& file : changed) {
+    if (QFileInfo::exists(file)) {
+      showReportFile(file);
+    } else {
+      for (QMdiSubWindow* w : mdi_->subWindowList())
+        if (auto* r = qobject_cast<ReportView*>(w->widget()); r && r->path() == file) w->close();
+    }
+  }
+}
+
+// The tab of a result window says it too, seen from the input form.
+void MainWindow::markResultTitle(QMdiSubWindow* w) {
+  auto* r = qobject_cast<ReportView*>(w->widget());
+  if (!r) return;
+  const QString name = QFileInfo(r->path()).fileName();
+  w->setWindowTitle(r->state() == ResultState::stale     ? tr("Utdata - %1 (INAKTUELL)").arg(name)
+                    : r->state() == ResultState::unknown ? tr("Utdata - %1 (okänt ursprung)").arg(name)
+                                                         : tr("Utdata - %1").arg(name));
 }
 
 void MainWindow::chooseResultFile() {
@@ -610,9 +654,7 @@ void MainWindow::deleteFiles(int kind) {
 // closes its result window.
 void MainWindow::afterDelete() {
   if (!path_.isEmpty() && !QFileInfo::exists(path_)) setModified(true);
-  for (QMdiSubWindow* w : mdi_->subWindowList())
-    if (auto* r = qobject_cast<ReportView*>(w->widget()); r && !QFileInfo::exists(r->path()))
-      w->close();
+  refreshResults();
 }
 
 // Both outside programs work on the diaphragm exchange file "SKIVA.INS" of
@@ -629,7 +671,7 @@ void MainWindow::startOutsideProgram(const QString& name, const QStringList& arg
     inform(tr("Du måste spara filen först och göra ny beräkning!"));
     return;
   }
-  if (report_path(caseDir(), "SKIVA", "INS").isEmpty()) {
+  if (!diaphragmWritten_ || report_path(caseDir(), "SKIVA", "INS").isEmpty()) {
     inform(no_diaphragm);
     return;
   }

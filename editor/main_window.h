@@ -74,6 +74,7 @@ class MainWindow : public QMainWindow {
   void pageSetup();                     // "Skrivarinställning..."
   void deleteFiles(int kind);
   void afterDelete();
+  void markResultTitle(QMdiSubWindow* w);
   void startDiaphragmProgram();
   void startDxfProgram();
   void showSpecification();
@@ -114,6 +115,7 @@ class MainWindow : public QMainWindow {
   QString path_;
   bool modified_ = false;
   bool changedSinceRun_ = true;
+  bool diaphragmWritten_ = false;
   int lastExit_ = 0;
   QMdiArea* mdi_;
   QMdiSubWindow* formWindow_;
@@ -126,6 +128,7 @@ class MainWindow : public QMainWindow {
   QByteArray runInput_;
   QString runCaseDir_, runCaseName_;
   bool closeAfterRun_ = false;
+  bool refreshing_ = false;
   QPrinter printer_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -44,7 +45,9 @@ ReportView::ReportView(const QString& path, const QString& settings, QWidget* pa
   setCentralWidget(central);
   QFile f(path);
   if (f.open(QIODevice::ReadOnly)) {
-    report_ = decode_report(f.readAll());
+    const QByteArray bytes = f.readAll();
+    hash_ = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    report_ = decode_report(bytes);
     view_->setReport(report_);
     loaded_ = true;
   }

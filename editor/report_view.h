@@ -23,6 +23,8 @@ class ReportView : public QMainWindow {
   // The report as read when the window opened: what the window shows and
   // what printing prints, whatever happens to the file since.
   QString reportText() const { return report_; }
+  // A digest of the bytes shown (file_hash of the file as it was read).
+  QByteArray shownHash() const { return hash_; }
   // The line above the report: whether it belongs to the case on screen,
   // when it was computed, with which database, and the verdict.
   void setStatus(const ResultStatus& s);
@@ -44,6 +46,7 @@ class ReportView : public QMainWindow {
   QLabel* status_;
   QString report_;
   QString statusPlain_;
+  QByteArray hash_;
   ResultState state_ = ResultState::unknown;
   bool loaded_ = false;
 };

@@ -74,8 +74,8 @@ RunVerdict read_verdict(const QByteArray& json) {
     scan("KVOTF", "fack", "");
     scan("KVOTD", "fack", " (nedböjning)");
     v.passes = v.status == 0 && !c["failed"].toBool() && !c["over"].toBool() && v.maxRatio <= 1.0;
-    // A sheet covers the supports where its thickness column is set; its
-    // spans lie between its first and its last support.
+    // A sheet covers the supports where its thickness column is set; each
+    // support stands for the span to its right (the last support for none).
     const QJsonArray tjix = c["tjix"].toArray();
     const QJsonArray plattj = c["plattj"].toArray();
     int sheet = 0;
@@ -89,7 +89,7 @@ RunVerdict read_verdict(const QByteArray& json) {
         }
       if (first == 0) continue;
       ++sheet;
-      const int a1 = std::min(first, n), a2 = std::clamp(last - 1, a1, n);
+      const int a1 = std::min(first, n), a2 = std::clamp(last, a1, n);
       const QString spans = a1 == a2 ? QString("fack %1").arg(a1)
                                      : QString("fack %1–%2").arg(a1).arg(a2);
       const double t = a1 - 1 < plattj.size() ? plattj[a1 - 1].toDouble() : 0.0;

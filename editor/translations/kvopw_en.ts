@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>snöfickans avstånd %1 m ligger bortom fack %2 med spännvidden %3 m; ange fickan i det fack där den ligger</source>
-        <translation>the snow pocket's distance %1 m lies beyond span %2 of length %3 m; give the pocket in the span where it lies</translation>
+        <translation>the snow pocket&apos;s distance %1 m lies beyond span %2 of length %3 m; give the pocket in the span where it lies</translation>
     </message>
     <message>
         <source>kan inte läsas</source>
@@ -451,12 +451,12 @@ Profiles cannot be chosen from the list and no calculation can be made until the
 <context>
     <name>Settings</name>
     <message>
-        <source>Inställningar</source>
-        <translation>Settings</translation>
+        <source>&amp;Inställningar</source>
+        <translation>&amp;Settings</translation>
     </message>
     <message>
-        <source>Språk</source>
-        <translation>Language</translation>
+        <source>&amp;Språk</source>
+        <translation>&amp;Language</translation>
     </message>
 </context>
 <context>
@@ -925,11 +925,11 @@ Corner shape factor %4 over %5 m: %6 kN/m2</translation>
         <source>Tjocklek (mm) i fack %1: %2 mm finns inte för profilen %3.
 Profilens tjocklekar: %4 mm.</source>
         <translation>Thickness (mm) in span %1: %2 mm does not exist for the profile %3.
-The profile's thicknesses: %4 mm.</translation>
+The profile&apos;s thicknesses: %4 mm.</translation>
     </message>
     <message>
         <source>Låst tjocklek, en av profilens: %1 mm</source>
-        <translation>Locked thickness, one of the profile's: %1 mm</translation>
+        <translation>Locked thickness, one of the profile&apos;s: %1 mm</translation>
     </message>
     <message>
         <source>Låst tjocklek (mm)</source>
@@ -1166,11 +1166,7 @@ The profile's thicknesses: %4 mm.</translation>
     </message>
     <message>
         <source>&amp;Välj Resultatfil...</source>
-        <translation>&amp;Choose result file...</translation>
-    </message>
-    <message>
-        <source>Skiv&amp;verkan (vexlor)...</source>
-        <translation>&amp;Diaphragm action (vexlor)...</translation>
+        <translation>Choose &amp;result file...</translation>
     </message>
     <message>
         <source>&amp;DXF-fil (Bra2DXF)...</source>
@@ -1323,6 +1319,22 @@ Do you want to print it anyway?</translation>
     <message>
         <source>Ändstödets skarvtyp följer konsolen: en konsol på minst 0,11 m ger kontinuerligt stöd, en kortare led.</source>
         <translation>The joint type of an end support follows the cantilever: a cantilever of at least 0.11 m makes the support continuous, a shorter one a hinge.</translation>
+    </message>
+    <message>
+        <source>S&amp;kivverkan (vexlor)...</source>
+        <translation>&amp;Diaphragm action (vexlor)...</translation>
+    </message>
+    <message>
+        <source>Utdata - %1 (INAKTUELL)</source>
+        <translation>Output - %1 (OUT OF DATE)</translation>
+    </message>
+    <message>
+        <source>Utdata - %1 (okänt ursprung)</source>
+        <translation>Output - %1 (unknown origin)</translation>
+    </message>
+    <message>
+        <source>Utdata - %1</source>
+        <translation>Output - %1</translation>
     </message>
 </context>
 <context>
@@ -1492,7 +1504,7 @@ Do you want to print it anyway?</translation>
     </message>
     <message>
         <source>Formfaktorn för plåten tvärs driften till takets formfaktor (snö)</source>
-        <translation>The shape factor of the sheet across the drift to the roof's shape factor (snow)</translation>
+        <translation>The shape factor of the sheet across the drift to the roof&apos;s shape factor (snow)</translation>
     </message>
     <message>
         <source>sk = %1 kN/m2
@@ -1522,11 +1534,11 @@ Sheet no. %1 across the drift: µ = %2</translation>
     </message>
     <message>
         <source>Snöfickans avstånd %1 m ligger utanför fack nr %2 (spännvidd %3 m).</source>
-        <translation>The snow pocket's distance %1 m lies outside span no. %2 (span %3 m).</translation>
+        <translation>The snow pocket&apos;s distance %1 m lies outside span no. %2 (span %3 m).</translation>
     </message>
     <message>
         <source>Snöfickan räknas inte: dess formfaktor är inte större än takets formfaktor (snö).</source>
-        <translation>The snow pocket does not count: its shape factor is not greater than the roof's shape factor (snow).</translation>
+        <translation>The snow pocket does not count: its shape factor is not greater than the roof&apos;s shape factor (snow).</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -13,6 +15,7 @@
 
 #include "editor_test_support.h"
 #include "engine_run.h"
+#include "case_document.h"
 #include "input_form.h"
 #include "report_print.h"
 #include "report_view.h"
@@ -21,6 +24,16 @@
 using namespace kvop;
 using namespace kvop::editor;
 using namespace kvop::editor::test;
+
+namespace {
+
+// Starts a run and waits for its end.
+bool run_and_wait(MainWindow& w) {
+  QSignalSpy done(&w.engine(), &EngineRun::finished);
+  return w.run() && done.wait(120000);
+}
+
+}  // namespace
 
 class RunTest : public QObject {
   Q_OBJECT
@@ -99,9 +112,7 @@ class RunTest : public QObject {
     {
       Window t;
       QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
-      QSignalSpy done(&t.w.engine(), &EngineRun::finished);
-      QVERIFY(t.w.run());
-      QVERIFY(done.wait(120000));
+      QVERIFY(run_and_wait(t.w));
       auto* view = t.w.findChild<ReportView*>();
       QVERIFY(view);
       QCOMPARE(view->state(), ResultState::current);
@@ -110,14 +121,23 @@ class RunTest : public QObject {
       QTest::keyClicks(rubrik, "X");
       QCOMPARE(view->state(), ResultState::stale);
       QVERIFY(view->statusText().startsWith("INAKTUELLT"));
+      // The tab says so too, seen from the input form.
+      const auto tab = [&t] {
+        for (QMdiSubWindow* w : t.w.findChild<QMdiArea*>()->subWindowList())
+          if (qobject_cast<ReportView*>(w->widget())) return w->windowTitle();
+        return QString();
+      };
+      QCOMPARE(tab(), QString("Utdata - TAK1.RED (INAKTUELL)"));
       // "på skärm" shows the report again, still marked.
       view = t.w.showReport();
       QVERIFY(view);
       QCOMPARE(view->state(), ResultState::stale);
+      QCOMPARE(tab(), QString("Utdata - TAK1.RED (INAKTUELL)"));
       // Back to the input it was computed from: current again.
       rubrik->setText(was);
       emit rubrik->textEdited(was);
       QCOMPARE(view->state(), ResultState::current);
+      QCOMPARE(tab(), QString("Utdata - TAK1.RED"));
     }
     // A later session knows the report by its record.
     Window t;
@@ -126,13 +146,22 @@ class RunTest : public QObject {
     QVERIFY(view);
     QCOMPARE(view->state(), ResultState::current);
     QVERIFY(view->statusText().contains("Beräknad "));
-    // A report changed by someone else is of unknown origin.
+    // A report changed by someone else is of unknown origin; the window
+    // shows the file as it is now.
     QByteArray bytes = read_file(dir->filePath("TAK1.RED"));
-    bytes.append("\r\n");
+    bytes.append("AN ADDED LINE\r\n");
     QVERIFY(write_file(dir->filePath("TAK1.RED"), bytes));
-    view = t.w.showReport();
+    t.w.refreshResults();
+    auto* mdi = t.w.findChild<QMdiArea*>();
+    view = qobject_cast<ReportView*>(mdi->activeSubWindow()->widget());
+    QVERIFY(view);
+    QVERIFY(view->reportText().contains("AN ADDED LINE"));
     QCOMPARE(view->state(), ResultState::unknown);
     QVERIFY(view->statusText().startsWith("OKÄNT URSPRUNG"));
+    // Removed: the window goes.
+    QFile::remove(dir->filePath("TAK1.RED"));
+    t.w.refreshResults();
+    QTRY_VERIFY(t.w.findChildren<ReportView*>().isEmpty());
   }
 
   void failedRunReplacesTheShownResult() {
@@ -140,17 +169,14 @@ class RunTest : public QObject {
     QVERIFY(QFile::copy(example("TAK1.IND"), dir->filePath("TAK1.IND")));
     Window t;
     QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
-    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
-    QVERIFY(t.w.run());
-    QVERIFY(done.wait(120000));
+    QVERIFY(run_and_wait(t.w));
     QVERIFY(t.w.findChild<ReportView*>()->statusText().contains("klarar sig"));
     // The same case with a profile the database lacks: the run fails.
     QByteArray bytes = read_file(example("TAK1.IND"));
     bytes.replace("\nR820\n", "\nNOSUCH\n");
     QVERIFY(write_file(dir->filePath("TAK1.IND"), bytes));
     QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
-    QVERIFY(t.w.run());
-    QVERIFY(done.wait(120000));
+    QVERIFY(run_and_wait(t.w));
     QVERIFY(t.w.lastExitCode() != 0);
     const auto views = t.w.findChildren<ReportView*>();
     QCOMPARE(views.size(), 1);
@@ -191,6 +217,47 @@ class RunTest : public QObject {
     QVERIFY(!t.w.modified());
   }
 
+  void closingDuringARunAsksToCancelIt() {
+    auto dir = scratch();
+    QVERIFY(QFile::copy(example("TAK1.IND"), dir->filePath("TAK1.IND")));
+    QDir(dir->path()).mkpath("prog");
+    const QString engine = dir->filePath("prog/kvopwb");
+    QVERIFY(write_file(engine, "#!/bin/sh\nsleep 30\n"));
+    QFile::setPermissions(engine, QFile::permissions(engine) | QFileDevice::ExeOwner);
+    Window t(dir->filePath("prog"));
+    QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
+    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
+    QVERIFY(t.w.run());
+    t.answer = 1;  // "Nej": the run goes on, the window stays
+    t.w.close();
+    QVERIFY(t.questions.last().contains("avbryta beräkningen"));
+    QVERIFY(t.w.engine().running());
+    t.answer = 0;
+    t.w.close();
+    QVERIFY(done.wait(10000));
+    QVERIFY(t.w.engine().cancelled());
+    QVERIFY(!QFile::exists(dir->filePath("TAK1.RED")));
+  }
+
+  void lockedThicknessTheProfileLacksIsNotComputed() {
+    auto dir = scratch();
+    QByteArray bytes = read_file(example("TAK1.IND"));
+    QVERIFY(write_file(dir->filePath("TAK1.IND"), bytes));
+    Window t;
+    QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
+    CaseFile cf = t.w.form()->currentCase();
+    const std::vector<float> offered = t.w.form()->profileThicknesses();
+    QVERIFY(offered.size() >= 2);
+    cf.locked = 1;
+    for (int i = 1; i <= cf.in.nfack; ++i) cf.in.tjlk(i) = (offered[0] + offered[1]) / 2;
+    QString m;
+    QVERIFY(save_case(dir->filePath("TAK1.IND"), cf, m));
+    QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
+    QVERIFY(!t.w.run());
+    QVERIFY2(t.messages.last().contains("finns inte för profilen"), qPrintable(t.messages.last()));
+    QVERIFY(!t.w.engine().running());
+  }
+
   void readOnlyCaseFolderIsRefusedWithAnOfferToSaveElsewhere() {
     auto dir = scratch();
     auto other = scratch();
@@ -205,9 +272,7 @@ class RunTest : public QObject {
     // "Ja": saved elsewhere and computed there.
     t.answer = 0;
     t.files << other->filePath("VAGG1.IND");
-    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
-    QVERIFY(t.w.run());
-    QVERIFY(done.wait(120000));
+    QVERIFY(run_and_wait(t.w));
     QCOMPARE(t.w.casePath(), other->filePath("VAGG1.IND"));
     QVERIFY(QFile::exists(other->filePath("VAGG1.RED")));
     QVERIFY(!QFile::exists(dir->filePath("VAGG1.RED")));
@@ -222,9 +287,7 @@ class RunTest : public QObject {
     QVERIFY(QFile::copy(QDir(program_dir()).filePath("PROFILKV.BIN"), prog2 + "/PROFILKV.BIN"));
     Window t(prog2);
     QVERIFY(t.w.openCase(dir->filePath("VAGG1.IND")));
-    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
-    QVERIFY(t.w.run());
-    QVERIFY(done.wait(120000));
+    QVERIFY(run_and_wait(t.w));
     QCOMPARE(t.w.lastExitCode(), 0);
     const QString status = t.w.findChild<ReportView*>()->statusText();
     QVERIFY2(status.contains(QFileInfo(prog2 + "/PROFILKV.BIN").canonicalFilePath()),
@@ -234,6 +297,35 @@ class RunTest : public QObject {
     Window first;
     QVERIFY(first.w.openCase(dir->filePath("VAGG1.IND")));
     QVERIFY(first.w.showReport()->statusText().contains("OBS! Detta program använder databasen"));
+  }
+
+  void diaphragmProgramGetsOnlyTheExchangeFileOfThisCasesRun() {
+    auto dir = scratch();
+    QVERIFY(QFile::copy(QStringLiteral(KVOP_SOURCE_DIR "/tests/golden/NO1.IND"),
+                        dir->filePath("NO1.IND")));
+    QVERIFY(QFile::copy(example("VAGG1.IND"), dir->filePath("VAGG1.IND")));
+    QDir(dir->path()).mkpath("prog");
+    const QString prog = dir->filePath("prog");
+    QVERIFY(QFile::link(QDir(program_dir()).filePath("kvopwb"), prog + "/kvopwb"));
+    QVERIFY(QFile::copy(QDir(program_dir()).filePath("PROFILKV.BIN"), prog + "/PROFILKV.BIN"));
+    QVERIFY(write_file(prog + "/vexlor", "#!/bin/sh\ncp SKIVA.INS vexlor-read\n"));
+    QFile::setPermissions(prog + "/vexlor",
+                          QFile::permissions(prog + "/vexlor") | QFileDevice::ExeOwner);
+    Window t(prog);
+    // A diaphragm case brings its exchange file back and vexlor gets it.
+    QVERIFY(t.w.openCase(dir->filePath("NO1.IND")));
+    QVERIFY(run_and_wait(t.w));
+    QCOMPARE(t.w.lastExitCode(), 0);
+    QVERIFY(QFile::exists(dir->filePath("SKIVA.INS")));
+    QVERIFY(t.trigger("Skivverkan (vexlor)..."));
+    QTRY_VERIFY(QFile::exists(dir->filePath("vexlor-read")));
+    // A case without diaphragm action in the same folder: the file there
+    // is the other case's, and vexlor is not started on it.
+    QVERIFY(t.w.openCase(dir->filePath("VAGG1.IND")));
+    QVERIFY(run_and_wait(t.w));
+    QVERIFY(QFile::exists(dir->filePath("SKIVA.INS")));
+    t.trigger("Skivverkan (vexlor)...");
+    QVERIFY2(t.messages.last().contains("skivverkan ej är genomförd"), qPrintable(t.messages.last()));
   }
 
   void anyReportCanBeChosenAndIsNotTakenForTheCase() {
@@ -255,9 +347,7 @@ class RunTest : public QObject {
     QVERIFY(write_file(dir->filePath("TAK1.IND"), bytes));
     Window t;
     QVERIFY(t.w.openCase(dir->filePath("TAK1.IND")));
-    QSignalSpy done(&t.w.engine(), &EngineRun::finished);
-    QVERIFY(t.w.run());
-    QVERIFY(done.wait(120000));
+    QVERIFY(run_and_wait(t.w));
     QVERIFY(t.w.lastExitCode() != 0);
     QVERIFY2(t.messages.last().contains("NOSUCH"), qPrintable(t.messages.last()));
     QVERIFY(t.messages.last().contains("FINNS EJ INLAGD"));
@@ -273,6 +363,37 @@ class RunTest : public QObject {
     QVERIFY2(t.messages.last().contains("inte installerat"), qPrintable(t.messages.last()));
     t.trigger("DXF-fil (Bra2DXF)...");
     QVERIFY(t.messages.last().contains("Bra2DXF"));
+  }
+
+  void verdictComesFromTheAccount() {
+    // Four spans in two sheets (a joint at support 3), the largest ratio a
+    // deflection in span 4 under load case 2, walkability exceeded in span 1.
+    const QByteArray account = R"({"status": 0, "database": "/opt/kvop/bin/PROFILKV.BIN",
+      "profile": {"designation": "R45     "},
+      "case": {"nfack": 4, "pnamn": ["R45     "]},
+      "checks": {"KVOTS": [[0.5, 0.9, 0.2, 0.1, 0.0], [0, 0, 0, 0, 0], [0, 0, 0, 0, 0], [0, 0, 0, 0, 0]],
+                 "KVOTF": [[0.3, 0.3, 0.3, 0.3], [0, 0, 0, 0], [0, 0, 0, 0], [0, 0, 0, 0]],
+                 "KVOTD": [[0, 0, 0, 0], [0.1, 0.2, 0.3, 1.07], [0, 0, 0, 0], [0, 0, 0, 0]],
+                 "tjix": [[3, 3, 0, 0, 0], [0, 0, 1, 1, 1], [0, 0, 0, 0, 0]],
+                 "plattj": [0.7, 0.7, 0.5, 0.5], "failed": false, "over": true},
+      "walkability": {"checked": true, "spans": [1], "max_sheet_length": true,
+                      "fully_perforated": false}})";
+    const RunVerdict v = read_verdict(account);
+    QVERIFY(v.readable);
+    QCOMPARE(v.database, QString("/opt/kvop/bin/PROFILKV.BIN"));
+    QVERIFY(!v.passes);
+    QCOMPARE(v.maxWhere, QString("fack 4 (nedböjning)"));
+    QCOMPARE(v.maxLoadCase, 2);
+    QCOMPARE(v.sheets, QStringList({"Plåt 1, fack 1–2: 0,70 mm", "Plåt 2, fack 3–4: 0,50 mm"}));
+    const QStringList lines = verdict_lines(v);
+    QCOMPARE(lines.front(),
+             QString("OBS!! Profilen R45 klarar sig ej: största utnyttjandegrad 107 % i fack 4 "
+                     "(nedböjning), lastfall 2."));
+    QVERIFY(lines.contains("OBS!! Gåbarheten överskriden i fack nr 1"));
+    QVERIFY(lines.contains("OBS!! Max plåtlängd överskriden"));
+    // A run that stopped before the checks says so; a file that is no account too.
+    QVERIFY(verdict_lines(read_verdict(R"({"status": 1, "checks": {}})")).front().contains("misslyckades"));
+    QVERIFY(!read_verdict("not json").readable);
   }
 
   void braskoIniNamesTheInstallationByItsAbsolutePath() {
