@@ -10,6 +10,7 @@
 
 #include "core/cp1252.h"
 #include "core/file_names.h"
+#include "messages.h"
 #include "profiles/profile_codec.h"
 #include "profiles/profile_file.h"
 
@@ -79,10 +80,7 @@ bool load_case(const QString& path, CaseFile& cf, QString& message) {
   CaseFileFault fault;
   CaseFile read;
   if (!read_case_file(in, read, fault)) {
-    const bool early = fault.what.find("ends before") != std::string::npos;
-    const QString why = QString::fromStdString(
-        cp1252::to_utf8(fault.message(QFileInfo(path).fileName().toStdString())));
-    message = (early ? QString("Input Past End Of File") : QString("Bad FileMode")) + "\n" + why;
+    message = read_fault_message(QFileInfo(path).fileName(), fault.line, fault.field, fault.what);
     return false;
   }
   cf = read;
@@ -93,7 +91,7 @@ QByteArray case_bytes(CaseFile cf, const QString& case_name, QString& message) {
   cf.in.indatafil.set(cp1252::from_utf8(case_name.toStdString()));
   std::string out, fault;
   if (!write_case_file(cf, out, fault)) {
-    message = "Bad FileMode\n" + QString::fromStdString(fault);
+    message = write_fault_message(fault, cf.in);
     return {};
   }
   return QByteArray::fromStdString(out);

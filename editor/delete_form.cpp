@@ -37,15 +37,15 @@ QStringList remove_files(const QStringList& paths) {
 
 bool confirm_delete(QWidget* parent, const QStringList& names) {
   QDialog d(parent);
-  d.setWindowTitle("Bekräfta");
+  d.setWindowTitle(DeleteForm::tr("Bekräfta"));
   auto* v = new QVBoxLayout(&d);
-  v->addWidget(new QLabel("Är Du säker på att Du vill ta bort:"));
+  v->addWidget(new QLabel(DeleteForm::tr("Är Du säker på att Du vill ta bort:")));
   auto* list = new QLabel(names.join("\n"));
   list->setObjectName("namn");
   v->addWidget(list);
   auto* box = new QDialogButtonBox;
-  auto* yes = box->addButton("Ja", QDialogButtonBox::AcceptRole);
-  box->addButton("Ångra", QDialogButtonBox::RejectRole);
+  auto* yes = box->addButton(DeleteForm::tr("Ja"), QDialogButtonBox::AcceptRole);
+  box->addButton(DeleteForm::tr("Ångra"), QDialogButtonBox::RejectRole);
   yes->setObjectName("ja");
   QObject::connect(box, &QDialogButtonBox::accepted, &d, &QDialog::accept);
   QObject::connect(box, &QDialogButtonBox::rejected, &d, &QDialog::reject);
@@ -81,22 +81,30 @@ QString root_of(const QString& dir, const QStringList& roots) {
 DeleteForm::DeleteForm(DeleteKind kind, const QString& dir, QWidget* parent)
     : QDialog(parent), kind_(kind) {
   confirm = [this](const QStringList& names) { return confirm_delete(this, names); };
-  inform = [this](const QString& text) { QMessageBox::warning(this, "Ta bort", text); };
-  setWindowTitle(kind == DeleteKind::results  ? "Ta bort Resultatfiler"
-                 : kind == DeleteKind::inputs ? "Ta bort Indatafiler"
-                                              : "Ta bort Resultat+Indatafiler");
+  inform = [this](const QString& text) { QMessageBox::warning(this, tr("Ta bort"), text); };
+  confirmOpenCase = [this](const QString& text) {
+    QMessageBox box(QMessageBox::Warning, tr("Ta bort"), text, QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(tr("Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(tr("Nej"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+  };
+  setWindowTitle(kind == DeleteKind::results  ? tr("Ta bort Resultatfiler")
+                 : kind == DeleteKind::inputs ? tr("Ta bort Indatafiler")
+                                              : tr("Ta bort Resultat+Indatafiler"));
   auto* g = new QGridLayout(this);
-  g->addWidget(new QLabel("Clicka med musen på de Filer Du vill ta bort"), 0, 0, 1, 2);
-  g->addWidget(new QLabel("Clicka sedan på 'Ta bort'"), 1, 0, 1, 2);
+  g->addWidget(new QLabel(tr("Clicka med musen på de Filer Du vill ta bort")), 0, 0, 1, 2);
+  g->addWidget(new QLabel(tr("Clicka sedan på 'Ta bort'")), 1, 0, 1, 2);
 
   auto* left = new QVBoxLayout;
-  left->addWidget(new QLabel("Enhet"));
+  left->addWidget(new QLabel(tr("Enhet")));
   drives_ = new QComboBox;
   drives_->setObjectName("enheter");
   const QIcon drive = style()->standardIcon(QStyle::SP_DriveHDIcon);
   for (const QString& r : drive_roots()) drives_->addItem(drive, QDir::toNativeSeparators(r), r);
   left->addWidget(drives_);
-  left->addWidget(new QLabel("Katalog"));
+  left->addWidget(new QLabel(tr("Katalog")));
   path_ = new QLabel;
   path_->setObjectName("katalog");
   path_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -112,7 +120,7 @@ DeleteForm::DeleteForm(DeleteKind kind, const QString& dir, QWidget* parent)
   g->addLayout(left, 2, 0);
 
   auto* right = new QVBoxLayout;
-  right->addWidget(new QLabel("Filer (" + delete_patterns(kind).join(" ") + ")"));
+  right->addWidget(new QLabel(tr("Filer (%1)").arg(delete_patterns(kind).join(" "))));
   files_ = new QListWidget;
   files_->setObjectName("filer");
   files_->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -122,10 +130,10 @@ DeleteForm::DeleteForm(DeleteKind kind, const QString& dir, QWidget* parent)
   g->setColumnStretch(1, 1);
   g->setRowStretch(2, 1);
 
-  auto* remove = new QPushButton("Ta bort");
+  auto* remove = new QPushButton(tr("Ta bort"));
   remove->setObjectName("ta_bort");
-  auto* close = new QPushButton("Avsluta");
-  auto* help = new QPushButton("Hjälp");
+  auto* close = new QPushButton(tr("Avsluta"));
+  auto* help = new QPushButton(tr("Hjälp"));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(remove);
   buttons->addWidget(close);
@@ -205,9 +213,30 @@ QStringList DeleteForm::selectedPaths() const {
   return paths;
 }
 
+void DeleteForm::setOpenCase(const QString& path, bool modified) {
+  openCase_ = path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
+  openModified_ = modified;
+}
+
 bool DeleteForm::removeChosen() {
   const QStringList paths = selectedPaths();
   if (paths.isEmpty()) return false;
+  for (const QString& p : paths) {
+    if (openCase_.isEmpty() || QFileInfo(p).canonicalFilePath() != openCase_) continue;
+    const QString name = QFileInfo(p).fileName();
+    if (openModified_) {
+      inform(tr("%1 är det fall som är öppet, med ändringar som inte är sparade.\n"
+                "Filen tas inte bort. Spara fallet eller stäng det först.")
+                 .arg(name));
+      return false;
+    }
+    if (!confirmOpenCase(
+            tr("OBS! %1 är det fall som är öppet i KVOP.\n\nTas filen bort finns fallet "
+               "bara kvar på skärmen tills Du sparar det igen.\n\n"
+               "Vill Du ändå ta bort den?")
+                .arg(name)))
+      return false;
+  }
   QStringList names;
   for (const QString& p : paths) names << QFileInfo(p).fileName();
   if (!confirm(names)) return false;

@@ -32,6 +32,8 @@ QStringList drive_roots();
 QString root_of(const QString& dir, const QStringList& roots);
 
 class DeleteForm : public QDialog {
+  Q_OBJECT
+
  public:
   DeleteForm(DeleteKind kind, const QString& dir, QWidget* parent = nullptr);
   // Shows `dir`, or the nearest existing directory above it.
@@ -45,9 +47,14 @@ class DeleteForm : public QDialog {
   // regretted or nothing was chosen.
   bool removeChosen();
 
-  // The confirmation and the message about files that stayed; replaceable
-  // for tests.
+  // The case open in the editor: its file is offered with a warning of its
+  // own, and never removed while the case has unsaved changes.
+  void setOpenCase(const QString& path, bool modified);
+
+  // The confirmation, the extra question for the open case's own file and
+  // the message about files that stayed; replaceable for tests.
   std::function<bool(const QStringList& names)> confirm;
+  std::function<bool(const QString& text)> confirmOpenCase;
   std::function<void(const QString& text)> inform;
 
  private:
@@ -55,6 +62,8 @@ class DeleteForm : public QDialog {
   void refresh();
   DeleteKind kind_;
   QString dir_;
+  QString openCase_;
+  bool openModified_ = false;
   QComboBox* drives_;
   QLabel* path_;
   QTreeWidget* dirs_;

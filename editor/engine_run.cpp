@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include "case_document.h"
 #include "core/cp1252.h"
@@ -12,62 +13,111 @@
 namespace kvop::editor {
 namespace {
 
+// The name of the link to the program directory when its path cannot stand
+// in BRASKO.INI.
+constexpr const char* kProgramLink = "KVOPPROG";
+
 // The existing file `name` in `dir` without regard to letter case.
 QString find_in(const QString& dir, const QString& name) {
   const auto p = find_file(dir.toStdString(), cp1252::from_utf8(name.toStdString()));
   return p ? QString::fromStdString(p->string()) : QString();
 }
 
-bool usable_ini_name(const QString& s) {
-  return !s.isEmpty() && s.size() <= 40 && !s.contains(' ') &&
-         cp1252::to_utf8(cp1252::from_utf8(s.toStdString())) == s.toStdString();
+bool representable(const QString& s) {
+  return cp1252::to_utf8(cp1252::from_utf8(s.toStdString())) == s.toStdString();
+}
+
+// Removes the files of `dir` named `name` in another letter case than `keep`.
+void remove_other_cases(const QString& dir, const QString& keep) {
+  for (const QString& f : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
+    if (f.compare(keep, Qt::CaseInsensitive) == 0 && f != keep)
+      QFile::remove(QDir(dir).filePath(f));
+}
+
+// Writes `bytes` as `path` whole: into a file beside it, then renamed.
+bool write_whole(const QString& path, const QByteArray& bytes, QString& message) {
+  QSaveFile f(path);
+  if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+    message =
+        file_error_text(f.error() == QFileDevice::NoError ? QFileDevice::WriteError : f.error(),
+                        path, f.errorString());
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
 
-QString brasko_ini_line(const QString& program_dir, const QString& case_dir) {
-  const QString abs = QDir(program_dir).absolutePath();
-  const QString rel = QDir(case_dir).relativeFilePath(abs);
-  QString best;
-  for (const QString& s : {abs, rel})
-    if (usable_ini_name(s) && (best.isEmpty() || s.size() < best.size())) best = s;
-  return best;
+QString brasko_ini_line(const QString& program_dir) {
+  const QString abs = QDir::cleanPath(QDir(program_dir).absolutePath());
+  if (abs.isEmpty() || abs.contains(' ') || !representable(abs)) return {};
+  if (abs.size() <= 40) return abs;
+  if (abs.size() <= 67) return abs + ' ';
+  return {};
 }
 
-bool prepare_run(const QString& case_dir, const QByteArray& case_bytes, const QString& program_dir,
-                 QString& message) {
-  // Any older calculation input file in another letter case goes first: the
-  // engine would prefer it to the one written now.
-  for (const QString& old : QDir(case_dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
-    if (old.compare("~indata~.tmp", Qt::CaseInsensitive) == 0 && old != "~indata~.tmp")
-      QFile::remove(QDir(case_dir).filePath(old));
-  const QString input = QDir(case_dir).filePath("~indata~.tmp");
-  QSaveFile f(input);
-  if (!f.open(QIODevice::WriteOnly) || f.write(case_bytes) != case_bytes.size() || !f.commit()) {
-    message =
-        file_error_text(f.error() == QFileDevice::NoError ? QFileDevice::WriteError : f.error(),
-                        input, f.errorString());
-    return false;
-  }
-  if (find_in(case_dir, "BRASKO.INI").isEmpty()) {
-    const QString line = brasko_ini_line(program_dir, case_dir);
-    if (line.isEmpty()) {
-      message = "Programkatalogen " + QDir::toNativeSeparators(program_dir) +
-                " kan inte anges i BRASKO.INI (högst 40 tecken, inga mellanslag).";
-      return false;
+bool ensure_brasko_ini(const QString& dir, const QString& program_dir, QString& message) {
+  QString line = brasko_ini_line(program_dir);
+  if (line.isEmpty()) {
+    // A link in the working folder reaches the program directory by a short name.
+    const QString link = QDir(dir).filePath(kProgramLink);
+    const QString target = QDir(program_dir).absolutePath();
+    if (QFileInfo(link).symLinkTarget() != target) {
+      QFile::remove(link);
+      if (!QFile::link(target, link)) {
+        message = "Programkatalogen " + QDir::toNativeSeparators(target) +
+                  " kan inte anges i BRASKO.INI (högst 67 tecken, inga mellanslag).";
+        return false;
+      }
     }
-    const QString ini = QDir(case_dir).filePath("BRASKO.INI");
-    QSaveFile b(ini);
-    const QByteArray bytes =
-        QByteArray::fromStdString(cp1252::from_utf8(line.toStdString())) + "\r\n";
-    if (!b.open(QIODevice::WriteOnly) || b.write(bytes) != bytes.size() || !b.commit()) {
-      message =
-          file_error_text(b.error() == QFileDevice::NoError ? QFileDevice::WriteError : b.error(),
-                          ini, b.errorString());
-      return false;
+    line = kProgramLink;
+  }
+  const QByteArray want = QByteArray::fromStdString(cp1252::from_utf8(line.toStdString()));
+  const QString old = find_in(dir, "BRASKO.INI");
+  if (!old.isEmpty()) {
+    QFile f(old);
+    if (f.open(QIODevice::ReadOnly)) {
+      QByteArray first = f.readLine();
+      while (first.endsWith('\n') || first.endsWith('\r')) first.chop(1);
+      if (first == want && QFileInfo(old).fileName() == "BRASKO.INI") return true;
     }
   }
+  if (!write_whole(QDir(dir).filePath("BRASKO.INI"), want + "\r\n", message)) return false;
+  remove_other_cases(dir, "BRASKO.INI");
   return true;
+}
+
+bool prepare_run(const QString& run_dir, const QByteArray& case_bytes, const QString& program_dir,
+                 QString& message) {
+  // An older calculation input file in another letter case goes first: the
+  // engine would prefer it to the one written now.
+  remove_other_cases(run_dir, "~indata~.tmp");
+  return write_whole(QDir(run_dir).filePath("~indata~.tmp"), case_bytes, message) &&
+         ensure_brasko_ini(run_dir, program_dir, message);
+}
+
+QStringList bring_back_results(const QString& run_dir, const QString& case_dir,
+                               const QString& case_name, QString& message) {
+  QStringList written;
+  for (const QString& found : {report_path(run_dir, case_name), find_in(run_dir, "SKIVA.INS")}) {
+    if (found.isEmpty()) continue;
+    QFile in(found);
+    if (!in.open(QIODevice::ReadOnly)) {
+      message = file_error_text(QFileDevice::ReadError, found, in.errorString());
+      return written;
+    }
+    const QString name = QFileInfo(found).fileName();
+    const QString target = QDir(case_dir).filePath(name);
+    if (!write_whole(target, in.readAll(), message)) return written;
+    remove_other_cases(case_dir, name);
+    written << target;
+  }
+  return written;
+}
+
+bool folder_writable(const QString& dir) {
+  QTemporaryFile probe(QDir(dir).filePath("kvop-XXXXXX.tmp"));
+  return probe.open();
 }
 
 QString program_path(const QString& program_dir, const QString& name) {
@@ -107,7 +157,8 @@ EngineRun::EngineRun(QObject* parent) : QObject(parent) {
   });
 }
 
-bool EngineRun::start(const QString& program_dir, const QString& case_dir, QString& message) {
+bool EngineRun::start(const QString& program_dir, const QString& run_dir, QString& message,
+                      const QString& account) {
   const QString exe = program_path(program_dir, "kvopwb");
   if (exe.isEmpty()) {
     message = "Beräkningsprogrammet kvopwb är inte installerat i " +
@@ -118,9 +169,10 @@ bool EngineRun::start(const QString& program_dir, const QString& case_dir, QStri
     message = "Beräkning pågår..";
     return false;
   }
-  proc_.setWorkingDirectory(case_dir);
+  cancelled_ = false;
+  proc_.setWorkingDirectory(run_dir);
   proc_.setProgram(exe);
-  proc_.setArguments({});
+  proc_.setArguments(account.isEmpty() ? QStringList() : QStringList{"--json", account});
   proc_.setStandardInputFile(QProcess::nullDevice());
   proc_.start();
   if (!proc_.waitForStarted(10000)) {
@@ -128,6 +180,12 @@ bool EngineRun::start(const QString& program_dir, const QString& case_dir, QStri
     return false;
   }
   return true;
+}
+
+void EngineRun::cancel() {
+  if (!running()) return;
+  cancelled_ = true;
+  proc_.kill();
 }
 
 }  // namespace kvop::editor

@@ -47,34 +47,34 @@ bool save_font_choice(const QString& dir, const FontChoice& f) {
 
 FontForm::FontForm(const FontChoice& stored, const QFont& current, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle("TYPSNITT");
+  setWindowTitle(tr("TYPSNITT"));
   new QShortcut(QKeySequence::HelpContents, this, [this] { show_help(this, "typsnitt"); });
   auto* g = new QGridLayout(this);
-  g->addWidget(new QLabel("Installerade skrivarfonter"), 0, 0);
+  g->addWidget(new QLabel(tr("Installerade skrivarfonter")), 0, 0);
   families_ = new QListWidget;
   families_->setObjectName("fonter");
   // Fixed-pitch fonts keep the report's columns; they are listed.
   for (const QString& fam : QFontDatabase::families())
     if (QFontDatabase::isFixedPitch(fam)) families_->addItem(fam);
   g->addWidget(families_, 1, 0, 4, 1);
-  g->addWidget(new QLabel("Storlek"), 5, 0);
+  g->addWidget(new QLabel(tr("Storlek")), 5, 0);
   size_ = new QSpinBox;
   size_->setRange(5, 24);
   size_->setValue(current.pointSize() > 0 ? current.pointSize() : 9);
   g->addWidget(size_, 6, 0);
-  g->addWidget(new QLabel("Lagrat fontval"), 0, 1);
+  g->addWidget(new QLabel(tr("Lagrat fontval")), 0, 1);
   g->addWidget(new QLabel(stored.family.isEmpty()
-                              ? QString("(inget)")
+                              ? tr("(inget)")
                               : QString("%1 %2").arg(stored.family).arg(stored.point_size)),
                1, 1);
-  g->addWidget(new QLabel("Visas just nu"), 2, 1);
+  g->addWidget(new QLabel(tr("Visas just nu")), 2, 1);
   auto* now = new QLabel(QString("%1 %2").arg(current.family()).arg(current.pointSize()));
   now->setFont(current);
   g->addWidget(now, 3, 1);
   const auto found = families_->findItems(current.family(), Qt::MatchFixedString);
   if (!found.isEmpty()) families_->setCurrentItem(found.front());
-  auto* ok = new QPushButton("OK / Stäng");
-  auto* cancel = new QPushButton("Avbryt / Stäng");
+  auto* ok = new QPushButton(tr("OK / Stäng"));
+  auto* cancel = new QPushButton(tr("Avbryt / Stäng"));
   g->addWidget(ok, 5, 1);
   g->addWidget(cancel, 6, 1);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -23,6 +23,8 @@ FontChoice load_font_choice(const QString& dir);
 bool save_font_choice(const QString& dir, const FontChoice& f);
 
 class FontForm : public QDialog {
+  Q_OBJECT
+
  public:
   FontForm(const FontChoice& stored, const QFont& current, QWidget* parent = nullptr);
   FontChoice choice() const;

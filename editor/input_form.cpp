@@ -19,6 +19,7 @@
 #include "core/markets.h"
 #include "driver/inkvop.h"
 #include "flow_layout.h"
+#include "messages.h"
 
 namespace kvop::editor {
 namespace {
@@ -78,6 +79,15 @@ int OptionFrame::value() const {
 }
 
 InputForm::InputForm(QWidget* parent) : QWidget(parent) {
+  confirm = [this](const QString& text) {
+    QMessageBox box(QMessageBox::Question, "KVOP", text, QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(tr("Ja"), QMessageBox::YesRole);
+    box.addButton(tr("Nej"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
+  };
+  warn = [this](const QString& text) { QMessageBox::warning(this, "KVOP", text); };
   loading_ = true;
   build();
   CaseFile cf;
@@ -88,6 +98,7 @@ InputForm::InputForm(QWidget* parent) : QWidget(parent) {
 NumberEdit* InputForm::number(const QString& name, int decimals, double lo, double hi) {
   auto* e = new NumberEdit(decimals, lo, hi, this);
   e->setObjectName(name);
+  e->setCaption(control_caption(name));
   connect(e, &QLineEdit::textEdited, this, &InputForm::edited);
   return e;
 }
@@ -104,7 +115,7 @@ void InputForm::dataEdited() {
 }
 
 QGroupBox* InputForm::buildProfile() {
-  auto* box = new QGroupBox("Profil", this);
+  auto* box = new QGroupBox(tr("Profil"), this);
   auto* g = new QGridLayout(box);
   pnamn_ = new QComboBox(box);
   pnamn_->setObjectName("pnamn");
@@ -116,8 +127,10 @@ QGroupBox* InputForm::buildProfile() {
     updateThicknessChoices();
     edited();
   });
+  // A designation the database does not hold is refused where it is typed.
+  connect(pnamn_->lineEdit(), &QLineEdit::editingFinished, this, &InputForm::profileEntered);
   g->addWidget(pnamn_, 0, 0, 1, 2);
-  ptjl_ = new OptionFrame("Tjocklek (mm)", {}, box);
+  ptjl_ = new OptionFrame(tr("Tjocklek (mm)"), {}, box);
   ptjl_->setObjectName("ptjl");
   auto* pl = new QGridLayout;
   for (int k = 0; k < 10; ++k) {
@@ -141,9 +154,9 @@ QGroupBox* InputForm::buildProfile() {
     edited();
   });
   g->addWidget(ptjl_, 1, 0, 1, 2);
-  locked_ = new QCheckBox("Låst tjocklek", box);
+  locked_ = new QCheckBox(tr("Låst tjocklek"), box);
   locked_->setObjectName("last_tjocklek");
-  mikro_ = new QCheckBox("Mikroband", box);
+  mikro_ = new QCheckBox(tr("Mikroband"), box);
   mikro_->setObjectName("mikroband");
   for (auto* c : {locked_, mikro_}) connect(c, &QCheckBox::toggled, this, &InputForm::edited);
   g->addWidget(locked_, 2, 0);
@@ -152,27 +165,33 @@ QGroupBox* InputForm::buildProfile() {
 }
 
 QGroupBox* InputForm::buildGeometry() {
-  auto* box = new QGroupBox("Geometri", this);
+  auto* box = new QGroupBox(tr("Geometri"), this);
   auto* v = new QVBoxLayout(box);
   auto* top = new QHBoxLayout;
-  top->addWidget(caption("Antal Fack:"));
+  top->addWidget(caption(tr("Antal Fack:")));
   nfack_ = new QSpinBox(box);
   nfack_->setObjectName("nfack");
   nfack_->setRange(1, kMaxSpans);
-  connect(nfack_, &QSpinBox::valueChanged, this, &InputForm::edited);
+  // The count is taken when it is complete (Enter, the arrows, leaving the
+  // field), not at every key: typing "12" passes no case of one span.
+  nfack_->setKeyboardTracking(false);
+  nfack_->setToolTip(tr("Antal fack 1 till %1. Ändringen gäller när du trycker Enter eller lämnar "
+                        "fältet.")
+                         .arg(kMaxSpans));
+  connect(nfack_, &QSpinBox::valueChanged, this, &InputForm::spansChanged);
   top->addWidget(nfack_);
   top->addSpacing(20);
-  top->addWidget(caption("Konsol vänster (m)"));
-  konsv_ = number("konsv", 2, 0, 10);
+  top->addWidget(caption(tr("Konsol vänster (m)")));
+  konsv_ = number("konsv", 2, 0, 3);
   top->addWidget(konsv_);
-  mbv_ = new QCheckBox("Mikroband", box);
+  mbv_ = new QCheckBox(tr("Mikroband"), box);
   mbv_->setObjectName("mbkonsv");
   top->addWidget(mbv_);
   top->addSpacing(20);
-  top->addWidget(caption("Konsol höger (m)"));
-  konsh_ = number("konsh", 2, 0, 10);
+  top->addWidget(caption(tr("Konsol höger (m)")));
+  konsh_ = number("konsh", 2, 0, 3);
   top->addWidget(konsh_);
-  mbh_ = new QCheckBox("Mikroband", box);
+  mbh_ = new QCheckBox(tr("Mikroband"), box);
   mbh_->setObjectName("mbkonsh");
   top->addWidget(mbh_);
   for (auto* c : {mbv_, mbh_}) connect(c, &QCheckBox::toggled, this, &InputForm::edited);
@@ -185,19 +204,21 @@ QGroupBox* InputForm::buildGeometry() {
   auto* g = new QGridLayout(table);
   g->setHorizontalSpacing(2);
   g->setVerticalSpacing(2);
-  g->addWidget(caption("Fack nr"), 0, 0);
-  g->addWidget(caption("Spännvidd (m)"), 1, 0);
-  tjlLabel_ = caption("Tjocklek (mm)");
+  g->addWidget(caption(tr("Fack nr")), 0, 0);
+  g->addWidget(caption(tr("Spännvidd (m)")), 1, 0);
+  tjlLabel_ = caption(tr("Tjocklek (mm)"));
   g->addWidget(tjlLabel_, 2, 0);
-  g->addWidget(caption("Upplag (m)"), 3, 0);
+  g->addWidget(caption(tr("Upplag (m)")), 3, 0);
   for (int i = 0; i < kMaxSpans; ++i) {
     const auto k = static_cast<std::size_t>(i);
     spanNo_[k] = new QLabel(QString::number(i + 1));
     spanNo_[k]->setAlignment(Qt::AlignCenter);
     g->addWidget(spanNo_[k], 0, 2 + 2 * i, 1, 2);
-    spv_[k] = number(QString("spv%1").arg(i + 1), 3, 0.001, 99.999);
+    spv_[k] = number(QString("spv%1").arg(i + 1), 3, 0.1, 30);
     g->addWidget(spv_[k], 1, 2 + 2 * i, 1, 2);
     tjl_[k] = number(QString("tjl%1").arg(i + 1), 2, 0, 9.99);
+    connect(tjl_[k], &QLineEdit::editingFinished, this,
+            [this, e = tjl_[k]] { thicknessFinished(e); });
     g->addWidget(tjl_[k], 2, 2 + 2 * i, 1, 2);
   }
   for (int j = 0; j <= kMaxSpans; ++j) {
@@ -229,10 +250,50 @@ QGroupBox* InputForm::buildGeometry() {
 void InputForm::supportWidthFinished(NumberEdit* e) {
   const auto w = e->value();
   if (w && *w > 0.2f && isVisible()) {
-    QMessageBox::warning(this, "KVOP", "Max tillåten upplagsbredd är 200 mm");
+    QMessageBox::warning(this, "KVOP", tr("Max tillåten upplagsbredd är 200 mm"));
     e->setFocus();
     e->selectAll();
   }
+}
+
+std::vector<float> InputForm::profileThicknesses() const {
+  const QString t = pnamn_->currentText().trimmed();
+  for (const auto& p : profiles_)
+    if (p.designation.compare(t, Qt::CaseInsensitive) == 0) return p.thicknesses;
+  return {};
+}
+
+// The engine would compute a thickness the profile lacks with a column of
+// its own choosing; a locked thickness must be one the database holds.
+QString InputForm::lockedThicknessFault(int* span) const {
+  if (!locked_->isChecked()) return {};
+  const std::vector<float> offered = profileThicknesses();
+  if (offered.empty()) return {};
+  QStringList list;
+  for (float t : offered) list << format_number(t, 2);
+  for (int i = 0; i < nfack_->value(); ++i) {
+    const auto v = tjl_[static_cast<std::size_t>(i)]->value();
+    if (!v) continue;
+    const bool known = std::any_of(offered.begin(), offered.end(),
+                                   [&](float t) { return std::fabs(t - *v) < 0.0005f; });
+    if (known) continue;
+    if (span) *span = i + 1;
+    return tr("Tjocklek (mm) i fack %1: %2 mm finns inte för profilen %3.\n"
+              "Profilens tjocklekar: %4 mm.")
+        .arg(i + 1)
+        .arg(format_number(*v, 2), pnamn_->currentText().trimmed(), list.join("  "));
+  }
+  return {};
+}
+
+void InputForm::thicknessFinished(NumberEdit* e) {
+  int span = 0;
+  const QString why = lockedThicknessFault(&span);
+  if (why.isEmpty() || span < 1 || tjl_[static_cast<std::size_t>(span - 1)] != e || !isVisible())
+    return;
+  QMessageBox::warning(this, "KVOP", why);
+  e->setFocus();
+  e->selectAll();
 }
 
 void InputForm::build() {
@@ -253,39 +314,51 @@ void InputForm::build() {
   auto* options = new FlowLayout;
   options->setContentsMargins(0, 0, 0, 0);
   options->setSpacing(6);
-  anvo_ = new OptionFrame("Användningsområde", {{0, "Tak"}, {1, "Vägg"}}, this);
+  anvo_ = new OptionFrame(tr("Användningsområde"), {{0, tr("Tak")}, {1, tr("Vägg")}}, this);
   anvo_->setObjectName("anvo");
-  typt_ = new OptionFrame("Typ av tak", {{0, "Oisolerat"}, {1, "Isolerat"}, {2, "VEX-tak"}}, this);
+  typt_ = new OptionFrame(tr("Typ av tak"),
+                          {{0, tr("Oisolerat")}, {1, tr("Isolerat")}, {2, tr("VEX-tak")}}, this);
   typt_->setObjectName("typt");
-  oflans_ =
-      new OptionFrame("Överfläns", {{0, "Ej låst"}, {1, "Låst om nödvändigt"}, {2, "Låst"}}, this);
+  oflans_ = new OptionFrame(
+      tr("Överfläns"), {{0, tr("Ej låst")}, {1, tr("Låst om nödvändigt")}, {2, tr("Låst")}}, this);
   oflans_->setObjectName("oflans");
-  perfo_ = new OptionFrame("Perforering", {{0, "Nej"}, {1, "Ja"}}, this);
+  perfo_ = new OptionFrame(tr("Perforering"), {{0, tr("Nej")}, {1, tr("Ja")}}, this);
   perfo_->setObjectName("perfo");
-  vandr_ = new OptionFrame("Vändningsriktning",
-                           {{1, "Smal fläns mot regel"}, {2, "Bred fläns mot regel"}}, this);
+  vandr_ =
+      new OptionFrame(tr("Vändningsriktning"),
+                      {{1, tr("Smal fläns mot regel")}, {2, tr("Bred fläns mot regel")}}, this);
   vandr_->setObjectName("vandr");
-  sido_ = new OptionFrame("Extra sidöverlapp", {{0, "saknas"}, {1, "1 extra"}, {2, "Dubbel plåt"}},
-                          this);
+  sido_ = new OptionFrame(tr("Extra sidöverlapp"),
+                          {{0, tr("saknas")}, {1, tr("1 extra")}, {2, tr("Dubbel plåt")}}, this);
   sido_->setObjectName("sido");
-  uts_ = new OptionFrame("Utskrift", {{0, "Kort"}, {1, "Lång"}}, this);
+  uts_ = new OptionFrame(tr("Utskrift"), {{0, tr("Kort")}, {1, tr("Lång")}}, this);
   uts_->setObjectName("uts");
-  // The class frame of each market, as the market table names it.
+  // The class frame of each market, as the market table names it; the
+  // captions are translated as the table's texts.
+  static const char* const kClassCaptions[] = {QT_TR_NOOP("Säkerhetsklass"),
+                                               QT_TR_NOOP("Pålitlighetsklass"),
+                                               QT_TR_NOOP("Konstruktionsklasse")};
+  (void)kClassCaptions;
   for (const MarketRules& m : markets()) {
     std::vector<std::pair<int, QString>> labels;
     for (int k = 1; k <= m.classes; ++k)
       labels.emplace_back(k, QString::fromUtf8(m.class_labels[static_cast<std::size_t>(k - 1)]));
-    OptionFrame* f = new OptionFrame(QString::fromUtf8(m.class_caption), labels, this);
+    OptionFrame* f = new OptionFrame(tr(m.class_caption.data()), labels, this);
     f->setObjectName(QString::fromUtf8(m.class_control));
     classes_[static_cast<std::size_t>(m.code - 1)] = f;
   }
-  lasbalk_ = new OptionFrame("Låsbalk", {{1, "Låsbalk"}, {2, "Låsning i nock"}}, this);
+  lasbalk_ = new OptionFrame(tr("Låsbalk"), {{1, tr("Låsbalk")}, {2, tr("Låsning i nock")}}, this);
   lasbalk_->setObjectName("lasbalk");
   kvot_ = number("kvot", 2, 0, 9999);
-  static_cast<QVBoxLayout*>(lasbalk_->layout())->insertWidget(2, caption("Kvot takfall"));
+  // The diaphragm step of insulated and VEX roofs: its values D1-D13 and
+  // texts T1-T5 belong to the diaphragm program and are kept as read.
+  iskiv_ = new OptionFrame(tr("Skivverkan"), {{2, tr("Nej")}, {1, tr("Ja")}}, this);
+  iskiv_->setObjectName("iskiv");
+  iskiv_->setToolTip(tr("Ja: beräkningen skriver SKIVA.INS för skivverkansprogrammet."));
+  static_cast<QVBoxLayout*>(lasbalk_->layout())->insertWidget(2, caption(tr("Kvot takfall")));
   static_cast<QVBoxLayout*>(lasbalk_->layout())->insertWidget(3, kvot_);
   for (auto* f : {anvo_, typt_, oflans_, perfo_, vandr_, sido_, uts_, classes_[0], classes_[1],
-                  classes_[2], classes_[3], classes_[4], lasbalk_}) {
+                  classes_[2], classes_[3], classes_[4], lasbalk_, iskiv_}) {
     options->addWidget(f);
     connect(f->group(), &QButtonGroup::idToggled, this, [this](int, bool on) {
       if (on) edited();
@@ -295,23 +368,23 @@ void InputForm::build() {
 
   // Loads and serviceability.
   auto* loads = new QHBoxLayout;
-  takBox_ = new QGroupBox("Tak", this);
+  takBox_ = new QGroupBox(tr("Tak"), this);
   {
     auto* g = new QGridLayout(takBox_);
-    egt_ = number("egt", 2, 0, 50);
-    taklu_ = number("Taklu", 1, 0, 90);
-    last_ = number("Last", 2, 0, 20);
-    g->addWidget(caption("Egentyngd (kN/m2)"), 0, 0);
+    egt_ = number("egt", 2, 0, 5);
+    taklu_ = number("Taklu", 1, 0, 60);
+    last_ = number("Last", 2, 0, 8);
+    g->addWidget(caption(tr("Egentyngd (kN/m2)")), 0, 0);
     g->addWidget(egt_, 0, 1);
-    g->addWidget(caption("Taklutning (gr)"), 1, 0);
+    g->addWidget(caption(tr("Taklutning (gr)")), 1, 0);
     g->addWidget(taklu_, 1, 1);
-    g->addWidget(caption("Formfaktor (snö)"), 2, 0);
+    g->addWidget(caption(tr("Formfaktor (snö)")), 2, 0);
     g->addWidget(last_, 2, 1);
     g->setRowStretch(3, 1);
   }
   loads->addWidget(takBox_);
 
-  snoBox_ = new QGroupBox("Snölast", this);
+  snoBox_ = new QGroupBox(tr("Snölast"), this);
   {
     auto* g = new QGridLayout(snoBox_);
     sno_ = new OptionFrame("",
@@ -322,7 +395,7 @@ void InputForm::build() {
                             {5, "3.0"},
                             {6, "3.5"},
                             {7, "4.0"},
-                            {8, "Valfri"}},
+                            {8, tr("Valfri")}},
                            snoBox_);
     sno_->setObjectName("sno");
     sno_->setFlat(true);
@@ -336,82 +409,82 @@ void InputForm::build() {
       if (on) edited();
     });
     g->addWidget(sno_, 0, 0, 1, 2);
-    qkar_ = number("qkar", 2, 0.002, 50);
+    qkar_ = number("qkar", 2, 0.002, 15);
     qvan_ = number("qvan", 2, 0, 1);
-    g->addWidget(caption("Qkar (kN/m2)"), 1, 0);
+    g->addWidget(caption(tr("Qkar (kN/m2)")), 1, 0);
     g->addWidget(qkar_, 1, 1);
-    g->addWidget(caption("Reduktionsfaktor"), 2, 0);
+    g->addWidget(caption(tr("Reduktionsfaktor")), 2, 0);
     g->addWidget(qvan_, 2, 1);
   }
   loads->addWidget(snoBox_);
 
-  snoMarkBox_ = new QGroupBox("Snö på mark", this);
+  snoMarkBox_ = new QGroupBox(tr("Snö på mark"), this);
   {
     auto* g = new QGridLayout(snoMarkBox_);
-    qnorg_ = number("qnorg", 2, 0, 50);
-    g->addWidget(caption("Qsnö (kN/m2)"), 0, 0);
+    qnorg_ = number("qnorg", 2, 0, 20);
+    g->addWidget(caption(tr("Qsnö (kN/m2)")), 0, 0);
     g->addWidget(qnorg_, 0, 1);
     g->setRowStretch(1, 1);
   }
   loads->addWidget(snoMarkBox_);
 
-  vindTakBox_ = new QGroupBox("Vindlast tak", this);
+  vindTakBox_ = new QGroupBox(tr("Vindlast tak"), this);
   {
     auto* g = new QGridLayout(vindTakBox_);
-    qvind_ = number("qvind", 2, 0, 20);
-    qvformf_ = number("qvformf", 2, -10, 10);
-    qvformft_ = number("qvformft", 2, -10, 10);
-    randz_ = number("randz", 2, -10, 10);
-    lrandz_ = number("lrandz", 2, 0, 100);
-    g->addWidget(caption("Grundvärde"), 0, 0);
+    qvind_ = number("qvind", 2, 0, 5);
+    qvformf_ = number("qvformf", 2, -5, 5);
+    qvformft_ = number("qvformft", 2, -5, 5);
+    randz_ = number("randz", 2, -5, 5);
+    lrandz_ = number("lrandz", 2, 0, 50);
+    g->addWidget(caption(tr("Grundvärde")), 0, 0);
     g->addWidget(qvind_, 0, 1);
-    g->addWidget(caption("Formfaktor sug"), 1, 0);
+    g->addWidget(caption(tr("Formfaktor sug")), 1, 0);
     g->addWidget(qvformf_, 1, 1);
-    g->addWidget(caption("Formfaktor tryck"), 2, 0);
+    g->addWidget(caption(tr("Formfaktor tryck")), 2, 0);
     g->addWidget(qvformft_, 2, 1);
-    g->addWidget(caption("Formfaktor"), 3, 0);
-    g->addWidget(caption("i randzon sug"), 4, 0);
+    g->addWidget(caption(tr("Formfaktor")), 3, 0);
+    g->addWidget(caption(tr("i randzon sug")), 4, 0);
     g->addWidget(randz_, 4, 1);
-    g->addWidget(caption("längd (m)"), 5, 0);
+    g->addWidget(caption(tr("längd (m)")), 5, 0);
     g->addWidget(lrandz_, 5, 1);
-    auto* calc = new QPushButton("Beräkna vindlast", vindTakBox_);
+    auto* calc = new QPushButton(tr("Beräkna vindlast"), vindTakBox_);
     calc->setObjectName("vind_tak_berakna");
     connect(calc, &QPushButton::clicked, this, &InputForm::windCalculatorWanted);
     g->addWidget(calc, 6, 0, 1, 2);
   }
   loads->addWidget(vindTakBox_);
 
-  vindVaggBox_ = new QGroupBox("Vindlast vägg", this);
+  vindVaggBox_ = new QGroupBox(tr("Vindlast vägg"), this);
   {
     auto* g = new QGridLayout(vindVaggBox_);
-    qvvind_ = number("qvvind", 2, 0, 20);
-    formm_ = number("formm", 2, -10, 10);
-    formfr_ = number("formfr", 2, -10, 10);
-    mym_ = number("mym", 2, -10, 10);
-    myfr_ = number("myfr", 2, -10, 10);
-    lm_ = number("lm", 2, 0, 100);
-    lfr_ = number("lfr", 2, 0, 100);
-    g->addWidget(caption("Grundvärde (kN/m2)"), 0, 0);
+    qvvind_ = number("qvvind", 2, 0, 5);
+    formm_ = number("formm", 2, -5, 5);
+    formfr_ = number("formfr", 2, -5, 5);
+    mym_ = number("mym", 2, -5, 5);
+    myfr_ = number("myfr", 2, -5, 5);
+    lm_ = number("lm", 2, 0, 50);
+    lfr_ = number("lfr", 2, 0, 50);
+    g->addWidget(caption(tr("Grundvärde (kN/m2)")), 0, 0);
     g->addWidget(qvvind_, 0, 1, 1, 2);
     g->addWidget(caption(""), 1, 0);
-    g->addWidget(caption("MOT vägg"), 1, 1);
-    g->addWidget(caption("FRÅN vägg"), 1, 2);
-    g->addWidget(caption("Formfaktor"), 2, 0);
+    g->addWidget(caption(tr("MOT vägg")), 1, 1);
+    g->addWidget(caption(tr("FRÅN vägg")), 1, 2);
+    g->addWidget(caption(tr("Formfaktor")), 2, 0);
     g->addWidget(formm_, 2, 1);
     g->addWidget(formfr_, 2, 2);
-    g->addWidget(caption("Formfaktor hörn"), 3, 0);
+    g->addWidget(caption(tr("Formfaktor hörn")), 3, 0);
     g->addWidget(mym_, 3, 1);
     g->addWidget(myfr_, 3, 2);
-    g->addWidget(caption("längd (m)"), 4, 0);
+    g->addWidget(caption(tr("längd (m)")), 4, 0);
     g->addWidget(lm_, 4, 1);
     g->addWidget(lfr_, 4, 2);
-    visaMot_ = new QPushButton("Visa mot", vindVaggBox_);
+    visaMot_ = new QPushButton(tr("Visa mot"), vindVaggBox_);
     visaMot_->setObjectName("visa_mot");
-    visaFran_ = new QPushButton("Visa från", vindVaggBox_);
+    visaFran_ = new QPushButton(tr("Visa från"), vindVaggBox_);
     visaFran_->setObjectName("visa_fran");
     g->addWidget(visaMot_, 5, 1);
     g->addWidget(visaFran_, 5, 2);
-    auto* calc = new QPushButton("Beräkna vindlast", vindVaggBox_);
+    auto* calc = new QPushButton(tr("Beräkna vindlast"), vindVaggBox_);
     calc->setObjectName("vind_vagg_berakna");
     connect(calc, &QPushButton::clicked, this, &InputForm::windCalculatorWanted);
     g->addWidget(calc, 6, 0, 1, 3);
@@ -423,9 +496,9 @@ void InputForm::build() {
       const float c = (towards ? mym_ : myfr_)->valueOr(0);
       const float l = (towards ? lm_ : lfr_)->valueOr(0);
       QMessageBox::information(
-          this, towards ? "Vindlast MOT vägg" : "Vindlast FRÅN vägg",
-          QString("Grundvärde %1 kN/m2\nFormfaktor %2: %3 kN/m2\nFormfaktor hörn %4 över %5 m: %6 "
-                  "kN/m2")
+          this, towards ? tr("Vindlast MOT vägg") : tr("Vindlast FRÅN vägg"),
+          tr("Grundvärde %1 kN/m2\nFormfaktor %2: %3 kN/m2\nFormfaktor hörn %4 över %5 m: %6 "
+             "kN/m2")
               .arg(format_number(q, 2), format_number(f, 2), QString::number(q * f, 'f', 3),
                    format_number(c, 2), format_number(l, 2), QString::number(q * c, 'f', 3)));
     };
@@ -434,18 +507,18 @@ void InputForm::build() {
   }
   loads->addWidget(vindVaggBox_);
 
-  auto* bruk = new QGroupBox("Bruksgränstillstånd", this);
+  auto* bruk = new QGroupBox(tr("Bruksgränstillstånd"), this);
   {
     auto* g = new QGridLayout(bruk);
-    ec3_ = new QCheckBox("Nedböjningsbegränsning enl. EC 3", bruk);
+    ec3_ = new QCheckBox(tr("Nedböjningsbegränsning enl. EC 3"), bruk);
     ec3_->setObjectName("ec3");
     connect(ec3_, &QCheckBox::toggled, this, &InputForm::edited);
-    bnedb_ = number("bnedb", 0, 0, 9999);
+    bnedb_ = number("bnedb", 0, 0, 2000);
     lastf_ = number("Lastf", 2, 0, 1);
     g->addWidget(ec3_, 0, 0, 1, 2);
-    g->addWidget(caption("Nedböjningsbegränsning     L/"), 1, 0);
+    g->addWidget(caption(tr("Nedböjningsbegränsning     L/")), 1, 0);
     g->addWidget(bnedb_, 1, 1);
-    lastfLabel_ = caption("Lastreduktionsfaktor");
+    lastfLabel_ = caption(tr("Lastreduktionsfaktor"));
     g->addWidget(lastfLabel_, 2, 0);
     g->addWidget(lastf_, 2, 1);
     g->setRowStretch(3, 1);
@@ -474,6 +547,12 @@ void InputForm::updateThicknessChoices() {
   const ProfileChoice* found = nullptr;
   for (const auto& p : profiles_)
     if (p.designation.compare(t, Qt::CaseInsensitive) == 0) found = &p;
+  QStringList offered;
+  if (found)
+    for (float t : found->thicknesses) offered << format_number(t, 2);
+  for (auto* e : tjl_)
+    e->setToolTip(found ? tr("Låst tjocklek, en av profilens: %1 mm").arg(offered.join("  "))
+                        : tr("Låst tjocklek (mm)"));
   for (std::size_t k = 0; k < ptjlButtons_.size(); ++k) {
     const bool has = found && k < found->thicknesses.size();
     ptjlButtons_[k]->setVisible(has);
@@ -509,6 +588,7 @@ void InputForm::updateVisibility() {
   oflans_->setVisible(roof);
   perfo_->setVisible(roof && taktyp > 0);
   lasbalk_->setVisible(roof && taktyp == 2);
+  iskiv_->setVisible(roof && taktyp > 0);
   kvot_->setEnabled(lasbalk_->checked() != 2);
   takBox_->setVisible(roof);
   // Snow by zone where the market gives it in two steps, else the ground snow.
@@ -537,6 +617,8 @@ void InputForm::setCase(const CaseFile& cf) {
   for (OptionFrame* f : classes_) f->setStored(in.sakkl, in.sakkl);
   anvo_->setValue(in.vagg);
   nfack_->setValue(std::clamp(in.nfack, 1, kMaxSpans));
+  spans_ = nfack_->value();
+  iskiv_->setStored(in.iskiv, in.iskiv < 2 ? 1 : 2);
   for (int i = 1; i <= kMaxSpans; ++i) {
     spv_[static_cast<std::size_t>(i - 1)]->setValue(in.spv(i));
     tjl_[static_cast<std::size_t>(i - 1)]->setValue(in.tjlk(i));
@@ -595,6 +677,7 @@ void InputForm::setCase(const CaseFile& cf) {
   lastf_->setValue(in.psi1sno);
 
   pnamn_->setEditText(from_text(in.pnamn(1).trimmed()));
+  profile_ = pnamn_->currentText();
   mikro_->setChecked(in.mikroband == 1);
   updateThicknessChoices();
   updateVisibility();
@@ -660,6 +743,7 @@ CaseFile InputForm::currentCase() const {
   const int sshown = s == 0.0f ? 0 : s == 1.0f ? 1 : s == 2.0f ? 2 : (s < 1.5f ? 1 : 2);
   in.sidoverl(1) = sido == sshown ? s : static_cast<float>(std::max(sido, 0));
   in.utskr = uts_->value();
+  in.iskiv = iskiv_->value();
 
   if (in.vagg == 0) {
     in.vind(1) = qvind_->valueOr(in.vind(1));
@@ -697,21 +781,140 @@ void InputForm::setWindBasic(float q) {
 float InputForm::snowLoad() const { return currentCase().in.snolast; }
 
 QString InputForm::validate() const {
+  faultControl_.clear();
   const int n = nfack_->value();
   for (int j = 0; j <= n; ++j) {
-    const auto w = upl_[static_cast<std::size_t>(j)]->value();
-    if (w && *w > 0.2f) return "Max tillåten upplagsbredd är 200 mm";
+    const NumberEdit* e = upl_[static_cast<std::size_t>(j)];
+    const auto w = e->value();
+    if (w && *w > 0.2f) {
+      faultControl_ = e->objectName();
+      return e->caption() + ": " + tr("Max tillåten upplagsbredd är 200 mm");
+    }
   }
-  if (pnamn_->currentText().trimmed().isEmpty()) return "Ange profil.";
+  const QString profile = pnamn_->currentText().trimmed();
+  if (profile.isEmpty()) {
+    faultControl_ = "pnamn";
+    return tr("Ange profil.");
+  }
+  if (!knownProfile(profile)) {
+    faultControl_ = "pnamn";
+    return unknownProfileText(profile);
+  }
   // Every shown number field must hold a number within its range.
   const QList<NumberEdit*> fields = findChildren<NumberEdit*>();
   for (const NumberEdit* e : fields) {
     if (!e->isVisibleTo(this) || !e->isEnabled()) continue;
-    if (!e->acceptable())
-      return QString("Felaktigt värde i fältet %1: \"%2\" (tillåtet %3 till %4)")
-          .arg(e->objectName(), e->text(), QString::number(e->lo()), QString::number(e->hi()));
+    if (!e->acceptable()) {
+      faultControl_ = e->objectName();
+      const QString shown = e->text().trimmed();
+      return (shown.isEmpty()
+                  ? tr("Värde saknas i fältet %1.").arg(e->caption())
+                  : tr("Felaktigt värde i fältet %1: \"%2\".").arg(e->caption(), shown)) +
+             "\n" + e->rangeText() + ".";
+    }
   }
+  // The case as a whole by the rules of the case file layout.
+  CaseFile cf = currentCase();
+  cf.in.indatafil.set("KVOP");
+  std::string bytes, fault;
+  if (!write_case_file(cf, bytes, fault)) return write_fault_message(fault, cf.in, &faultControl_);
   return {};
+}
+
+void InputForm::focusFault() {
+  if (faultControl_.isEmpty()) return;
+  auto* w = findChild<QWidget*>(faultControl_);
+  if (!w || !w->isVisibleTo(this)) return;
+  // Every scroll area on the way shows the field.
+  for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+    if (auto* s = qobject_cast<QScrollArea*>(p)) s->ensureWidgetVisible(w);
+  w->setFocus(Qt::OtherFocusReason);
+  if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll();
+  if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit()) c->lineEdit()->selectAll();
+}
+
+bool InputForm::knownProfile(const QString& designation) const {
+  // Without a database nothing can be checked; the run will say so.
+  if (profiles_.empty()) return true;
+  return std::any_of(profiles_.begin(), profiles_.end(), [&](const ProfileChoice& p) {
+    return p.designation.compare(designation, Qt::CaseInsensitive) == 0;
+  });
+}
+
+QString InputForm::unknownProfileText(const QString& designation) const {
+  return tr("Profilen \"%1\" finns inte i profildatabasen. Välj en av profilerna i listan.")
+      .arg(designation);
+}
+
+void InputForm::profileEntered() {
+  const QString t = pnamn_->currentText().trimmed();
+  if (t.isEmpty() || knownProfile(t)) {
+    // The database's own spelling.
+    for (const auto& p : profiles_)
+      if (p.designation.compare(t, Qt::CaseInsensitive) == 0 && p.designation != t) {
+        pnamn_->setEditText(p.designation);
+        edited();
+      }
+    profile_ = pnamn_->currentText();
+    return;
+  }
+  warn(unknownProfileText(t));
+  pnamn_->setEditText(profile_);
+  pnamn_->lineEdit()->selectAll();
+  pnamn_->setFocus(Qt::OtherFocusReason);
+  edited();
+}
+
+// The line loads and the snow pocket that stand on spans above `n`, as the
+// question before removing those spans names them; empty when none.
+QString InputForm::loadsBeyond(int n) const {
+  const InputCase& in = cf_.in;
+  QStringList what;
+  if (in.linjfack(1) != 0)
+    for (int k = 1; k <= std::min(in.nlinj, kMaxLoads); ++k)
+      if (in.linjfack(k) > n) what << tr("linjelast %1 i fack %2").arg(k).arg(in.linjfack(k));
+  if (in.fickfack > n) what << tr("snöfickan i fack %1").arg(in.fickfack);
+  return what.join(", ");
+}
+
+void InputForm::removeLoadsBeyond(int n) {
+  InputCase& in = cf_.in;
+  int kept = 0;
+  if (in.linjfack(1) != 0)
+    for (int k = 1; k <= std::min(in.nlinj, kMaxLoads); ++k)
+      if (in.linjfack(k) <= n) {
+        ++kept;
+        in.linjfack(kept) = in.linjfack(k);
+        in.linjlast(kept) = in.linjlast(k);
+      }
+  for (int k = kept + 1; k <= kMaxLoads; ++k) {
+    in.linjfack(k) = 0;
+    in.linjlast(k) = Linjlast{};
+  }
+  in.nlinj = kept;
+  if (in.fickfack > n) in.fickfack = 0;
+}
+
+void InputForm::spansChanged(int n) {
+  if (loading_) return;
+  if (n < spans_) {
+    const QString lost = loadsBeyond(n);
+    if (!lost.isEmpty()) {
+      const QString text = tr("Antal fack minskas från %1 till %2. Då tas också bort: %3.\n\n"
+                              "Vill du minska antal fack?")
+                               .arg(spans_)
+                               .arg(n)
+                               .arg(lost);
+      if (!confirm(text)) {
+        const QSignalBlocker block(nfack_);
+        nfack_->setValue(spans_);
+        return;
+      }
+      removeLoadsBeyond(n);
+    }
+  }
+  spans_ = n;
+  edited();
 }
 
 }  // namespace kvop::editor

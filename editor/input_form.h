@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "case_document.h"
@@ -67,10 +68,27 @@ class InputForm : public QWidget {
   int spans() const;
   bool isWall() const;
 
-  // The first refusal of the shown values, empty when all can be saved.
+  // The first refusal of the shown values, empty when all can be saved:
+  // the field's caption and what is wrong, in the user's words.
   QString validate() const;
+  // Puts the focus on the field of the last refusal of validate().
+  void focusFault();
+  // The object name of that field (empty when none or not on this form).
+  QString faultControl() const { return faultControl_; }
+
+  // The questions and warnings of the form; tests replace them.
+  std::function<bool(const QString& text)> confirm;
+  std::function<void(const QString& text)> warn;
 
   void setProfiles(std::vector<ProfileChoice> profiles);
+  // The thicknesses of the profile chosen, from the database; empty when
+  // the database does not know it.
+  std::vector<float> profileThicknesses() const;
+  // The refusal of a locked thickness that the profile does not have,
+  // empty when every shown one is the profile's own.  `span` gets the span
+  // concerned.  Such a case can be saved (an opened case keeps its values)
+  // but not computed.
+  QString lockedThicknessFault(int* span = nullptr) const;
 
   // Values sent by the calculators: the snow shape factor of the roof, and
   // the basic wind value of the roof or the wall, whichever the case is.
@@ -93,10 +111,20 @@ class InputForm : public QWidget {
   void edited();
   NumberEdit* number(const QString& name, int decimals, double lo, double hi);
   void supportWidthFinished(NumberEdit* e);
+  void spansChanged(int n);
+  QString loadsBeyond(int n) const;
+  void removeLoadsBeyond(int n);
+  void profileEntered();
+  bool knownProfile(const QString& designation) const;
+  QString unknownProfileText(const QString& designation) const;
+  void thicknessFinished(NumberEdit* e);
 
   CaseFile cf_;
   int market_ = 1;
   bool loading_ = false;
+  int spans_ = 1;    // the span count the case holds
+  QString profile_;  // the last designation taken
+  mutable QString faultControl_;
   std::vector<ProfileChoice> profiles_;
 
   QLineEdit* rubrik_ = nullptr;
@@ -119,6 +147,7 @@ class InputForm : public QWidget {
 
   OptionFrame *anvo_, *typt_, *oflans_, *perfo_, *vandr_, *sido_, *uts_, *lasbalk_, *sno_;
   std::array<OptionFrame*, 5> classes_{};  // the class frame of each market, by code
+  OptionFrame* iskiv_ = nullptr;
   NumberEdit *kvot_, *egt_, *taklu_, *last_, *qkar_, *qvan_, *qnorg_;
   NumberEdit *qvind_, *qvformf_, *qvformft_, *randz_, *lrandz_;
   NumberEdit *qvvind_, *formm_, *formfr_, *mym_, *myfr_, *lm_, *lfr_;

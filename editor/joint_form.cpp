@@ -25,19 +25,19 @@ std::pair<int, int> unpack_joint_extent(float packed) {
 
 JointForm::JointForm(InputCase& in, int support, QWidget* parent)
     : QDialog(parent), in_(in), support_(support), type_(new QButtonGroup(this)) {
-  setWindowTitle("Skarvtyp");
+  setWindowTitle(tr("Skarvtyp"));
   new QShortcut(QKeySequence::HelpContents, this, [this] { show_help(this, "skarvtyp"); });
   auto* g = new QGridLayout(this);
-  auto* head = new QLabel(QString("Skarvtyp stöd nr %1").arg(support));
+  auto* head = new QLabel(tr("Skarvtyp stöd nr %1").arg(support));
   QFont f = head->font();
   f.setBold(true);
   head->setFont(f);
   g->addWidget(head, 0, 0, 1, 4);
-  g->addWidget(new QLabel("Omlott"), 1, 1, 1, 2, Qt::AlignCenter);
-  g->addWidget(new QLabel("% Vänster"), 2, 1);
-  g->addWidget(new QLabel("%Höger"), 2, 2);
-  const char* names[6] = {"Kontinuerlig",       "Led",    "Enkel omlott",
-                          "Enkel omlott + nit", "Gerber", "Dubbel omlott"};
+  g->addWidget(new QLabel(tr("Omlott")), 1, 1, 1, 2, Qt::AlignCenter);
+  g->addWidget(new QLabel(tr("% Vänster")), 2, 1);
+  g->addWidget(new QLabel(tr("%Höger")), 2, 2);
+  const QString names[6] = {tr("Kontinuerlig"),       tr("Led"),    tr("Enkel omlott"),
+                            tr("Enkel omlott + nit"), tr("Gerber"), tr("Dubbel omlott")};
   const auto [right, left] = unpack_joint_extent(in.skarvprc(support));
   for (int t = 0; t < 6; ++t) {
     auto* b = new QRadioButton(names[t]);
@@ -61,12 +61,12 @@ JointForm::JointForm(InputCase& in, int support, QWidget* parent)
       g->addWidget(v, 3 + t, 1);
       g->addWidget(h, 3 + t, 2);
     }
-    if (t == 4) g->addWidget(new QLabel("Ledavstånd"), 3 + t, 3);
+    if (t == 4) g->addWidget(new QLabel(tr("Ledavstånd")), 3 + t, 3);
   }
   if (auto* b = type_->button(std::clamp(in.skarvtyp(support), 0, 5))) b->setChecked(true);
   connect(type_, &QButtonGroup::idToggled, this, [this](int, bool) { update(); });
   auto* ok = new QDialogButtonBox;
-  ok->addButton("OK", QDialogButtonBox::AcceptRole);
+  ok->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
   connect(ok, &QDialogButtonBox::accepted, this, &QDialog::accept);
   g->addWidget(ok, 9, 0, 1, 4);
   update();

@@ -21,6 +21,8 @@ float pack_joint_extent(int right, int left);
 std::pair<int, int> unpack_joint_extent(float packed);
 
 class JointForm : public QDialog {
+  Q_OBJECT
+
  public:
   // Edits support `support` (2..nfack) of `in`.
   JointForm(InputCase& in, int support, QWidget* parent = nullptr);

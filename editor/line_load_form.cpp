@@ -14,21 +14,21 @@
 namespace kvop::editor {
 
 LineLoadForm::LineLoadForm(InputCase& in, QWidget* parent) : QDialog(parent), in_(in) {
-  setWindowTitle("Linjelast");
+  setWindowTitle(tr("Linjelast"));
   new QShortcut(QKeySequence::HelpContents, this, [this] { show_help(this, "linjelast"); });
   auto* g = new QGridLayout(this);
-  g->addWidget(new QLabel("Antal linjelaster:"), 0, 0, 1, 2);
+  g->addWidget(new QLabel(tr("Antal linjelaster:")), 0, 0, 1, 2);
   nllast_ = new QSpinBox;
   nllast_->setObjectName("nllast");
   nllast_->setRange(0, 5);
   // A case whose first load has no span holds no line loads.
   nllast_->setValue(in.linjfack(1) == 0 ? 0 : std::clamp(in.nlinj, 0, 5));
   g->addWidget(nllast_, 0, 2);
-  const char* heads[5] = {"Fack nr", "Avstånd från vänster stöd", "Brottgräns ned",
-                          "Brottgräns upp", "Bruksgräns ned"};
+  const QString heads[5] = {tr("Fack nr"), tr("Avstånd från vänster stöd"), tr("Brottgräns ned"),
+                            tr("Brottgräns upp"), tr("Bruksgräns ned")};
   for (int c = 0; c < 5; ++c) g->addWidget(new QLabel(heads[c]), 1, 1 + c);
-  g->addWidget(new QLabel("(m)"), 2, 2);
-  for (int c = 3; c <= 5; ++c) g->addWidget(new QLabel("(kN/m)"), 2, c);
+  g->addWidget(new QLabel(tr("(m)")), 2, 2);
+  for (int c = 3; c <= 5; ++c) g->addWidget(new QLabel(tr("(kN/m)")), 2, c);
   for (int k = 1; k <= 5; ++k) {
     const auto i = static_cast<std::size_t>(k - 1);
     const int row = 2 + k;
@@ -58,8 +58,8 @@ LineLoadForm::LineLoadForm(InputCase& in, QWidget* parent) : QDialog(parent), in
   }
   connect(nllast_, &QSpinBox::valueChanged, this, [this] { update(); });
   auto* box = new QDialogButtonBox;
-  box->addButton("OK", QDialogButtonBox::AcceptRole);
-  box->addButton("Avbryt", QDialogButtonBox::RejectRole);
+  box->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+  box->addButton(tr("Avbryt"), QDialogButtonBox::RejectRole);
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   g->addWidget(box, 8, 0, 1, 6);
@@ -81,12 +81,12 @@ QString LineLoadForm::validate() const {
   for (int k = 1; k <= nllast_->value(); ++k) {
     const auto i = static_cast<std::size_t>(k - 1);
     const int span = llfnr_[i]->value();
-    if (span < 1 || span > in_.nfack) return QString("Linjelast %1: fack nr saknas.").arg(k);
+    if (span < 1 || span > in_.nfack) return tr("Linjelast %1: fack nr saknas.").arg(k);
     for (const NumberEdit* e : {avst_[i], brollast_[i], lllast_[i], brullast_[i]})
       if (!e->acceptable())
-        return QString("Linjelast %1: felaktigt värde \"%2\".").arg(k).arg(e->text());
+        return tr("Linjelast %1: felaktigt värde \"%2\".").arg(k).arg(e->text());
     if (*avst_[i]->value() > in_.spv(span))
-      return QString("Linjelast %1: avståndet %2 m är större än spännvidden %3 m i fack nr %4.")
+      return tr("Linjelast %1: avståndet %2 m är större än spännvidden %3 m i fack nr %4.")
           .arg(k)
           .arg(avst_[i]->text())
           .arg(format_number(in_.spv(span), 3))
@@ -98,7 +98,7 @@ QString LineLoadForm::validate() const {
 void LineLoadForm::accept() {
   const QString why = validate();
   if (!why.isEmpty()) {
-    QMessageBox::warning(this, "Linjelast", why);
+    QMessageBox::warning(this, tr("Linjelast"), why);
     return;
   }
   in_.nlinj = nllast_->value();

@@ -15,6 +15,8 @@ namespace kvop::editor {
 class NumberEdit;
 
 class LineLoadForm : public QDialog {
+  Q_OBJECT
+
  public:
   LineLoadForm(InputCase& in, QWidget* parent = nullptr);
   void accept() override;

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include "case_document.h"
@@ -28,24 +30,42 @@
 #include "help.h"
 #include "input_form.h"
 #include "joint_form.h"
+#include "language.h"
 #include "line_load_form.h"
+#include "messages.h"
 #include "news_form.h"
 #include "pictures.h"
 #include "report_print.h"
 #include "report_view.h"
+#include "run_result.h"
 #include "snow_pocket_form.h"
 #include "wind_form.h"
 
 namespace kvop::editor {
+namespace {
+
+// The file dialogs are Qt's own (the desktop's would speak its own
+// language), with the editor's captions on their fields and buttons.
+void label_file_dialog(QFileDialog& d) {
+  d.setOption(QFileDialog::DontUseNativeDialog);
+  d.setLabelText(QFileDialog::FileName, MainWindow::tr("FILNAMN:"));
+  d.setLabelText(QFileDialog::Accept, MainWindow::tr("OK"));
+  d.setLabelText(QFileDialog::Reject, MainWindow::tr("Avbryt"));
+  d.setLabelText(QFileDialog::LookIn, MainWindow::tr("Sök i:"));
+  d.setLabelText(QFileDialog::FileType, MainWindow::tr("Filtyp:"));
+}
+
+}  // namespace
 
 MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
     : QMainWindow(parent), programDir_(QDir(program_dir).absolutePath()) {
   inform = [this](const QString& text) { QMessageBox::information(this, "KVOP", text); };
   ask = [this](const QString& text, bool with_cancel) {
     QMessageBox box(QMessageBox::Question, "KVOP", text, QMessageBox::NoButton, this);
-    QPushButton* yes = box.addButton("Ja", QMessageBox::YesRole);
-    QPushButton* no = box.addButton("Nej", QMessageBox::NoRole);
-    QPushButton* cancel = with_cancel ? box.addButton("Avbryt", QMessageBox::RejectRole) : nullptr;
+    QPushButton* yes = box.addButton(tr("Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(tr("Nej"), QMessageBox::NoRole);
+    QPushButton* cancel =
+        with_cancel ? box.addButton(tr("Avbryt"), QMessageBox::RejectRole) : nullptr;
     box.setDefaultButton(yes);
     box.exec();
     if (box.clickedButton() == yes) return 0;
@@ -53,6 +73,18 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
     return cancel ? 2 : 1;
   };
   chooseFile = [this](bool save) { return askFileName(save); };
+  chooseReport = [this] {
+    QFileDialog d(this, tr("Välj Resultatfil"),
+                  path_.isEmpty()
+                      ? QSettings().value("files/lastDir", QDir::currentPath()).toString()
+                      : caseDir(),
+                  tr("Resultatfiler (*.RED *.red)"));
+    label_file_dialog(d);
+    d.setFileMode(QFileDialog::ExistingFile);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
+    return d.selectedFiles().front();
+  };
+  folderWritable = [](const QString& dir) { return folder_writable(dir); };
 
   auto* central = new QWidget(this);
   auto* v = new QVBoxLayout(central);
@@ -60,7 +92,7 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
   auto* top = new QHBoxLayout;
   flags_ = new FlagBar(central);
   layout_ = new LayoutPicture(central);
-  layout_->setToolTip("Klicka på ett inre stöd för att välja skarvtyp");
+  layout_->setToolTip(tr("Klicka på ett inre stöd för att välja skarvtyp"));
   top->addWidget(flags_);
   top->addWidget(layout_, 1);
   v->addLayout(top);
@@ -76,7 +108,7 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
   scroll->setWidget(form_);
   scroll->setWidgetResizable(true);
   formWindow_ = mdi_->addSubWindow(scroll);
-  formWindow_->setWindowTitle("Indata");
+  formWindow_->setWindowTitle(tr("Indata"));
   formWindow_->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   formWindow_->showMaximized();
 
@@ -85,6 +117,14 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
   connect(flags_, &FlagBar::marketChosen, form_, &InputForm::setMarket);
   connect(layout_, &LayoutPicture::supportClicked, this, &MainWindow::openJointForm);
   connect(&engine_, &EngineRun::finished, this, &MainWindow::runFinished);
+  // Coming back to a result window checks it against the file on disk.
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+    if (w && w != formWindow_ && !refreshing_) {
+      refreshing_ = true;
+      refreshResults();
+      refreshing_ = false;
+    }
+  });
 
   buildMenus();
   QSettings s;
@@ -109,59 +149,66 @@ void MainWindow::fitToScreen() {
 }
 
 MainWindow::~MainWindow() {
-  if (engine_.running()) engine_.wait();
+  if (engine_.running()) {
+    engine_.cancel();
+    engine_.wait();
+  }
 }
 
+// Every menu and item has its mnemonic (Alt+A opens Arkiv); the letters
+// are unique within each menu.
 void MainWindow::buildMenus() {
-  QMenu* arkiv = menuBar()->addMenu("Arkiv");
-  arkiv->addAction("Ny", QKeySequence::New, this, [this] {
+  QMenu* arkiv = menuBar()->addMenu(tr("&Arkiv"));
+  arkiv->addAction(tr("&Ny"), QKeySequence::New, this, [this] {
     if (maybeSave()) newCase();
   });
-  arkiv->addAction("Öppna...", QKeySequence::Open, this, [this] { openAsked(); });
-  arkiv->addAction("Spara", QKeySequence::Save, this, [this] { save(); });
-  arkiv->addAction("Spara som...", this, [this] { saveAs(); });
+  arkiv->addAction(tr("Ö&ppna..."), QKeySequence::Open, this, [this] { openAsked(); });
+  arkiv->addAction(tr("&Spara"), QKeySequence::Save, this, [this] { save(); });
+  arkiv->addAction(tr("Spara so&m..."), this, [this] { saveAs(); });
   arkiv->addSeparator();
-  arkiv->addAction("Skriv ut...", QKeySequence::Print, this, &MainWindow::printReportAsked);
-  arkiv->addAction("Skrivarinställning...", this, &MainWindow::pageSetup);
+  arkiv->addAction(tr("Skriv &ut..."), QKeySequence::Print, this, &MainWindow::printReportAsked);
+  arkiv->addAction(tr("Skrivar&inställning..."), this, &MainWindow::pageSetup);
   arkiv->addSeparator();
-  arkiv->addAction("Avsluta", QKeySequence::Quit, this, &QWidget::close);
+  arkiv->addAction(tr("&Avsluta"), QKeySequence::Quit, this, &QWidget::close);
 
-  QMenu* redigera = menuBar()->addMenu("Redigera");
-  QAction* snow = redigera->addAction("Snöficka", this, &MainWindow::openSnowPocket);
-  QAction* loads = redigera->addAction("Linjelast", this, &MainWindow::openLineLoads);
+  QMenu* redigera = menuBar()->addMenu(tr("&Redigera"));
+  QAction* snow = redigera->addAction(tr("&Snöficka"), this, &MainWindow::openSnowPocket);
+  QAction* loads = redigera->addAction(tr("&Linjelast"), this, &MainWindow::openLineLoads);
   // Snow and line loads belong to roofs.
   connect(redigera, &QMenu::aboutToShow, this, [this, snow, loads] {
     snow->setEnabled(!form_->isWall());
     loads->setEnabled(!form_->isWall());
   });
 
-  QMenu* berakning = menuBar()->addMenu("Beräkning");
-  berakning->addAction("Kör...", QKeySequence(Qt::Key_F5), this, [this] { run(); });
+  QMenu* berakning = menuBar()->addMenu(tr("&Beräkning"));
+  berakning->addAction(tr("&Kör..."), QKeySequence(Qt::Key_F5), this, [this] { run(); });
 
-  QMenu* resultat = menuBar()->addMenu("Resultat");
-  QMenu* res = resultat->addMenu("Beräkning");
-  res->addAction("på skärm", this, [this] { showReport(); });
-  res->addAction("på skrivare", this, &MainWindow::printReportAsked);
-  QMenu* spcMenu = resultat->addMenu("Specifikation");
-  spcMenu->addAction("på skärm", this, &MainWindow::showSpecification);
+  QMenu* resultat = menuBar()->addMenu(tr("Res&ultat"));
+  QMenu* res = resultat->addMenu(tr("&Beräkning"));
+  res->addAction(tr("på &skärm"), this, [this] { showReport(); });
+  res->addAction(tr("på s&krivare"), this, &MainWindow::printReportAsked);
+  QMenu* spcMenu = resultat->addMenu(tr("S&pecifikation"));
+  spcMenu->addAction(tr("på &skärm"), this, &MainWindow::showSpecification);
+  resultat->addAction(tr("&Välj Resultatfil..."), this, &MainWindow::chooseResultFile);
   resultat->addSeparator();
-  resultat->addAction("Skivverkan (vexlor)...", this, &MainWindow::startDiaphragmProgram);
-  resultat->addAction("DXF-fil (Bra2DXF)...", this, &MainWindow::startDxfProgram);
+  resultat->addAction(tr("S&kivverkan (vexlor)..."), this, &MainWindow::startDiaphragmProgram);
+  resultat->addAction(tr("&DXF-fil (Bra2DXF)..."), this, &MainWindow::startDxfProgram);
 
-  QMenu* fil = menuBar()->addMenu("Filhantering");
-  QMenu* del = fil->addMenu("Ta bort");
-  del->addAction("Resultatfiler", this, [this] { deleteFiles(0); });
-  del->addAction("Indatafiler", this, [this] { deleteFiles(1); });
-  del->addAction("Resultat+Indatafiler", this, [this] { deleteFiles(2); });
+  QMenu* fil = menuBar()->addMenu(tr("&Filhantering"));
+  QMenu* del = fil->addMenu(tr("&Ta bort"));
+  del->addAction(tr("&Resultatfiler"), this, [this] { deleteFiles(0); });
+  del->addAction(tr("&Indatafiler"), this, [this] { deleteFiles(1); });
+  del->addAction(tr("Resultat+Indata&filer"), this, [this] { deleteFiles(2); });
 
-  menuBar()->addAction("Viktigt", this, [this] { show_notice(this); });
-  QMenu* hjalp = menuBar()->addMenu("Hjälp");
-  hjalp->addAction("Innehåll", QKeySequence::HelpContents, this,
+  menuBar()->addAction(tr("&Viktigt"), this, [this] { show_notice(this); });
+  add_settings_menu(menuBar(), [this](const QString& text) { inform(text); });
+  QMenu* hjalp = menuBar()->addMenu(tr("&Hjälp"));
+  hjalp->addAction(tr("&Innehåll"), QKeySequence::HelpContents, this,
                    [this] { show_help(this, "indata"); });
 }
 
 QString MainWindow::caseName() const {
-  return path_.isEmpty() ? QString("NAMNLÖS") : case_base_name(path_);
+  return path_.isEmpty() ? tr("NAMNLÖS") : case_base_name(path_);
 }
 
 QString MainWindow::caseDir() const { return QFileInfo(path_).absolutePath(); }
@@ -179,9 +226,11 @@ void MainWindow::setModified(bool m) {
 void MainWindow::caseChanged() {
   setModified(true);
   changedSinceRun_ = true;
+  diaphragmWritten_ = false;
   const CaseFile cf = form_->currentCase();
   layout_->setCase(cf.in);
   flags_->setMarket(cf.in.marknadskod);
+  refreshResults();
 }
 
 bool MainWindow::newCase() {
@@ -203,6 +252,7 @@ bool MainWindow::newCase() {
   form_->setCase(cf);
   path_.clear();
   changedSinceRun_ = true;
+  diaphragmWritten_ = false;
   layout_->setCase(cf.in);
   flags_->setMarket(cf.in.marknadskod);
   setModified(false);
@@ -220,6 +270,7 @@ bool MainWindow::openCase(const QString& path) {
   form_->setCase(cf);
   path_ = QFileInfo(path).absoluteFilePath();
   changedSinceRun_ = true;
+  diaphragmWritten_ = false;
   layout_->setCase(cf.in);
   flags_->setMarket(cf.in.marknadskod);
   setModified(false);
@@ -252,6 +303,7 @@ bool MainWindow::saveTo(const QString& path) {
   const QString why = form_->validate();
   if (!why.isEmpty()) {
     inform(why);
+    form_->focusFault();
     return false;
   }
   QString message;
@@ -262,6 +314,7 @@ bool MainWindow::saveTo(const QString& path) {
   path_ = QFileInfo(path).absoluteFilePath();
   QSettings().setValue("files/lastDir", QFileInfo(path).absolutePath());
   setModified(false);
+  refreshResults();
   return true;
 }
 
@@ -269,13 +322,9 @@ QString MainWindow::askFileName(bool save) {
   QSettings s;
   const QString dir = s.value("files/lastDir", QDir::currentPath()).toString();
   for (;;) {
-    QFileDialog d(this, save ? "Spara som.." : "Välj Indatafil", dir, "Indatafiler (*.IND *.ind)");
-    d.setOption(QFileDialog::DontUseNativeDialog);
-    d.setLabelText(QFileDialog::FileName, "FILNAMN:");
-    d.setLabelText(QFileDialog::Accept, "OK");
-    d.setLabelText(QFileDialog::Reject, "Avbryt");
-    d.setLabelText(QFileDialog::LookIn, "Sök i:");
-    d.setLabelText(QFileDialog::FileType, "Filtyp:");
+    QFileDialog d(this, save ? tr("Spara som..") : tr("Välj Indatafil"), dir,
+                  tr("Indatafiler (*.IND *.ind)"));
+    label_file_dialog(d);
     d.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save) {
@@ -296,7 +345,7 @@ QString MainWindow::askFileName(bool save) {
 
 bool MainWindow::maybeSave(bool with_cancel) {
   if (!modified_) return true;
-  const int answer = ask("Vill Du spara ändringarna i " + caseName() + ".IND ?", with_cancel);
+  const int answer = ask(tr("Vill Du spara ändringarna i %1.IND ?").arg(caseName()), with_cancel);
   if (answer == 2) return false;
   if (answer == 1) return true;
   return save();
@@ -304,8 +353,12 @@ bool MainWindow::maybeSave(bool with_cancel) {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
   if (engine_.running()) {
-    inform("Beräkning pågår..");
+    // The window closes once the engine has ended.
     e->ignore();
+    if (ask(tr("Beräkning pågår.\n\nVill Du avbryta beräkningen och avsluta?"), false) == 0) {
+      closeAfterRun_ = true;
+      cancelRun();
+    }
     return;
   }
   if (!maybeSave()) {
@@ -318,45 +371,131 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 
 bool MainWindow::run() {
   if (path_.isEmpty() || modified_) {
-    inform("Du måste spara Filen först !");
+    inform(tr("Du måste spara Filen först !"));
     return false;
   }
   if (engine_.running()) {
-    inform("Beräkning pågår..");
+    inform(tr("Beräkning pågår.."));
     return false;
   }
+  if (const QString why = form_->lockedThicknessFault(); !why.isEmpty()) {
+    inform(why);
+    return false;
+  }
+  if (!caseFolderWritable()) return false;
   QString message;
-  progress_ = new QProgressDialog("Skapar indata-filer.", QString(), 0, 0, this);
-  progress_->setWindowTitle("KVOP");
-  progress_->setMinimumDuration(0);
-  progress_->show();
   const QByteArray bytes = case_bytes(form_->currentCase(), caseName(), message);
-  if (bytes.isEmpty() || !prepare_run(caseDir(), bytes, programDir_, message)) {
-    delete progress_;
-    progress_ = nullptr;
+  if (bytes.isEmpty()) {
     inform(message);
     return false;
   }
-  progress_->setLabelText("Beräkning pågår..");
-  if (!engine_.start(programDir_, caseDir(), message)) {
-    delete progress_;
-    progress_ = nullptr;
+  // The engine works in a folder of its own; only its results come back.
+  runDir_ = std::make_unique<QTemporaryDir>(QDir(QDir::tempPath()).filePath("kvop-run-XXXXXX"));
+  if (!runDir_->isValid()) {
+    inform(file_error_text(QFileDevice::WriteError, runDir_->path(), runDir_->errorString()));
+    runDir_.reset();
+    return false;
+  }
+  progress_ = new QProgressDialog(tr("Skapar indata-filer."), tr("Avbryt"), 0, 0, this);
+  progress_->setWindowTitle(tr("KVOP"));
+  progress_->setWindowModality(Qt::WindowModal);
+  progress_->setMinimumDuration(0);
+  progress_->setAutoReset(false);
+  progress_->setAutoClose(false);
+  progress_->show();
+  if (!prepare_run(runDir_->path(), bytes, programDir_, message)) {
+    endRun();
     inform(message);
     return false;
   }
+  progress_->setLabelText(tr("Beräkning pågår.."));
+  if (!engine_.start(programDir_, runDir_->path(), message, kAccountFile)) {
+    endRun();
+    inform(message);
+    return false;
+  }
+  runInput_ = bytes;
+  runCaseDir_ = caseDir();
+  runCaseName_ = caseName();
+  connect(progress_, &QProgressDialog::canceled, this, &MainWindow::cancelRun);
   return true;
 }
 
-void MainWindow::runFinished(int code, const QString& console) {
+QString MainWindow::runFolder() const { return runDir_ ? runDir_->path() : QString(); }
+
+void MainWindow::cancelRun() { engine_.cancel(); }
+
+// The progress form goes, and the working folder with everything in it.
+void MainWindow::endRun() {
   delete progress_;
   progress_ = nullptr;
+  runDir_.reset();
+}
+
+bool MainWindow::caseFolderWritable() {
+  if (folderWritable(caseDir())) return true;
+  const int answer = ask(tr("Mappen %1 är skrivskyddad: resultatet av beräkningen kan inte sparas "
+                            "där.\n\nVill Du spara fallet i en annan mapp och beräkna det där?")
+                             .arg(QDir::toNativeSeparators(caseDir())),
+                         false);
+  if (answer != 0 || !saveAs()) return false;
+  if (folderWritable(caseDir())) return true;
+  inform(tr("Mappen %1 är också skrivskyddad.").arg(QDir::toNativeSeparators(caseDir())));
+  return false;
+}
+
+void MainWindow::runFinished(int code, const QString& console) {
   lastExit_ = code;
-  if (code != 0) {
-    inform(QString("Beräkningen avbröts (slutstatus %1).\n\n%2").arg(code).arg(console));
+  if (engine_.cancelled()) {
+    endRun();
+    inform(tr("Beräkningen avbröts. Fallet och resultatfilerna i %1 är oförändrade.")
+               .arg(QDir::toNativeSeparators(runCaseDir_)));
+    if (closeAfterRun_) close();
     return;
   }
-  changedSinceRun_ = false;
-  showReport();
+  const QString account = QDir(runDir_->path()).filePath(kAccountFile);
+  QString message;
+  const QStringList brought =
+      bring_back_results(runDir_->path(), runCaseDir_, runCaseName_, message);
+  QFile a(account);
+  const QByteArray accountBytes = a.open(QIODevice::ReadOnly) ? a.readAll() : QByteArray();
+  const QString report = report_path(runCaseDir_, runCaseName_);
+  // The record of the run goes with the report it wrote.
+  if (!report.isEmpty() && brought.contains(report)) {
+    RunRecord r;
+    r.report = report;
+    r.reportHash = file_hash(report);
+    r.input = runInput_;
+    r.account = accountBytes;
+    r.computed = QDateTime::currentDateTime();
+    r.exitCode = code;
+    r.console = console;
+    save_run_record(r);
+  }
+  endRun();
+  if (!message.isEmpty()) {
+    inform(tr("Resultatet kunde inte sparas i %1.").arg(QDir::toNativeSeparators(runCaseDir_)) +
+           "\n\n" + message);
+    refreshResults();
+    return;
+  }
+  if (code == 0) changedSinceRun_ = false;
+  // "SKIVA.INS" is one name for every case of a folder: only the one this
+  // case's last run wrote is its own.
+  diaphragmWritten_ = code == 0 && std::any_of(brought.begin(), brought.end(), [](const QString& f) {
+                        return QFileInfo(f).fileName().compare("SKIVA.INS", Qt::CaseInsensitive) == 0;
+                      });
+  // The result window shows the report the run left on disk, or closes
+  // when the run wrote none.
+  if (!report.isEmpty() && brought.contains(report)) {
+    showReport();
+  } else {
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+      if (auto* r = qobject_cast<ReportView*>(w->widget()); r && r->path() == report) w->close();
+  }
+  if (code != 0)
+    inform(
+        tr("Beräkningen avbröts (slutstatus %1).\n\n%2").arg(code).arg(engine_messages(console)));
 }
 
 void MainWindow::closeResults() {
@@ -373,16 +512,28 @@ QString MainWindow::reportFile(const QString& extension) const {
 ReportView* MainWindow::showReport() {
   const QString file = reportFile("RED");
   if (file.isEmpty()) {
-    inform("Resultatfil till " + caseName() + ".IND saknas !");
+    inform(tr("Resultatfil till %1.IND saknas !").arg(caseName()));
     return nullptr;
   }
-  // A report already shown is shown anew, as the run may have replaced it.
+  return showReportFile(file);
+}
+
+ReportView* MainWindow::showReportFile(const QString& file) {
+  // A report already shown is shown anew, as the file may have changed.
   for (QMdiSubWindow* w : mdi_->subWindowList())
     if (auto* r = qobject_cast<ReportView*>(w->widget()); r && r->path() == file) w->close();
   auto* view = new ReportView(file, settings_dir(programDir_));
+  if (!view->loaded()) {
+    QFile f(file);
+    f.open(QIODevice::ReadOnly);
+    inform(file_error_text(QFileDevice::OpenError, file, f.errorString()));
+    delete view;
+    return nullptr;
+  }
+  view->setStatus(result_status(file, currentInput(), programDir_));
   QMdiSubWindow* sub = mdi_->addSubWindow(view);
   sub->setAttribute(Qt::WA_DeleteOnClose);
-  sub->setWindowTitle("Utdata - " + QFileInfo(file).fileName());
+  markResultTitle(sub);
   connect(view, &ReportView::closeWanted, sub, &QMdiSubWindow::close);
   sub->showMaximized();
   mdi_->setActiveSubWindow(sub);
@@ -392,7 +543,7 @@ ReportView* MainWindow::showReport() {
 void MainWindow::showSpecification() {
   const QString file = reportFile("spc");
   if (file.isEmpty()) {
-    inform("Specifikationsfil till " + caseName() + ".IND saknas !");
+    inform(tr("Specifikationsfil till %1.IND saknas !").arg(caseName()));
     return;
   }
   auto* view = new ReportView(file, settings_dir(programDir_));
@@ -403,24 +554,15 @@ void MainWindow::showSpecification() {
 }
 
 bool MainWindow::printReport(QPrinter& printer) {
-  // The report of the active result window, else the current case's report.
-  QString file;
-  if (QMdiSubWindow* w = mdi_->activeSubWindow())
-    if (auto* r = qobject_cast<ReportView*>(w->widget())) file = r->path();
-  if (file.isEmpty()) file = reportFile("RED");
-  if (file.isEmpty()) {
-    inform("Resultatfil till " + caseName() + ".IND saknas !");
-    return false;
-  }
-  QFile f(file);
-  if (!f.open(QIODevice::ReadOnly)) {
-    inform(file_error_text(QFileDevice::OpenError, file, f.errorString()));
-    return false;
-  }
+  // What the active result window shows; else the case's report, shown first.
+  ReportView* view = nullptr;
+  if (QMdiSubWindow* w = mdi_->activeSubWindow()) view = qobject_cast<ReportView*>(w->widget());
+  if (!view) view = showReport();
+  if (!view) return false;
   const FontChoice fc = load_font_choice(settings_dir(programDir_));
   const int sheets =
-      print_report(printer, decode_report(f.readAll()), report_font(fc.family, fc.point_size),
-                   QFileInfo(file).fileName());
+      print_report(printer, view->reportText(), report_font(fc.family, fc.point_size),
+                   QFileInfo(view->path()).fileName());
   if (sheets == 0) {
     inform("Device Unavailable\n" + printer.printerName());
     return false;
@@ -429,15 +571,68 @@ bool MainWindow::printReport(QPrinter& printer) {
 }
 
 void MainWindow::printReportAsked() {
-  if (reportFile("RED").isEmpty() &&
-      !qobject_cast<ReportView*>(mdi_->activeSubWindow() ? mdi_->activeSubWindow()->widget()
-                                                         : nullptr)) {
-    inform("Resultatfil till " + caseName() + ".IND saknas !");
+  ReportView* view = nullptr;
+  if (QMdiSubWindow* w = mdi_->activeSubWindow()) view = qobject_cast<ReportView*>(w->widget());
+  if (!view) view = showReport();
+  if (!view) return;
+  if (view->state() != ResultState::current && ask(tr("Resultatet som visas hör inte till indata "
+                                                      "på skärmen.\n\nVill Du skriva ut det ändå?"),
+                                                   false) != 0)
     return;
+  // Printing to a file offers the report's own name beside it, not a
+  // "print.pdf" in the home directory.
+  if (printer_.outputFormat() == QPrinter::PdfFormat) {
+    const QFileInfo fi(view->path());
+    printer_.setOutputFileName(fi.absoluteDir().filePath(fi.completeBaseName() + ".pdf"));
   }
   QPrintDialog d(&printer_, this);
-  d.setWindowTitle("Skriv ut");
+  d.setWindowTitle(tr("Skriv ut"));
   if (d.exec() == QDialog::Accepted) printReport(printer_);
+}
+
+QByteArray MainWindow::currentInput() const {
+  if (path_.isEmpty()) return {};
+  QString message;
+  return case_bytes(form_->currentCase(), caseName(), message);
+}
+
+void MainWindow::refreshResults() {
+  const QByteArray input = currentInput();
+  QStringList changed;
+  for (QMdiSubWindow* w : mdi_->subWindowList())
+    if (auto* r = qobject_cast<ReportView*>(w->widget())) {
+      if (file_hash(r->path()) != r->shownHash()) {
+        changed << r->path();
+        continue;
+      }
+      r->setStatus(result_status(r->path(), input, programDir_));
+      markResultTitle(w);
+    }
+  // A report replaced or removed on disk since its window opened: the
+  // window shows the file as it is now, or goes.
+  for (const QString& file : changed) {
+    if (QFileInfo::exists(file)) {
+      showReportFile(file);
+    } else {
+      for (QMdiSubWindow* w : mdi_->subWindowList())
+        if (auto* r = qobject_cast<ReportView*>(w->widget()); r && r->path() == file) w->close();
+    }
+  }
+}
+
+// The tab of a result window says it too, seen from the input form.
+void MainWindow::markResultTitle(QMdiSubWindow* w) {
+  auto* r = qobject_cast<ReportView*>(w->widget());
+  if (!r) return;
+  const QString name = QFileInfo(r->path()).fileName();
+  w->setWindowTitle(r->state() == ResultState::stale     ? tr("Utdata - %1 (INAKTUELL)").arg(name)
+                    : r->state() == ResultState::unknown ? tr("Utdata - %1 (okänt ursprung)").arg(name)
+                                                         : tr("Utdata - %1").arg(name));
+}
+
+void MainWindow::chooseResultFile() {
+  const QString file = chooseReport();
+  if (!file.isEmpty()) showReportFile(file);
 }
 
 void MainWindow::pageSetup() {
@@ -450,7 +645,16 @@ void MainWindow::deleteFiles(int kind) {
                           ? QSettings().value("files/lastDir", QDir::currentPath()).toString()
                           : caseDir();
   DeleteForm d(static_cast<DeleteKind>(kind), dir, this);
+  d.setOpenCase(path_, modified_);
   d.exec();
+  afterDelete();
+}
+
+// A removed case file leaves the case on screen unsaved; a removed report
+// closes its result window.
+void MainWindow::afterDelete() {
+  if (!path_.isEmpty() && !QFileInfo::exists(path_)) setModified(true);
+  refreshResults();
 }
 
 // Both outside programs work on the diaphragm exchange file "SKIVA.INS" of
@@ -459,30 +663,31 @@ void MainWindow::startOutsideProgram(const QString& name, const QStringList& arg
                                      const QString& no_diaphragm) {
   const QString exe = program_path(programDir_, name);
   if (exe.isEmpty()) {
-    inform("Programmet " + name + " är inte installerat i " +
-           QDir::toNativeSeparators(programDir_) + ".");
+    inform(tr("Programmet %1 är inte installerat i %2.")
+               .arg(name, QDir::toNativeSeparators(programDir_)));
     return;
   }
   if (path_.isEmpty() || modified_ || changedSinceRun_) {
-    inform("Du måste spara filen först och göra ny beräkning!");
+    inform(tr("Du måste spara filen först och göra ny beräkning!"));
     return;
   }
-  if (report_path(caseDir(), "SKIVA", "INS").isEmpty()) {
+  if (!diaphragmWritten_ || report_path(caseDir(), "SKIVA", "INS").isEmpty()) {
     inform(no_diaphragm);
     return;
   }
   if (!QProcess::startDetached(exe, args, caseDir()))
-    inform("Programmet " + name + " kunde inte startas.");
+    inform(tr("Programmet %1 kunde inte startas.").arg(name));
 }
 
 void MainWindow::startDiaphragmProgram() {
-  startOutsideProgram("vexlor", {},
-                      "Kan ej starta vexlor eftersom beräkning med skivverkan ej är genomförd.");
+  startOutsideProgram(
+      "vexlor", {}, tr("Kan ej starta vexlor eftersom beräkning med skivverkan ej är genomförd."));
 }
 
 void MainWindow::startDxfProgram() {
-  startOutsideProgram("Bra2DXF", {path_},
-                      "Kan ej skapa DXF-fil eftersom beräkning med skivverkan ej är genomförd.");
+  startOutsideProgram(
+      "Bra2DXF", {path_},
+      tr("Kan ej skapa DXF-fil eftersom beräkning med skivverkan ej är genomförd."));
 }
 
 void MainWindow::openJointForm(int support) {
@@ -491,8 +696,8 @@ void MainWindow::openJointForm(int support) {
   cf.in.nfack = n;
   if (support <= 1 || support >= n + 1) {
     inform(
-        "Ändstödets skarvtyp följer konsolen: en konsol på minst 0,11 m ger kontinuerligt stöd, "
-        "en kortare led.");
+        tr("Ändstödets skarvtyp följer konsolen: en konsol på minst 0,11 m ger kontinuerligt stöd, "
+           "en kortare led."));
     return;
   }
   JointForm f(cf.in, support, this);

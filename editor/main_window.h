@@ -6,12 +6,14 @@
 #include <QMainWindow>
 #include <QPrinter>
 #include <functional>
+#include <memory>
 
 #include "engine_run.h"
 
 class QMdiArea;
 class QMdiSubWindow;
 class QProgressDialog;
+class QTemporaryDir;
 
 namespace kvop::editor {
 
@@ -34,6 +36,10 @@ class MainWindow : public QMainWindow {
   std::function<int(const QString& text, bool with_cancel)> ask;
   // A file name chosen in the open (false) or save (true) dialog; empty = cancelled.
   std::function<QString(bool save)> chooseFile;
+  // A report chosen in "Välj Resultatfil"; empty = cancelled.
+  std::function<QString()> chooseReport;
+  // Whether results can be written into a folder (the case's folder).
+  std::function<bool(const QString& dir)> folderWritable;
 
   bool newCase();
   bool openCase(const QString& path);  // without asking about unsaved changes
@@ -47,14 +53,28 @@ class MainWindow : public QMainWindow {
   // "Kör...": false when the run is refused or cannot start.
   bool run();
   EngineRun& engine() { return engine_; }
+  // Ends a running calculation: the engine is stopped, its working folder
+  // with the incomplete report removed, the case folder untouched.
+  void cancelRun();
+  // The working folder of the running calculation (empty when none runs).
+  QString runFolder() const;
   // The exit status and console text of the last finished run.
   int lastExitCode() const { return lastExit_; }
 
   ReportView* showReport();             // "på skärm"
+  // Shows any report file ("Välj Resultatfil").
+  ReportView* showReportFile(const QString& file);
+  void chooseResultFile();
+  // The calculation input of the case on screen as a run would write it.
+  QByteArray currentInput() const;
+  // Marks every result window anew against the case on screen.
+  void refreshResults();
   bool printReport(QPrinter& printer);  // prints without a dialog
   void printReportAsked();              // "på skrivare" and "Skriv ut..."
   void pageSetup();                     // "Skrivarinställning..."
   void deleteFiles(int kind);
+  void afterDelete();
+  void markResultTitle(QMdiSubWindow* w);
   void startDiaphragmProgram();
   void startDxfProgram();
   void showSpecification();
@@ -78,6 +98,8 @@ class MainWindow : public QMainWindow {
   void updateTitle();
   void caseChanged();
   void closeResults();
+  bool caseFolderWritable();
+  void endRun();
   void startOutsideProgram(const QString& name, const QStringList& args,
                            const QString& no_diaphragm);
   void runFinished(int code, const QString& console);
@@ -93,6 +115,7 @@ class MainWindow : public QMainWindow {
   QString path_;
   bool modified_ = false;
   bool changedSinceRun_ = true;
+  bool diaphragmWritten_ = false;
   int lastExit_ = 0;
   QMdiArea* mdi_;
   QMdiSubWindow* formWindow_;
@@ -101,6 +124,11 @@ class MainWindow : public QMainWindow {
   LayoutPicture* layout_;
   EngineRun engine_;
   QProgressDialog* progress_ = nullptr;
+  std::unique_ptr<QTemporaryDir> runDir_;
+  QByteArray runInput_;
+  QString runCaseDir_, runCaseName_;
+  bool closeAfterRun_ = false;
+  bool refreshing_ = false;
   QPrinter printer_;
 };
 

@@ -1,6 +1,7 @@
 #include "news_form.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,8 @@
 
 namespace kvop::editor {
 
-const char* const kNoticeText =
+const char* const kNoticeText = QT_TRANSLATE_NOOP(
+    "Notice",
     "Vissa begränsningar finns inbyggda i programmet genom att det inte acceptera storheter "
     "utanför "
     "vissa gränser. Det har dock inte varit möjligt att begränsa de kombinationer av indata som är "
@@ -21,7 +23,7 @@ const char* const kNoticeText =
     "ansvara "
     "för att använda programmen med ett ingenjörsmässigt omdöme och komma ihåg att de är skrivna "
     "för "
-    "normal användning av profilerad plåt.";
+    "normal användning av profilerad plåt.");
 
 VersionNote read_version_note(const QString& program_dir) {
   VersionNote n;
@@ -40,15 +42,16 @@ bool show_news(QWidget* parent, const VersionNote& note) {
   QDialog d(parent);
   d.setWindowTitle("KVOP");
   auto* v = new QVBoxLayout(&d);
-  auto* head = new QLabel("Brasko för Windows ver " + note.version);
+  auto* head = new QLabel(
+      QCoreApplication::translate("Notice", "Brasko för Windows ver %1").arg(note.version));
   QFont f = head->font();
   f.setBold(true);
   f.setPointSizeF(f.pointSizeF() + 2);
   head->setFont(f);
   v->addWidget(head);
-  v->addWidget(new QLabel("FÖRÄNDRINGAR i denna version:"));
+  v->addWidget(new QLabel(QCoreApplication::translate("Notice", "FÖRÄNDRINGAR i denna version:")));
   for (const QString& c : note.changes) v->addWidget(new QLabel(c));
-  auto* hide = new QCheckBox("Visa inte detta nästa gång");
+  auto* hide = new QCheckBox(QCoreApplication::translate("Notice", "Visa inte detta nästa gång"));
   v->addWidget(hide);
   auto* ok = new QPushButton("OK");
   QObject::connect(ok, &QPushButton::clicked, &d, &QDialog::accept);
@@ -58,7 +61,8 @@ bool show_news(QWidget* parent, const VersionNote& note) {
 }
 
 void show_notice(QWidget* parent) {
-  QMessageBox box(QMessageBox::Information, "Viktigt", kNoticeText, QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::Information, QCoreApplication::translate("Notice", "Viktigt"),
+                  QCoreApplication::translate("Notice", kNoticeText), QMessageBox::Ok, parent);
   box.exec();
 }
 

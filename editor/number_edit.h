@@ -34,10 +34,30 @@ class NumberEdit : public QLineEdit {
   bool acceptable() const;
   double lo() const { return lo_; }
   double hi() const { return hi_; }
+  int decimals() const { return decimals_; }
+
+  // The field's caption in messages and in its tooltip, which also states
+  // the range ("Tillåtet: 0.10 till 30.00").
+  void setCaption(const QString& caption);
+  QString caption() const { return caption_; }
+  // The allowed range as the tooltip and the messages say it.
+  QString rangeText() const;
+
+ signals:
+  // A typed character that cannot stand in a number ("x" in "2x"); the field
+  // keeps its text and says so.
+  void keyRefused(const QString& key);
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void changeEvent(QEvent* e) override;
 
  private:
+  void showState();
+  void tidy();
   int decimals_;
   double lo_, hi_;
+  QString caption_;
 };
 
 }  // namespace kvop::editor

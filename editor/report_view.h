@@ -4,9 +4,13 @@
 
 #include <QMainWindow>
 
-class QPlainTextEdit;
+#include "run_result.h"
+
+class QLabel;
 
 namespace kvop::editor {
+
+class ReportText;
 
 class ReportView : public QMainWindow {
   Q_OBJECT
@@ -16,6 +20,16 @@ class ReportView : public QMainWindow {
   bool loaded() const { return loaded_; }
   QString path() const { return path_; }
   QString text() const;
+  // The report as read when the window opened: what the window shows and
+  // what printing prints, whatever happens to the file since.
+  QString reportText() const { return report_; }
+  // A digest of the bytes shown (file_hash of the file as it was read).
+  QByteArray shownHash() const { return hash_; }
+  // The line above the report: whether it belongs to the case on screen,
+  // when it was computed, with which database, and the verdict.
+  void setStatus(const ResultStatus& s);
+  ResultState state() const { return state_; }
+  QString statusText() const;
   QFont reportFont() const;
   void setReportFont(const QFont& f);
 
@@ -28,7 +42,12 @@ class ReportView : public QMainWindow {
   void openInViewer();
   QString path_;
   QString settings_;
-  QPlainTextEdit* view_;
+  ReportText* view_;
+  QLabel* status_;
+  QString report_;
+  QString statusPlain_;
+  QByteArray hash_;
+  ResultState state_ = ResultState::unknown;
   bool loaded_ = false;
 };
 

@@ -35,49 +35,49 @@ NumberEdit* field(QGridLayout* g, int row, const QString& label, const QString& 
 
 SnowPocketForm::SnowPocketForm(InputForm& form, QWidget* parent)
     : QDialog(parent), form_(form), in_(form.data().in) {
-  setWindowTitle("Snöficka");
+  setWindowTitle(tr("Snöficka"));
   new QShortcut(QKeySequence::HelpContents, this, [this] { show_help(this, "snoficka"); });
   auto* top = new QHBoxLayout(this);
   auto* left = new QVBoxLayout;
   top->addLayout(left);
 
-  auto* ends = new QGroupBox("Snödrift vid plåtens ändar");
+  auto* ends = new QGroupBox(tr("Snödrift vid plåtens ändar"));
   auto* eg = new QGridLayout(ends);
-  trivform_ = field(eg, 0, "Formfaktor vä", "trivform", 2, 0, 20, in_.trivform);
-  trivlgd_ = field(eg, 1, "Längd (m)", "trivlgd", 2, 0, 100, in_.trivlgd);
-  trihform_ = field(eg, 2, "Formfaktor hö", "trihform", 2, 0, 20, in_.trihform);
-  trihlgd_ = field(eg, 3, "Längd (m)", "trihlgd", 2, 0, 100, in_.trihlgd);
+  trivform_ = field(eg, 0, tr("Formfaktor vä"), "trivform", 2, 0, 20, in_.trivform);
+  trivlgd_ = field(eg, 1, tr("Längd (m)"), "trivlgd", 2, 0, 100, in_.trivlgd);
+  trihform_ = field(eg, 2, tr("Formfaktor hö"), "trihform", 2, 0, 20, in_.trihform);
+  trihlgd_ = field(eg, 3, tr("Längd (m)"), "trihlgd", 2, 0, 100, in_.trihlgd);
   left->addWidget(ends);
 
-  auto* extra = new QGroupBox("Extra snöficka");
+  auto* extra = new QGroupBox(tr("Extra snöficka"));
   auto* xg = new QGridLayout(extra);
-  xg->addWidget(new QLabel("Fack nr (0 = ingen)"), 0, 0);
+  xg->addWidget(new QLabel(tr("Fack nr (0 = ingen)")), 0, 0);
   nextra_ = new QSpinBox;
   nextra_->setObjectName("nextra");
   nextra_->setRange(0, in_.nfack);
   nextra_->setValue(std::clamp(in_.fickfack, 0, in_.nfack));
   xg->addWidget(nextra_, 0, 1);
-  nextraForm_ = field(xg, 1, "Formfaktor", "fickform", 2, 0, 20, in_.fickform);
-  dextra_ = field(xg, 2, "Avstånd från vänster stöd (m)", "dextra", 2, 0, 100, in_.fickavst);
-  lextra1_ = field(xg, 3, "Längd (m)", "lextra1", 2, 0, 100, in_.ficklgd);
-  lextra2_ = field(xg, 4, "Längd max snö (m)", "lextra2", 2, 0, 100, in_.fickmaxlgd);
+  nextraForm_ = field(xg, 1, tr("Formfaktor"), "fickform", 2, 0, 20, in_.fickform);
+  dextra_ = field(xg, 2, tr("Avstånd från vänster stöd (m)"), "dextra", 2, 0, 100, in_.fickavst);
+  lextra1_ = field(xg, 3, tr("Längd (m)"), "lextra1", 2, 0, 100, in_.ficklgd);
+  lextra2_ = field(xg, 4, tr("Längd max snö (m)"), "lextra2", 2, 0, 100, in_.fickmaxlgd);
   left->addWidget(extra);
   left->addStretch();
   auto* box = new QDialogButtonBox;
-  box->addButton("OK", QDialogButtonBox::AcceptRole);
-  box->addButton("Avbryt", QDialogButtonBox::RejectRole);
+  box->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+  box->addButton(tr("Avbryt"), QDialogButtonBox::RejectRole);
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   left->addWidget(box);
 
   // The calculator.
-  auto* calc = new QGroupBox("Snödrift vid högre byggnad (EN 1991-1-3)");
+  auto* calc = new QGroupBox(tr("Snödrift vid högre byggnad (EN 1991-1-3)"));
   auto* cg = new QGridLayout(calc);
-  auto* dir = new QGroupBox("Plåtriktning");
+  auto* dir = new QGroupBox(tr("Plåtriktning"));
   auto* dl = new QHBoxLayout(dir);
   direction_ = new QButtonGroup(this);
-  auto* along = new QRadioButton("Längs plåt");
-  auto* across = new QRadioButton("Tvärs plåt");
+  auto* along = new QRadioButton(tr("Längs plåt"));
+  auto* across = new QRadioButton(tr("Tvärs plåt"));
   along->setObjectName("langs");
   across->setObjectName("tvars");
   direction_->addButton(along, 0);
@@ -86,50 +86,59 @@ SnowPocketForm::SnowPocketForm(InputForm& form, QWidget* parent)
   dl->addWidget(along);
   dl->addWidget(across);
   cg->addWidget(dir, 0, 0, 1, 2);
-  cg->addWidget(new QLabel("Plåt nr från steget"), 1, 0);
+  cg->addWidget(new QLabel(tr("Plåt nr från steget")), 1, 0);
   stegnr_ = new QSpinBox;
   stegnr_->setObjectName("stegnr");
   stegnr_->setRange(1, 99);
   stegnr_->setValue(1);
   cg->addWidget(stegnr_, 1, 1);
-  cg->addWidget(new QLabel("Antal plåtar över driftlängden"), 2, 0);
+  cg->addWidget(new QLabel(tr("Antal plåtar över driftlängden")), 2, 0);
   nplat_ = new QSpinBox;
   nplat_->setObjectName("nplat");
   nplat_->setRange(1, 99);
   nplat_->setValue(2);
   cg->addWidget(nplat_, 2, 1);
-  tl1_ = field(cg, 3, "b1, bredd högre byggnad (m)", "tl1", 2, 0, 1000, 20.0f);
-  tl2_ = field(cg, 4, "b2, bredd lägre byggnad (m)", "tl2", 2, 0, 1000, 30.0f);
-  th1_ = field(cg, 5, "h, höjdskillnad (m)", "th1", 2, 0.01, 100, 3.0f);
-  tb2_ = field(cg, 6, "Minsta driftlängd ls (m)", "tb2", 2, 0, 100, 5.0f);
-  tu3_ = field(cg, 7, "µ1, formfaktor lägre tak", "tu3", 2, 0, 10, 0.8f);
-  tgrader_ = field(cg, 8, "Taklutning högre tak (gr)", "tgrader", 1, 0, 90, 3.6f);
-  auto* compute = new QPushButton("Beräkna >>");
+  tl1_ = field(cg, 3, tr("b1, bredd högre byggnad (m)"), "tl1", 2, 0, 1000, 20.0f);
+  tl2_ = field(cg, 4, tr("b2, bredd lägre byggnad (m)"), "tl2", 2, 0, 1000, 30.0f);
+  th1_ = field(cg, 5, tr("h, höjdskillnad (m)"), "th1", 2, 0.01, 100, 3.0f);
+  tb2_ = field(cg, 6, tr("Minsta driftlängd ls (m)"), "tb2", 2, 0, 100, 5.0f);
+  tu3_ = field(cg, 7, tr("µ1, formfaktor lägre tak"), "tu3", 2, 0, 10, 0.8f);
+  tgrader_ = field(cg, 8, tr("Taklutning högre tak (gr)"), "tgrader", 1, 0, 90, 3.6f);
+  auto* compute = new QPushButton(tr("Beräkna >>"));
   compute->setObjectName("berakna");
   cg->addWidget(compute, 9, 0, 1, 2);
   top->addWidget(calc);
 
-  auto* res = new QGroupBox("RESULTAT:");
+  auto* res = new QGroupBox(tr("RESULTAT:"));
   auto* rg = new QGridLayout(res);
   resultText_ = new QLabel;
   resultText_->setObjectName("resultat");
   resultText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   rg->addWidget(resultText_, 0, 0, 1, 2);
-  tlastv_ = field(rg, 1, "Formfaktor vä", "tlastv", 2, 0, 20, 0.8f);
-  lfickav_ = field(rg, 2, "Längd (m)", "lfickav", 2, 0, 100, 6.0f);
-  tlasth_ = field(rg, 3, "Formfaktor hö", "tlasth", 2, 0, 20, 0.8f);
-  lfickah_ = field(rg, 4, "Längd (m)", "lfickah", 2, 0, 100, 6.0f);
-  auto* sl = new QPushButton("Skicka vänster");
-  auto* sr = new QPushButton("Skicka höger");
-  auto* sa = new QPushButton("<<Skicka ");
+  tlastv_ = field(rg, 1, tr("Formfaktor vä"), "tlastv", 2, 0, 20, 0.8f);
+  lfickav_ = field(rg, 2, tr("Längd (m)"), "lfickav", 2, 0, 100, 6.0f);
+  tlasth_ = field(rg, 3, tr("Formfaktor hö"), "tlasth", 2, 0, 20, 0.8f);
+  lfickah_ = field(rg, 4, tr("Längd (m)"), "lfickah", 2, 0, 100, 6.0f);
+  auto* sl = new QPushButton(tr("Skicka vänster"));
+  auto* sr = new QPushButton(tr("Skicka höger"));
+  auto* sa = new QPushButton(tr("<<Skicka "));
   sl->setObjectName("skicka_vanster");
   sr->setObjectName("skicka_hoger");
   sa->setObjectName("skicka_tvars");
-  sa->setToolTip("Formfaktorn för plåten tvärs driften till takets formfaktor (snö)");
+  sa->setToolTip(tr("Formfaktorn för plåten tvärs driften till takets formfaktor (snö)"));
   rg->addWidget(sl, 5, 0);
   rg->addWidget(sr, 5, 1);
   rg->addWidget(sa, 6, 0, 1, 2);
-  rg->setRowStretch(7, 1);
+  sentText_ = new QLabel;
+  sentText_->setObjectName("skickat");
+  sentText_->setWordWrap(true);
+  rg->addWidget(sentText_, 7, 0, 1, 2);
+  rg->setRowStretch(8, 1);
+  // Nothing is a result before "Beräkna >>": the fields stay empty and
+  // nothing can be sent.
+  for (NumberEdit* e : {tlastv_, lfickav_, tlasth_, lfickah_}) e->clear();
+  sendButtons_ = {sl, sr, sa};
+  for (QWidget* b : sendButtons_) b->setEnabled(false);
   top->addWidget(res);
 
   connect(compute, &QPushButton::clicked, this, &SnowPocketForm::calculate);
@@ -163,12 +172,12 @@ void SnowPocketForm::calculate() {
   const float mu2 = static_cast<float>(std::round(result_.mu2 * 100.0) / 100.0);
   const float ls = static_cast<float>(std::round(result_.ls * 100.0) / 100.0);
   QString text =
-      QString("sk = %1 kN/m2\nµw = %2\nµs = %3\nµ2 = µs + µw = %4\nls = %5 m")
+      tr("sk = %1 kN/m2\nµw = %2\nµs = %3\nµ2 = µs + µw = %4\nls = %5 m")
           .arg(QString::number(d.sk, 'f', 2), QString::number(result_.mu_w, 'f', 3),
                QString::number(result_.mu_s, 'f', 3), QString::number(result_.mu2, 'f', 3),
                QString::number(result_.ls, 'f', 2));
   if (direction_->checkedId() == 1)
-    text += QString("\nPlåt nr %1 tvärs driften: µ = %2")
+    text += tr("\nPlåt nr %1 tvärs driften: µ = %2")
                 .arg(stegnr_->value())
                 .arg(acrossShape(), 0, 'f', 3);
   resultText_->setText(text);
@@ -176,6 +185,7 @@ void SnowPocketForm::calculate() {
   lfickav_->setValue(ls);
   tlasth_->setValue(mu2);
   lfickah_->setValue(ls);
+  for (QWidget* b : sendButtons_) b->setEnabled(true);
 }
 
 void SnowPocketForm::sendLeft() {
@@ -190,13 +200,16 @@ void SnowPocketForm::sendRight() {
 
 void SnowPocketForm::sendAcross() {
   if (result_.ls <= 0) calculate();
-  form_.setSnowShape(static_cast<float>(std::round(acrossShape() * 100.0) / 100.0));
+  pendingShape_ = static_cast<float>(std::round(acrossShape() * 100.0) / 100.0);
+  sentText_->setText(
+      tr("Formfaktor (snö) %1 förs in i fallet med OK.").arg(format_number(*pendingShape_, 2)));
 }
 
 void SnowPocketForm::accept() {
   for (const NumberEdit* e : findChildren<NumberEdit*>())
-    if (!e->acceptable()) {
-      QMessageBox::warning(this, "Snöficka", QString("Felaktigt värde \"%1\".").arg(e->text()));
+    if (!e->acceptable() && !(e->text().isEmpty() && (e == tlastv_ || e == lfickav_ ||
+                                                       e == tlasth_ || e == lfickah_))) {
+      QMessageBox::warning(this, tr("Snöficka"), tr("Felaktigt värde \"%1\".").arg(e->text()));
       return;
     }
   const int span = nextra_->value();
@@ -208,18 +221,18 @@ void SnowPocketForm::accept() {
   probe.in.fickform = *nextraForm_->value();
   probe.in.fickavst = *dextra_->value();
   if (span > 0 && !rule_fault(CaseRule::pocket_distance, probe).what.empty()) {
-    QMessageBox::warning(
-        this, "Snöficka",
-        QString("Snöfickans avstånd %1 m ligger utanför fack nr %2 (spännvidd %3 m).")
-            .arg(dextra_->text())
-            .arg(span)
-            .arg(format_number(now.in.spv(span), 3)));
+    QMessageBox::warning(this, tr("Snöficka"),
+                         tr("Snöfickans avstånd %1 m ligger utanför fack nr %2 (spännvidd %3 m).")
+                             .arg(dextra_->text())
+                             .arg(span)
+                             .arg(format_number(now.in.spv(span), 3)));
     return;
   }
-  if (span > 0 && !(*nextraForm_->value() > now.in.snoform))
-    QMessageBox::information(this, "Snöficka",
-                             "Snöfickan räknas inte: dess formfaktor är inte större än takets "
-                             "formfaktor (snö).");
+  const float roofShape = pendingShape_.value_or(now.in.snoform);
+  if (span > 0 && !(*nextraForm_->value() > roofShape))
+    QMessageBox::information(this, tr("Snöficka"),
+                             tr("Snöfickan räknas inte: dess formfaktor är inte större än takets "
+                                "formfaktor (snö)."));
   InputCase& in = form_.data().in;
   in.trivform = *trivform_->value();
   in.trivlgd = *trivlgd_->value();
@@ -230,6 +243,7 @@ void SnowPocketForm::accept() {
   in.fickavst = *dextra_->value();
   in.ficklgd = *lextra1_->value();
   in.fickmaxlgd = *lextra2_->value();
+  if (pendingShape_) form_.setSnowShape(*pendingShape_);
   form_.dataEdited();
   QDialog::accept();
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "calculators.h"
 #include "core/input_case.h"
@@ -21,6 +22,8 @@ class InputForm;
 class NumberEdit;
 
 class SnowPocketForm : public QDialog {
+  Q_OBJECT
+
  public:
   SnowPocketForm(InputForm& form, QWidget* parent = nullptr);
   void accept() override;
@@ -33,6 +36,9 @@ class SnowPocketForm : public QDialog {
   // The shape factor of the chosen sheet when it lies across the drift.
   double acrossShape() const;
   const DriftResult& result() const { return result_; }
+  // The roof's shape factor sent by "<<Skicka ", written into the case
+  // only when the form is accepted with "OK".
+  std::optional<float> pendingShape() const { return pendingShape_; }
 
  private:
   DriftInput input() const;
@@ -46,7 +52,10 @@ class SnowPocketForm : public QDialog {
   NumberEdit *tl1_, *tl2_, *th1_, *tb2_, *tu3_, *tgrader_;
   NumberEdit *lfickav_, *tlastv_, *lfickah_, *tlasth_;
   QLabel* resultText_;
+  QLabel* sentText_;
+  QList<QWidget*> sendButtons_;
   DriftResult result_{};
+  std::optional<float> pendingShape_;
 };
 
 }  // namespace kvop::editor

@@ -42,21 +42,21 @@ class LengthSpin : public QDoubleSpinBox {
 }  // namespace
 
 WindForm::WindForm(InputForm& form, QWidget* parent) : QDialog(parent), form_(form) {
-  setWindowTitle("Beräkna vindlast");
+  setWindowTitle(tr("Beräkna vindlast"));
   new QShortcut(QKeySequence::HelpContents, this, [this] { show_help(this, "vindlast"); });
   auto* g = new QGridLayout(this);
-  g->addWidget(new QLabel("Referensvindhastighet (m/s) :"), 0, 0);
+  g->addWidget(new QLabel(tr("Referensvindhastighet (m/s) :")), 0, 0);
   tvref_ = new NumberEdit(0, 1, 100);
   tvref_->setObjectName("tvref");
   tvref_->setValue(22.0f);
   g->addWidget(tvref_, 0, 1);
-  g->addWidget(new QLabel("Byggnadens höjd:"), 1, 0);
+  g->addWidget(new QLabel(tr("Byggnadens höjd:")), 1, 0);
   bhojd_ = new LengthSpin;
   bhojd_->setObjectName("bhojd");
   bhojd_->setValue(6.0);
   bhojd_->setSuffix(" m");
   g->addWidget(bhojd_, 1, 1);
-  auto* ter = new QGroupBox("Terrängtyp");
+  auto* ter = new QGroupBox(tr("Terrängtyp"));
   auto* tl = new QHBoxLayout(ter);
   tertyp_ = new QButtonGroup(this);
   const char* names[5] = {"0", "I", "II", "III", "IV"};
@@ -68,10 +68,10 @@ WindForm::WindForm(InputForm& form, QWidget* parent) : QDialog(parent), form_(fo
   }
   tertyp_->button(2)->setChecked(true);
   g->addWidget(ter, 2, 0, 1, 2);
-  auto* compute = new QPushButton("Beräkna >>");
+  auto* compute = new QPushButton(tr("Beräkna >>"));
   compute->setObjectName("berakna");
   g->addWidget(compute, 3, 0, 1, 2);
-  auto* res = new QGroupBox("Resultat:");
+  auto* res = new QGroupBox(tr("Resultat:"));
   auto* rl = new QHBoxLayout(res);
   resultText_ = new QLabel;
   resultText_->setObjectName("resultat");
@@ -79,9 +79,9 @@ WindForm::WindForm(InputForm& form, QWidget* parent) : QDialog(parent), form_(fo
   resultText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   rl->addWidget(resultText_);
   g->addWidget(res, 0, 2, 4, 1);
-  auto* sendButton = new QPushButton("Skicka värde >>");
+  auto* sendButton = new QPushButton(tr("Skicka värde >>"));
   sendButton->setObjectName("skicka");
-  auto* cancel = new QPushButton("Avbryt");
+  auto* cancel = new QPushButton(tr("Avbryt"));
   g->addWidget(sendButton, 4, 2);
   g->addWidget(cancel, 4, 0);
   connect(compute, &QPushButton::clicked, this, &WindForm::calculate);

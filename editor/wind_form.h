@@ -17,6 +17,8 @@ class InputForm;
 class NumberEdit;
 
 class WindForm : public QDialog {
+  Q_OBJECT
+
  public:
   WindForm(InputForm& form, QWidget* parent = nullptr);
   void calculate();  // "Beräkna >>"

@@ -1,5 +1,8 @@
 #include "driver/run_json.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "core/json_values.h"
 #include "driver/case_file.h"
 #include "driver/case_layout.h"
@@ -71,8 +74,26 @@ json case_to_json(const InputCase& in) {
   return c;
 }
 
+namespace {
+
+// The profile database the run opened, as an absolute path with links
+// resolved, so that a reader can tell which installation's database it was;
+// empty when none was opened.
+std::string database_path(const RunContext& ctx) {
+  const std::filesystem::path& p = ctx.channels.database.path();
+  if (p.empty()) return {};
+  std::error_code ec;
+  std::filesystem::path full = std::filesystem::weakly_canonical(p, ec);
+  if (ec) full = std::filesystem::absolute(p, ec);
+  return full.string();
+}
+
+}  // namespace
+
 json run_to_json(const RunContext& ctx, int status) {
   return {{"status", status},
+          {"database", database_path(ctx)},
+          {"walkability", walkability_to_json(ctx)},
           {"case", case_to_json(ctx.in)},
           {"prepared", prepared_to_json(ctx)},
           {"profile", profile_to_json(ctx)},

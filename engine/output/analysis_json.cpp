@@ -74,4 +74,17 @@ json analysis_to_json(const RunContext& ctx) {
   return a;
 }
 
+// The walkability warnings of the report: the spans longer than their
+// walkable length, the maximum sheet length, the unchecked fully perforated
+// profile.
+json walkability_to_json(const RunContext& ctx) {
+  const WalkResults& w = ctx.walk;
+  json spans = json::array();
+  for (int k = 1; k <= std::clamp(w.count, 0, 20); ++k) spans.push_back(w.spans(k));
+  return {{"checked", w.checked},
+          {"spans", spans},
+          {"max_sheet_length", w.sheet_too_long},
+          {"fully_perforated", w.fully_perforated}};
+}
+
 }  // namespace kvop

@@ -10,4 +10,8 @@ namespace kvop {
 // The analysis results as the last pass left them; empty until the analysis ran.
 nlohmann::json analysis_to_json(const RunContext& ctx);
 
+// The walkability warnings of the last profile; "checked" is false when the
+// walkability check did not run (a wall, a profile of another range).
+nlohmann::json walkability_to_json(const RunContext& ctx);
+
 }  // namespace kvop

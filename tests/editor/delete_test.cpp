@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QTreeWidget>
 #include <QtTest>
+#include <memory>
 
 #include "delete_form.h"
 #include "editor_test_support.h"
@@ -134,6 +135,66 @@ class DeleteTest : public QObject {
     QVERIFY(!QFile::exists(dir->filePath("A.RED")));
     QVERIFY(!QFile::exists(dir->filePath("A.IND")));
     QCOMPARE(shown_files(d), QStringList({"B.IND", "B.RED"}));
+  }
+
+  void openCaseIsWarnedOfAndKeptWhileItHasUnsavedChanges() {
+    auto dir = scratch();
+    for (const char* n : {"A.IND", "B.IND"}) QVERIFY(write_file(dir->filePath(n), "x"));
+    int asked = 0, warned = 0;
+    QStringList told;
+    auto form = [&](bool modified, bool answer) {
+      auto d = std::make_unique<DeleteForm>(DeleteKind::inputs, dir->path());
+      d->setOpenCase(dir->filePath("A.IND"), modified);
+      d->confirm = [&](const QStringList&) {
+        ++asked;
+        return true;
+      };
+      d->confirmOpenCase = [&, answer](const QString& text) {
+        ++warned;
+        told << text;
+        return answer;
+      };
+      d->inform = [&](const QString& text) { told << text; };
+      return d;
+    };
+    // Unsaved changes: the open case's file stays, and so do the others chosen with it.
+    auto d = form(true, true);
+    select(*d, {"A.IND", "B.IND"});
+    QVERIFY(!d->removeChosen());
+    QVERIFY(QFile::exists(dir->filePath("A.IND")));
+    QVERIFY(QFile::exists(dir->filePath("B.IND")));
+    QCOMPARE(warned, 0);
+    QVERIFY(told.last().contains("inte är sparade"));
+    // Saved: a warning of its own first; "Nej" keeps it.
+    d = form(false, false);
+    select(*d, {"A.IND"});
+    QVERIFY(!d->removeChosen());
+    QCOMPARE(warned, 1);
+    QVERIFY(told.last().startsWith("OBS! A.IND"));
+    QCOMPARE(asked, 0);
+    QVERIFY(QFile::exists(dir->filePath("A.IND")));
+    // "Ja" to both questions removes it.
+    d = form(false, true);
+    select(*d, {"A.IND"});
+    QVERIFY(d->removeChosen());
+    QVERIFY(!QFile::exists(dir->filePath("A.IND")));
+    // Another case's file needs no warning of its own.
+    warned = 0;
+    d = form(false, true);
+    select(*d, {"B.IND"});
+    QVERIFY(d->removeChosen());
+    QCOMPARE(warned, 0);
+  }
+
+  void removedOpenCaseLeavesTheCaseUnsaved() {
+    auto dir = scratch();
+    QVERIFY(QFile::copy(example("VAGG1.IND"), dir->filePath("VAGG1.IND")));
+    Window t;
+    QVERIFY(t.w.openCase(dir->filePath("VAGG1.IND")));
+    QVERIFY(!t.w.modified());
+    QFile::remove(dir->filePath("VAGG1.IND"));
+    t.w.afterDelete();
+    QVERIFY(t.w.modified());
   }
 };
 

@@ -66,7 +66,7 @@ struct Window {
   // Triggers the menu item `text` (found anywhere in the menus).
   bool trigger(const QString& text) {
     for (QAction* a : w.menuBar()->findChildren<QAction*>())
-      if (a->text() == text) {
+      if (QString(a->text()).remove(QLatin1Char('&')) == text) {
         a->trigger();
         return true;
       }

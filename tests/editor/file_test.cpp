@@ -131,7 +131,7 @@ class FileTest : public QObject {
     QVERIFY(write_file(old, "old bytes\r\n"));
     cf.in.spv(1) = 12345.0f;
     QVERIFY(!save_case(old, cf, message));
-    QVERIFY2(message.contains("spv(1)"), qPrintable(message));
+    QVERIFY2(message.contains("Spännvidd fack 1"), qPrintable(message));
     QCOMPARE(read_file(old), QByteArray("old bytes\r\n"));
     // A directory in the way of the file.
     QDir(dir->path()).mkpath("D.IND");
@@ -146,8 +146,8 @@ class FileTest : public QObject {
     Window t;
     QVERIFY(t.w.openCase(example("TAK1.IND")));
     QVERIFY(!t.w.openCase(dir->filePath("BAD.IND")));
-    QVERIFY2(t.messages.last().startsWith("Input Past End Of File"), qPrintable(t.messages.last()));
-    QVERIFY(t.messages.last().contains("record 4"));
+    QCOMPARE(t.messages.last(), QString("Filen BAD.IND kan inte läsas (rad 4, Säkerhetsklass):\n"
+                                        "filen tar slut före denna post."));
     QCOMPARE(t.w.caseName(), QString("TAK1"));
   }
 
@@ -165,17 +165,18 @@ class FileTest : public QObject {
     const Case cases[] = {
         // Record 15 (line 14): a left cantilever of 0,30 m would read as 0.
         {changed({{14, "0,30"}}),
-         "BAD.IND line 14 (record 15, konsv): \"0,30\" is written with a decimal comma; a "
-         "decimal point is needed (\"0.30\")"},
+         "Filen BAD.IND kan inte läsas (rad 14, Konsol vänster (m)):\n\"0,30\" är skrivet med "
+         "decimalkomma; filen ska ha decimalpunkt."},
         // A pocket above the plain snow (1.6 > 0.8) in span 2 of 6 m, its
         // maximum 6.5 m out: slot 40 * 6.5 / 6 = 43.3 lies past slot 41.
         {changed({{27, "2"}, {28, "1.6"}, {31, "6.5"}}),
-         "BAD.IND line 31 (record 32, fickavst): the snow pocket's distance 6.500 m lies "
-         "beyond span 2 of length 6.000 m; the pocket belongs in a later span"},
+         "Filen BAD.IND kan inte läsas (rad 31, Extra snöficka, Avstånd från vänster stöd (m)):\n"
+         "snöfickans avstånd 6.500 m ligger bortom fack 2 med spännvidden 6.000 m; ange fickan i "
+         "det fack där den ligger."},
         // Saved as UTF-8 with a mark by another program.
         {changed({}, "\xEF\xBB\xBF"),
-         "BAD.IND line 1 (record 1, indatafil): the file starts with a UTF-8 byte-order mark; a "
-         "case file is Windows-1252 text: save it as Windows-1252 (ANSI)"},
+         "Filen BAD.IND kan inte läsas (rad 1, Filnamn):\nfilen är UTF-8-text; spara den som "
+         "Windows-1252 (ANSI)."},
     };
     auto dir = scratch();
     Window t;
@@ -183,7 +184,7 @@ class FileTest : public QObject {
     for (const Case& c : cases) {
       QVERIFY(write_file(dir->filePath("BAD.IND"), c.bytes));
       QVERIFY(!t.w.openCase(dir->filePath("BAD.IND")));
-      QCOMPARE(t.messages.last(), "Bad FileMode\n" + c.message);
+      QCOMPARE(t.messages.last(), c.message);
       QCOMPARE(t.w.caseName(), QString("TAK1"));
     }
     // The same pocket no higher than the plain snow is not placed, so it is

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
@@ -333,11 +334,13 @@ class FormTest : public QObject {
     f.setCase(roof_case());
     QVERIFY(f.validate().isEmpty());
     type(f, "upl2", "0,21");
-    QCOMPARE(f.validate(), QString("Max tillåten upplagsbredd är 200 mm"));
+    QCOMPARE(f.validate(), QString("Upplag stöd nr 3: Max tillåten upplagsbredd är 200 mm"));
+    QCOMPARE(f.faultControl(), QString("upl2"));
     type(f, "upl2", "0.20");
     QVERIFY(f.validate().isEmpty());
     f.findChild<QLineEdit*>("spv1")->clear();
-    QVERIFY(f.validate().contains("spv1"));
+    QCOMPARE(f.validate(),
+             QString("Värde saknas i fältet Spännvidd fack 1.\nTillåtet: 0.100 till 30.000."));
   }
 
   void fileNameRule() {
@@ -463,7 +466,65 @@ class FormTest : public QObject {
     t.calculate();
     QVERIFY(std::fabs(t.acrossShape() - 1.9) < 1e-6);
     t.sendAcross();
+    QCOMPARE(f.currentCase().in.snoform, 0.8f);  // not before "OK"
+    t.accept();
     QCOMPARE(f.currentCase().in.snoform, 1.9f);
+  }
+
+  void snowCalculatorShowsNothingBeforeItsCalculationAndAvbrytSendsNothing() {
+    InputForm f;
+    CaseFile c = roof_case();
+    c.in.snolast = 2.0f;
+    c.in.snoform = 0.8f;
+    f.setCase(c);
+    QSignalSpy changed(&f, &InputForm::changed);
+    SnowPocketForm s(f);
+    for (const char* name : {"tlastv", "lfickav", "tlasth", "lfickah"})
+      QVERIFY2(s.findChild<NumberEdit*>(name)->text().isEmpty(), name);
+    for (const char* name : {"skicka_vanster", "skicka_hoger", "skicka_tvars"})
+      QVERIFY2(!s.findChild<QAbstractButton*>(name)->isEnabled(), name);
+    s.findChild<QAbstractButton*>("berakna")->click();
+    QCOMPARE(s.findChild<NumberEdit*>("tlastv")->text(), QString("3.00"));
+    s.findChild<QAbstractButton*>("tvars")->click();
+    s.findChild<QAbstractButton*>("skicka_tvars")->click();
+    s.findChild<QAbstractButton*>("skicka_vanster")->click();
+    QVERIFY(s.pendingShape().has_value());
+    s.reject();  // "Avbryt"
+    const CaseFile after = f.currentCase();
+    QCOMPARE(after.in.snoform, 0.8f);
+    QCOMPARE(after.in.trivform, c.in.trivform);
+    QCOMPARE(after.in.trivlgd, c.in.trivlgd);
+    QCOMPARE(changed.count(), 0);
+  }
+
+  void lockedThicknessMustBeOneOfTheProfilesOwn() {
+    const auto profiles = read_profiles(program_dir());
+    QVERIFY(!profiles.empty());
+    const ProfileChoice& p = profiles.front();
+    QVERIFY(p.thicknesses.size() >= 2);
+    InputForm f;
+    f.setProfiles(profiles);
+    CaseFile c = roof_case();
+    c.in.pnamn(1).set(p.designation.toStdString());
+    c.locked = 1;
+    c.in.nfack = 2;
+    c.in.tjlk(1) = p.thicknesses[0];
+    c.in.tjlk(2) = p.thicknesses[1];
+    f.setCase(c);
+    QCOMPARE(f.profileThicknesses(), p.thicknesses);
+    QVERIFY(f.lockedThicknessFault().isEmpty());
+    // Between two of the profile's thicknesses: refused, naming the span
+    // and the thicknesses there are.
+    type(f, "tjl2", QString::number(p.thicknesses[0] + 0.01f, 'f', 2));
+    int span = 0;
+    const QString why = f.lockedThicknessFault(&span);
+    QCOMPARE(span, 2);
+    QVERIFY2(why.contains("fack 2") && why.contains(p.designation) &&
+                 why.contains(format_number(p.thicknesses[1], 2)),
+             qPrintable(why));
+    // Unlocked, the engine chooses and nothing is refused.
+    f.findChild<QCheckBox*>("last_tjocklek")->setChecked(false);
+    QVERIFY(f.lockedThicknessFault().isEmpty());
   }
 };
 

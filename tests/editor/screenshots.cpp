@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -100,7 +101,14 @@ int main(int argc, char* argv[]) {
     if (t->windowTitle() == "Hjälp") save(t, "hjalp");
 
   QSignalSpy done(&w.engine(), &EngineRun::finished);
-  if (w.run() && done.wait(120000)) save(&w, "main_utdata");
+  if (w.run() && done.wait(120000)) {
+    save(&w, "main_utdata");
+    // An edit after the run: the result window is marked out of date.
+    auto* rubrik = w.form()->findChild<QLineEdit*>("Rubrik");
+    rubrik->setText(rubrik->text() + " ändrad");
+    emit rubrik->textEdited(rubrik->text());
+    save(&w, "main_utdata_inaktuell");
+  }
 
   w.openCase(QDir(cases).filePath("VAGG1.IND"));
   save(&w, "main_vagg1");
