@@ -449,6 +449,105 @@ Profiles cannot be chosen from the list and no calculation can be made until the
     </message>
 </context>
 <context>
+    <name>RunResult</name>
+    <message>
+        <source>stöd</source>
+        <translation>support</translation>
+    </message>
+    <message>
+        <source>fack</source>
+        <translation>span</translation>
+    </message>
+    <message>
+        <source> (nedböjning)</source>
+        <translation> (deflection)</translation>
+    </message>
+    <message>
+        <source>fack %1</source>
+        <translation>span %1</translation>
+    </message>
+    <message>
+        <source>fack %1–%2</source>
+        <translation>spans %1–%2</translation>
+    </message>
+    <message>
+        <source>Plåt %1, %2: %3 mm</source>
+        <translation>Sheet %1, %2: %3 mm</translation>
+    </message>
+    <message>
+        <source>OBS!! Gåbarheten överskriden i fack nr %1</source>
+        <translation>NOTE!! Walkability exceeded in span no. %1</translation>
+    </message>
+    <message>
+        <source>OBS!! Max plåtlängd överskriden</source>
+        <translation>NOTE!! Maximum sheet length exceeded</translation>
+    </message>
+    <message>
+        <source>Gåbarheten för helperforerad profil är ej kontrollerad</source>
+        <translation>Walkability of a fully perforated profile is not checked</translation>
+    </message>
+    <message>
+        <source>Ingen redovisning av körningen finns: utfallet kan inte visas.</source>
+        <translation>There is no account of the run: the outcome cannot be shown.</translation>
+    </message>
+    <message>
+        <source>Beräkningen misslyckades (slutstatus %1); rapporten är ofullständig.</source>
+        <translation>The calculation failed (exit status %1); the report is incomplete.</translation>
+    </message>
+    <message>
+        <source>Inga kontroller gjordes.</source>
+        <translation>No checks were made.</translation>
+    </message>
+    <message>
+        <source>största utnyttjandegrad %1 % i %2, lastfall %3</source>
+        <translation>largest utilisation %1 % at %2, load case %3</translation>
+    </message>
+    <message>
+        <source>Profilen %1 klarar sig: %2.</source>
+        <translation>Profile %1 passes: %2.</translation>
+    </message>
+    <message>
+        <source>OBS!! Profilen %1 klarar sig ej: %2.</source>
+        <translation>NOTE!! Profile %1 does not pass: %2.</translation>
+    </message>
+    <message>
+        <source>Beräkningen avslutades med slutstatus %1; rapporten kan vara ofullständig.</source>
+        <translation>The calculation ended with exit status %1; the report may be incomplete.</translation>
+    </message>
+    <message>
+        <source>Vald tjocklek: %1</source>
+        <translation>Chosen thickness: %1</translation>
+    </message>
+    <message>
+        <source>OKÄNT URSPRUNG: denna rapport har inte beräknats från fallet på skärmen med detta program. Kör Beräkning för ett resultat som hör till indata.</source>
+        <translation>UNKNOWN ORIGIN: this report was not computed from the case on screen by this program. Run Calculation for a result that belongs to the input.</translation>
+    </message>
+    <message>
+        <source>Rapportfilen skrevs %1.</source>
+        <translation>The report file was written %1.</translation>
+    </message>
+    <message>
+        <source>Resultatet hör till indata på skärmen.</source>
+        <translation>The result belongs to the input on screen.</translation>
+    </message>
+    <message>
+        <source>INAKTUELLT: indata har ändrats sedan beräkningen. Resultatet hör inte till fallet på skärmen; kör Beräkning igen.</source>
+        <translation>OUT OF DATE: the input has changed since the calculation. The result does not belong to the case on screen; run Calculation again.</translation>
+    </message>
+    <message>
+        <source>Beräknad %1.</source>
+        <translation>Computed %1.</translation>
+    </message>
+    <message>
+        <source>Beräknad %1 med profildatabasen %2.</source>
+        <translation>Computed %1 with the profile database %2.</translation>
+    </message>
+    <message>
+        <source>OBS! Detta program använder databasen %1.</source>
+        <translation>NOTE! This program uses the database %1.</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>&amp;Inställningar</source>
