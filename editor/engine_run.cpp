@@ -1,5 +1,6 @@
 #include "engine_run.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,8 +66,11 @@ bool ensure_brasko_ini(const QString& dir, const QString& program_dir, QString& 
     if (QFileInfo(link).symLinkTarget() != target) {
       QFile::remove(link);
       if (!QFile::link(target, link)) {
-        message = "Programkatalogen " + QDir::toNativeSeparators(target) +
-                  " kan inte anges i BRASKO.INI (högst 67 tecken, inga mellanslag).";
+        message = QCoreApplication::translate(
+                      "EngineRun",
+                      "Programkatalogen %1 kan inte anges i BRASKO.INI (högst 67 tecken, "
+                      "inga mellanslag).")
+                      .arg(QDir::toNativeSeparators(target));
         return false;
       }
     }
@@ -150,7 +154,7 @@ EngineRun::EngineRun(QObject* parent) : QObject(parent) {
     const QString o = text(out);
     if (!o.isEmpty()) console += (console.isEmpty() ? "" : "\n") + o;
     if (status == QProcess::CrashExit) {
-      console += (console.isEmpty() ? "" : "\n") + QString("Beräkningsprogrammet avbröts.");
+      console += (console.isEmpty() ? "" : "\n") + QCoreApplication::translate("EngineRun", "Beräkningsprogrammet avbröts.");
       code = code == 0 ? -1 : code;
     }
     emit finished(code, console);
@@ -161,12 +165,12 @@ bool EngineRun::start(const QString& program_dir, const QString& run_dir, QStrin
                       const QString& account) {
   const QString exe = program_path(program_dir, "kvopwb");
   if (exe.isEmpty()) {
-    message = "Beräkningsprogrammet kvopwb är inte installerat i " +
-              QDir::toNativeSeparators(program_dir) + ".";
+    message = QCoreApplication::translate("EngineRun", "Beräkningsprogrammet kvopwb är inte installerat i %1.")
+                  .arg(QDir::toNativeSeparators(program_dir));
     return false;
   }
   if (running()) {
-    message = "Beräkning pågår..";
+    message = QCoreApplication::translate("EngineRun", "Beräkning pågår..");
     return false;
   }
   cancelled_ = false;
@@ -176,7 +180,8 @@ bool EngineRun::start(const QString& program_dir, const QString& run_dir, QStrin
   proc_.setStandardInputFile(QProcess::nullDevice());
   proc_.start();
   if (!proc_.waitForStarted(10000)) {
-    message = "Beräkningsprogrammet kunde inte startas: " + proc_.errorString();
+    message = QCoreApplication::translate("EngineRun", "Beräkningsprogrammet kunde inte startas: %1")
+                  .arg(proc_.errorString());
     return false;
   }
   return true;

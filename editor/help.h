@@ -1,5 +1,5 @@
-// The editor's help: one Swedish page per form, with the calculators'
-// formulas, shown in a help window.
+// The editor's help: one page per form, with the calculators' formulas,
+// shown in a help window, in the language of the editor's texts.
 #pragma once
 
 #include <QString>
@@ -8,7 +8,7 @@ class QWidget;
 
 namespace kvop::editor {
 
-// The help text as HTML, every page under its anchor ("indata", "skarvtyp",
+// The help text as HTML in the language of the installed texts, every page under its anchor ("indata", "skarvtyp",
 // "linjelast", "snoficka", "vindlast", "utdata", "typsnitt", "tabort",
 // "filnamn", "berakning").
 QString help_html();

@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="sv_SE">
 <context>
+    <name>EngineRun</name>
+    <message>
+        <source>Programkatalogen %1 kan inte anges i BRASKO.INI (högst 67 tecken, inga mellanslag).</source>
+        <translation>The program folder %1 cannot be named in BRASKO.INI (at most 67 characters, no blanks).</translation>
+    </message>
+    <message>
+        <source>Beräkningsprogrammet avbröts.</source>
+        <translation>The calculation program was cancelled.</translation>
+    </message>
+    <message>
+        <source>Beräkningsprogrammet kvopwb är inte installerat i %1.</source>
+        <translation>The calculation program kvopwb is not installed in %1.</translation>
+    </message>
+    <message>
+        <source>Beräkning pågår..</source>
+        <translation>Calculation in progress..</translation>
+    </message>
+    <message>
+        <source>Beräkningsprogrammet kunde inte startas: %1</source>
+        <translation>The calculation program could not be started: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>svenska</source>
+        <translation>english</translation>
+    </message>
+    <message>
+        <source>Hjälp</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Rubrik</source>

@@ -14,7 +14,9 @@
 #include <set>
 
 #include "editor_test_support.h"
+#include "help.h"
 #include "input_form.h"
+#include "run_result.h"
 
 using namespace kvop::editor;
 using namespace kvop::editor::test;
@@ -127,6 +129,34 @@ class LanguageTest : public QObject {
     QStringList titles;
     for (const QGroupBox* g : sv.findChildren<QGroupBox*>()) titles << g->title();
     QVERIFY(titles.contains("Geometri"));
+  }
+
+  // The help and the result window's verdict follow the installed language;
+  // the help keeps every page under the same anchor in both.
+  void helpAndVerdictInEnglish() {
+    static const QRegularExpression anchors(R"re(<a name="([a-z]+)">)re");
+    auto pages = [](const QString& html) {
+      QStringList names;
+      for (auto m = anchors.globalMatch(html); m.hasNext();) names << m.next().captured(1);
+      return names;
+    };
+    RunVerdict v;
+    v.readable = v.checked = v.passes = true;
+    v.profile = "R820";
+    v.maxRatio = 0.99;
+    v.maxLoadCase = 1;
+    v.sheets << "x";
+    const QString sv = help_html();
+    QVERIFY(sv.contains("Snöficka"));
+    QVERIFY(verdict_lines(v).front().startsWith("Profilen R820 klarar sig"));
+    QVERIFY(install_translations(program_dir(), Language::english));
+    const QString en = help_html();
+    QVERIFY(en.contains(">Snow pocket<"));
+    QCOMPARE(pages(en), pages(sv));
+    QVERIFY(!swedish_letters(en.section("<h2>", 1, 1)));
+    const QStringList lines = verdict_lines(v);
+    QVERIFY2(lines.front().startsWith("Profile R820 passes"), qPrintable(lines.front()));
+    QCOMPARE(lines.at(1), QString("Chosen thickness: x"));
   }
 
   void languageChoiceRemembered() {
