@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "case_document.h"
+#include "core/markets.h"
 
 namespace kvop::editor {
 namespace {
@@ -100,7 +101,8 @@ FieldRef case_field(const std::string& field, const InputCase& in) {
   for (const auto& [name, control] : to_control)
     if (base == QLatin1String(name)) return {control_caption(control), control};
   if (base == "snolast") {
-    const QString c = in.marknadskod == 1 ? "qkar" : "qnorg";
+    // The snow field of the market: a zone value with Qkar, or the ground snow.
+    const QString c = market_rules(in.marknadskod).snow_in_two_steps ? "qkar" : "qnorg";
     return {control_caption(c), c};
   }
   // Fields of the auxiliary forms and of the frames without a number field
