@@ -3,7 +3,9 @@
 #   scripts/test.sh              the default build (build/, optimised with debug info)
 #   scripts/test.sh --sanitize   a Debug build (build-asan/) with AddressSanitizer
 #                                and UndefinedBehaviorSanitizer
-#   scripts/test.sh --release    the Release build (build-release/, -O3)
+#   scripts/test.sh --release    the Release build (build-release/, -O3) of the
+#                                engine, tools and their tests; the editor is
+#                                tested in the other two builds
 set -euo pipefail
 cd "$(dirname "$0")/.."
 case "${1:-}" in
@@ -12,7 +14,7 @@ case "${1:-}" in
     scripts/setup.sh "$build" -DCMAKE_BUILD_TYPE=Debug -DKVOP_SANITIZE=ON -DKVOP_BENCH=OFF ;;
   --release)
     build=build-release
-    scripts/setup.sh "$build" -DCMAKE_BUILD_TYPE=Release -DKVOP_BENCH=OFF ;;
+    scripts/setup.sh "$build" -DCMAKE_BUILD_TYPE=Release -DKVOP_BENCH=OFF -DKVOP_EDITOR=OFF ;;
   "")
     build=build
     scripts/setup.sh "$build" ;;
