@@ -188,7 +188,7 @@ void MainWindow::buildMenus() {
   res->addAction(tr("på &skärm"), this, [this] { showReport(); });
   res->addAction(tr("på s&krivare"), this, &MainWindow::printReportAsked);
   QMenu* spcMenu = resultat->addMenu(tr("S&pecifikation"));
-  spcMenu->addAction(tr("på &skärm"), this, &MainWindow::showSpecification);
+  spcMenu->addAction(tr("på &skärm"), this, &MainWindow::showPartsList);
   resultat->addAction(tr("&Välj Resultatfil..."), this, &MainWindow::chooseResultFile);
   resultat->addSeparator();
   resultat->addAction(tr("S&kivverkan (vexlor)..."), this, &MainWindow::startDiaphragmProgram);
@@ -540,7 +540,7 @@ ReportView* MainWindow::showReportFile(const QString& file) {
   return view;
 }
 
-void MainWindow::showSpecification() {
+void MainWindow::showPartsList() {
   const QString file = reportFile("spc");
   if (file.isEmpty()) {
     inform(tr("Specifikationsfil till %1.IND saknas !").arg(caseName()));

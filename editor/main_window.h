@@ -77,7 +77,7 @@ class MainWindow : public QMainWindow {
   void markResultTitle(QMdiSubWindow* w);
   void startDiaphragmProgram();
   void startDxfProgram();
-  void showSpecification();
+  void showPartsList();
 
   InputForm* form() const { return form_; }
   LayoutPicture* layoutPicture() const { return layout_; }

@@ -1295,7 +1295,7 @@ The profile&apos;s thicknesses: %4 mm.</translation>
     </message>
     <message>
         <source>S&amp;pecifikation</source>
-        <translation>S&amp;pecification</translation>
+        <translation>Parts &amp;list</translation>
     </message>
     <message>
         <source>&amp;Välj Resultatfil...</source>
@@ -1415,7 +1415,7 @@ Do you want to save the case in another folder and compute it there?</translatio
     </message>
     <message>
         <source>Specifikationsfil till %1.IND saknas !</source>
-        <translation>Specification file of %1.IND missing !</translation>
+        <translation>Parts list file of %1.IND missing !</translation>
     </message>
     <message>
         <source>Resultatet som visas hör inte till indata på skärmen.
