@@ -58,75 +58,76 @@ void span_point(SpanTerms& fk, const Arr2<float, 1, 20, 1, 11>& snittpos, int j,
 
 constexpr int kSlots = 40;
 // The eleven sections and an empty twelfth, so that the section loop runs
-// in whole pairs of lanes.
+// in whole groups of four 32-bit lanes.
 constexpr int kLanes = 12;
+// The end terms of a span: thA, thB, VA, VB.
+constexpr int kEnds = 4;
 
-// The load-independent geometry of the 40 slot loads of one span: the slot
-// centres a from the left and b from the right support, their quotients and
-// the section terms, each evaluated exactly as span_point evaluates them.
+// The load-independent geometry of the 40 slot loads of one span, each value
+// evaluated exactly as span_point evaluates it.  A slot load P at a from the
+// left and b from the right support gives every term as a product with P
+// taken first: the end terms P·dist·G/div (P b (L² - b²)/6L, P a (L² - a²)/6L,
+// P b/L and P a/L, the factor G = 1 exact for the shears), the section moment
+// m = P·dist·arm and the section deflection m L² X/6.  A section left of the
+// load (xi L < a) sees the left reaction (dist b, arm xi), one right of it the
+// right reaction (dist a, arm 1 - xi); X is 1 - b²/L² - xi² or
+// 2 xi - a²/L² - xi².  With the choice made here, per slot and section, the
+// slot loop is the same few operations in every lane.
 struct SlotGeometry {
-  double L, LL, L6;
-  double a[kSlots], b[kSlots];
-  double GA[kSlots], GB[kSlots];  // L² - b², L² - a²
-  double one_b[kSlots];           // 1 - b²/L²
-  double qa[kSlots];              // a²/L²
-  double xi[kLanes], xiL[kLanes], om[kLanes], xi2[kLanes], twoxi[kLanes];
+  double LL;
+  double end_dist[kSlots][kEnds], end_G[kSlots][kEnds], end_div[kEnds];
+  double dist[kSlots][kLanes], arm[kSlots][kLanes], X[kSlots][kLanes];
 };
 
 void slot_geometry(SlotGeometry& g, float L, const Arr2<float, 1, 20, 1, 11>& snittpos, int j) {
-  g.L = L;
-  g.LL = g.L * g.L;
-  g.L6 = 6 * g.L;
+  const double Ld = L;
+  g.LL = Ld * Ld;
+  const double div[kEnds] = {6 * Ld, 6 * Ld, Ld, Ld};
+  std::copy(div, div + kEnds, g.end_div);
+  double xi[kLanes], xiL[kLanes];
+  for (int k = 0; k < kLanes; ++k) {
+    xi[k] = k < 11 ? snittpos(j, k + 1) : 0.0;
+    xiL[k] = xi[k] * Ld;
+  }
   for (int s = 0; s < kSlots; ++s) {
     const float a = f32((s + 0.5) * L / 40);
     const float b = f32(static_cast<double>(L) - a);
     const double ad = a, bd = b;
-    g.a[s] = ad;
-    g.b[s] = bd;
-    g.GA[s] = g.LL - bd * bd;
-    g.GB[s] = g.LL - ad * ad;
-    g.one_b[s] = 1 - bd * bd / g.LL;
-    g.qa[s] = ad * ad / g.LL;
-  }
-  for (int k = 0; k < kLanes; ++k) {
-    const double xi = k < 11 ? snittpos(j, k + 1) : 0.0;
-    g.xi[k] = xi;
-    g.xiL[k] = xi * g.L;
-    g.om[k] = 1 - xi;
-    g.xi2[k] = xi * xi;
-    g.twoxi[k] = 2 * xi;
+    const double dist[kEnds] = {bd, ad, bd, ad};
+    const double G[kEnds] = {g.LL - bd * bd, g.LL - ad * ad, 1, 1};
+    std::copy(dist, dist + kEnds, g.end_dist[s]);
+    std::copy(G, G + kEnds, g.end_G[s]);
+    const double one_b = 1 - bd * bd / g.LL, qa = ad * ad / g.LL;
+    for (int k = 0; k < kLanes; ++k) {
+      const bool left = xiL[k] < ad;
+      g.dist[s][k] = left ? bd : ad;
+      g.arm[s][k] = left ? xi[k] : 1 - xi[k];
+      g.X[s][k] = (left ? one_b : 2 * xi[k] - qa) - xi[k] * xi[k];
+    }
   }
 }
 
 // The 40 slot loads P of span j on the simply supported span, into the
 // tables of span j, summed slot by slot in the order of span_point: every
 // running sum is a 32-bit real, as a stored real is, to which each term is
-// added in double before the rounding.  The sections are independent sums,
-// side by side, so that the section loop runs in vector lanes.
+// added in double before the rounding.  The end terms and the sections are
+// independent sums, side by side, so that their loops run in vector lanes.
 void slot_sums(const SlotGeometry& g, const float* P, int j, SpanTerms& fk) {
-  float mom[kLanes] = {}, nedb[kLanes] = {};
-  float thA = 0, thB = 0, VA = 0, VB = 0;
+  float ends[kEnds] = {}, mom[kLanes] = {}, nedb[kLanes] = {};
   for (int s = 0; s < kSlots; ++s) {
     const double Pd = P[s];
-    const double Pb = Pd * g.b[s], Pa = Pd * g.a[s];
-    thA = f32(thA + Pb * g.GA[s] / g.L6);
-    thB = f32(thB + Pa * g.GB[s] / g.L6);
-    VA = f32(VA + Pb / g.L);
-    VB = f32(VB + Pa / g.L);
-    const double a = g.a[s], one_b = g.one_b[s], qa = g.qa[s];
+    for (int e = 0; e < kEnds; ++e)
+      ends[e] = f32(ends[e] + Pd * g.end_dist[s][e] * g.end_G[s][e] / g.end_div[e]);
     for (int k = 0; k < kLanes; ++k) {
-      // Left of the load (xi L < a) the section sees the left reaction.
-      const bool left = g.xiL[k] < a;
-      const double m = left ? Pb * g.xi[k] : Pa * g.om[k];
-      const double X = (left ? one_b : g.twoxi[k] - qa) - g.xi2[k];
+      const double m = Pd * g.dist[s][k] * g.arm[s][k];
       mom[k] = f32(mom[k] + m);
-      nedb[k] = f32(nedb[k] + m * g.LL * X / 6);
+      nedb[k] = f32(nedb[k] + m * g.LL * g.X[s][k] / 6);
     }
   }
-  fk.thA(j) = thA;
-  fk.thB(j) = thB;
-  fk.VA(j) = VA;
-  fk.VB(j) = VB;
+  fk.thA(j) = ends[0];
+  fk.thB(j) = ends[1];
+  fk.VA(j) = ends[2];
+  fk.VB(j) = ends[3];
   for (int k = 0; k < 11; ++k) {
     fk.mom(j, k + 1) = mom[k];
     fk.nedb(j, k + 1) = nedb[k];
@@ -204,8 +205,8 @@ CantileverTerms cantilever_closed_form(float a, float q, float qe, float E, floa
 // The load cases are lumped first; then each span's slot geometry is
 // computed once and serves every load case.  Every value is accumulated in
 // the order of the load case taken by itself.
-void span_terms(const InputCase& in, const PreparedCase& prep, const AnalysisResults& an,
-                float c, std::array<LoadCaseTerms, 4>& terms) {
+void span_terms(const InputCase& in, const PreparedCase& prep, const AnalysisResults& an, float c,
+                std::array<LoadCaseTerms, 4>& terms) {
   const int n = in.nfack;
   LoadPicture bild[4];
   int antal = 0;
