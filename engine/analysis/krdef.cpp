@@ -206,6 +206,7 @@ void krdef(const InputCase& in, const PreparedCase& prep, const ProfileRecord& p
   for (int lc = 1; lc <= 4; ++lc) {
     if (in.vagg == 1 && (lc == 2 || lc == 4)) continue;
     LoadCaseTerms t = cache.lastfall[static_cast<std::size_t>(lc - 1)];
+    an.belastning(lc) = t.bel;
     analyse(in, prof, styv, lc, t, an);
   }
   an.analysed = true;

@@ -6,21 +6,12 @@
 // member is an overflow slot carried into slot 1 of the next member.
 #pragma once
 
+#include "core/analysis_results.h"
 #include "core/input_case.h"
 
 namespace kvop {
 
 using Punktlast = Arr2<float, 0, 21, 1, 41>;
-
-// The distributed loads of one load case (kN/m2, lengths m).
-struct Lastfall {
-  float q = 0;   // uniform load
-  float pL = 0;  // peak of the drift at the left end
-  float pR = 0;  // peak of the drift at the right end
-  float pP = 0;  // peak of the snow pocket
-  float qe = 0;  // extra load of the edge zone at the left end
-  float E = 0;   // length of the edge zone from the left free end
-};
 
 // Where a line load acts.
 enum class Linjplats {

@@ -26,12 +26,6 @@ void prepare_analysis(const InputCase& in, PreparedCase& prep);
 // factors nothing: 1.0.
 void sakerhetsfaktorer(const InputCase& in, AnalysisResults& an);
 
-// One design load case: the distributed loads and the line-load intensities.
-struct Belastning {
-  Lastfall lf;
-  Arr<float, 1, 5> P;
-};
-
 // Load case lc (1..4) of the case with the prepared self weight, the factors
 // of an and the slope factor c.
 Belastning belastning(const InputCase& in, const PreparedCase& prep, const AnalysisResults& an,

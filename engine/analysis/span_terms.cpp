@@ -218,6 +218,7 @@ void span_terms(const InputCase& in, const PreparedCase& prep, const AnalysisRes
     const Lastfall& lf = b.bel.lf;
     LoadCaseTerms& t = terms[static_cast<std::size_t>(lc - 1)];
     t = LoadCaseTerms{};
+    t.bel = b.bel;
 
     // Cantilevers in closed form: uniform load, edge zone (left end only) and
     // the drift part that lies on them.

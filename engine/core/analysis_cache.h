@@ -9,6 +9,7 @@
 #include <cstring>
 #include <type_traits>
 
+#include "core/analysis_results.h"
 #include "core/fixed_arrays.h"
 #include "core/input_case.h"
 #include "core/prepared_case.h"
@@ -29,6 +30,7 @@ struct CantileverTerms {
 };
 
 struct LoadCaseTerms {
+  Belastning bel;  // the loads the terms are built from
   SpanTerms fack;
   CantileverTerms kv, kh;  // left and right cantilever
 };

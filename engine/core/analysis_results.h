@@ -7,6 +7,22 @@
 
 namespace kvop {
 
+// The distributed loads of one load case (kN/m2, lengths m).
+struct Lastfall {
+  float q = 0;   // uniform load
+  float pL = 0;  // peak of the drift at the left end
+  float pR = 0;  // peak of the drift at the right end
+  float pP = 0;  // peak of the snow pocket
+  float qe = 0;  // extra load of the edge zone at the left end
+  float E = 0;   // length of the edge zone from the left free end
+};
+
+// One design load case: the distributed loads and the line-load intensities.
+struct Belastning {
+  Lastfall lf;
+  Arr<float, 1, 5> P;
+};
+
 struct AnalysisResults {
   float gammad = 1.0f;   // load factor of the chosen safety class
   float gammad1 = 1.0f;  // load factor of safety class 1
@@ -33,6 +49,8 @@ struct AnalysisResults {
   // pass 2 what the checks of pass 1 set.  The checks of the last pass set
   // their own copy anew, which no longer belongs to these results.
   Arr<float, 1, 20> styvkvot;
+  // The loads of every load case analysed, as the terms were built from.
+  Arr<Belastning, 1, 4> belastning;
 
   bool analysed = false;  // krdef has run at least once in this run
   int pass = 0;           // the analysis pass (1 or 2) whose results these are

@@ -71,6 +71,23 @@ json analysis_to_json(const RunContext& ctx) {
   a["tvarv"] = per_lastfall(an.tvarv, n);
   a["tvarh"] = per_lastfall(an.tvarh, n);
   a["konstal"] = per_lastfall(an.konstal, 2);
+  // The loads of each load case (zero for those a wall does not have): the
+  // distributed loads and the line-load intensities of the case's line loads.
+  const int nlinj = std::clamp(ctx.in.nlinj, 0, 5);
+  json laster = json::array();
+  for (int lc = 1; lc <= 4; ++lc) {
+    const Belastning& b = an.belastning(lc);
+    json P = json::array();
+    for (int k = 1; k <= nlinj; ++k) P.push_back(json_real(b.P(k)));
+    laster.push_back({{"q", json_real(b.lf.q)},
+                      {"pL", json_real(b.lf.pL)},
+                      {"pR", json_real(b.lf.pR)},
+                      {"pP", json_real(b.lf.pP)},
+                      {"qe", json_real(b.lf.qe)},
+                      {"E", json_real(b.lf.E)},
+                      {"P", P}});
+  }
+  a["belastning"] = laster;
   return a;
 }
 

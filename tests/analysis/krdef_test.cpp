@@ -168,6 +168,14 @@ TEST(Krdef, WallHasLoadCasesOneAndThreeOnly) {
   EXPECT_LT(rel(ctx.an.mstod(3, 2), 0.75 * 0.6 * 4.5 * 4.5 / 8), 1e-3);
   EXPECT_EQ(ctx.an.mstod(2, 2), 7.0f);
   EXPECT_EQ(ctx.an.reakt(4, 1), 7.0f);
+  // The loads the wall was analysed with (wind 0.5 times its factor 1.5):
+  // towards the sheet 0.75 * 0.8, away from it -0.75 * 0.6; no line load;
+  // nothing kept for 2 and 4.
+  EXPECT_NEAR(ctx.an.belastning(1).lf.q, 0.6, 1e-6);
+  EXPECT_NEAR(ctx.an.belastning(3).lf.q, -0.45, 1e-6);
+  EXPECT_EQ(ctx.an.belastning(1).P(1), 0.0f);
+  EXPECT_EQ(ctx.an.belastning(2).lf.q, 0.0f);
+  EXPECT_EQ(ctx.an.belastning(4).lf.q, 0.0f);
 }
 
 TEST(Krdef, SlopeScalesSnowAndConvertsSelfWeightOnceAcrossPasses) {
@@ -183,6 +191,10 @@ TEST(Krdef, SlopeScalesSnowAndConvertsSelfWeightOnceAcrossPasses) {
   EXPECT_EQ(ctx.in.egentyngd, 0.5f);
   EXPECT_NEAR(ctx.prep.egentyngd, g, 1e-6);
   EXPECT_NEAR(ctx.an.mfalt(2, 1), (0.75 * 2.0 * 0.8 + g) * 36 / 8, 2e-3);
+  // The results keep the loads the moments were computed with, also when a
+  // later pass takes the load terms over.
+  EXPECT_NEAR(ctx.an.belastning(2).lf.q, 0.75 * 2.0 * 0.8 + g, 1e-6);
+  EXPECT_EQ(ctx.an.belastning(2).lf.pL, 0.0f);
 }
 
 TEST(Krdef, StiffnessRatiosSetInPassOneAndUsedInPassTwo) {
