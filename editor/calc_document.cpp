@@ -389,6 +389,11 @@ CalcDocument::CalcDocument(CalcRecord r) : r_(std::move(r)) {
 
 int CalcDocument::pageCount() const { return static_cast<int>(pages_.size()); }
 
+int CalcDocument::drawnPages() const {
+  return static_cast<int>(std::count_if(pages_.begin(), pages_.end(),
+                                        [](const Page& pg) { return pg.kind != Kind::text; }));
+}
+
 QStringList CalcDocument::pageTitles() const {
   QStringList out;
   for (const Page& pg : pages_) switch (pg.kind) {
@@ -805,8 +810,10 @@ bool CalcDocument::paint(QPagedPaintDevice& device) const {
   for (int i = 0; i < pageCount(); ++i) {
     if (i > 0) device.newPage();
     p.save();
+    // The A4 drawing on the sheet, the same scale both ways.
     const QRect vp = p.viewport();
-    p.scale(vp.width() / kPageWidth, vp.height() / kPageHeight);
+    const double k = std::min(vp.width() / kPageWidth, vp.height() / kPageHeight);
+    p.scale(k, k);
     drawPage(p, i);
     p.restore();
   }

@@ -124,6 +124,8 @@ class CalcDocument {
   bool writePdf(const QString& path, QString& message) const;
   // The titles of the pages, for a page list in the result window.
   QStringList pageTitles() const;
+  // The drawn pages come first, the report's text pages after them.
+  int drawnPages() const;
 
  private:
   enum class Kind { summary, sheeting, loadCase, chart, text };

@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -22,7 +21,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "calc_document.h"
 #include "case_document.h"
 #include "delete_form.h"
 #include "driver/inkvop.h"
@@ -482,9 +483,10 @@ void MainWindow::runFinished(int code, const QString& console) {
   if (code == 0) changedSinceRun_ = false;
   // "SKIVA.INS" is one name for every case of a folder: only the one this
   // case's last run wrote is its own.
-  diaphragmWritten_ = code == 0 && std::any_of(brought.begin(), brought.end(), [](const QString& f) {
-                        return QFileInfo(f).fileName().compare("SKIVA.INS", Qt::CaseInsensitive) == 0;
-                      });
+  diaphragmWritten_ =
+      code == 0 && std::any_of(brought.begin(), brought.end(), [](const QString& f) {
+        return QFileInfo(f).fileName().compare("SKIVA.INS", Qt::CaseInsensitive) == 0;
+      });
   // The result window shows the report the run left on disk, or closes
   // when the run wrote none.
   if (!report.isEmpty() && brought.contains(report)) {
@@ -559,10 +561,14 @@ bool MainWindow::printReport(QPrinter& printer) {
   if (QMdiSubWindow* w = mdi_->activeSubWindow()) view = qobject_cast<ReportView*>(w->widget());
   if (!view) view = showReport();
   if (!view) return false;
+  // The calculation document when the report has one: its drawings and the
+  // report's pages; else the report by itself.
   const FontChoice fc = load_font_choice(settings_dir(programDir_));
   const int sheets =
-      print_report(printer, view->reportText(), report_font(fc.family, fc.point_size),
-                   QFileInfo(view->path()).fileName());
+      view->document()
+          ? (view->document()->paint(printer) ? view->document()->pageCount() : 0)
+          : print_report(printer, view->reportText(), report_font(fc.family, fc.point_size),
+                         QFileInfo(view->path()).fileName());
   if (sheets == 0) {
     inform("Device Unavailable\n" + printer.printerName());
     return false;
@@ -625,9 +631,10 @@ void MainWindow::markResultTitle(QMdiSubWindow* w) {
   auto* r = qobject_cast<ReportView*>(w->widget());
   if (!r) return;
   const QString name = QFileInfo(r->path()).fileName();
-  w->setWindowTitle(r->state() == ResultState::stale     ? tr("Utdata - %1 (INAKTUELL)").arg(name)
-                    : r->state() == ResultState::unknown ? tr("Utdata - %1 (okänt ursprung)").arg(name)
-                                                         : tr("Utdata - %1").arg(name));
+  w->setWindowTitle(r->state() == ResultState::stale ? tr("Utdata - %1 (INAKTUELL)").arg(name)
+                    : r->state() == ResultState::unknown
+                        ? tr("Utdata - %1 (okänt ursprung)").arg(name)
+                        : tr("Utdata - %1").arg(name));
 }
 
 void MainWindow::chooseResultFile() {

@@ -2,18 +2,24 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QSplitter>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "calc_document.h"
 #include "case_document.h"
 #include "font_form.h"
 #include "help.h"
@@ -21,6 +27,35 @@
 #include "report_text.h"
 
 namespace kvop::editor {
+
+// One drawing page of the calculation document, as wide as its panel.
+class DocumentPage : public QWidget {
+ public:
+  DocumentPage(const CalcDocument& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+    setMinimumWidth(300);
+  }
+  void showPage(int index) {
+    index_ = index;
+    update();
+  }
+  int index() const { return index_; }
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int w) const override {
+    return static_cast<int>(w * kPageHeight / kPageWidth);
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override { setMinimumHeight(heightForWidth(width())); }
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.scale(width() / kPageWidth, width() / kPageWidth);
+    doc_.drawPage(p, index_);
+  }
+
+ private:
+  const CalcDocument& doc_;
+  int index_ = 0;
+};
 
 ReportView::ReportView(const QString& path, const QString& settings, QWidget* parent)
     : QMainWindow(parent),
@@ -41,7 +76,9 @@ ReportView::ReportView(const QString& path, const QString& settings, QWidget* pa
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(0);
   v->addWidget(status_);
-  v->addWidget(view_, 1);
+  auto* split = new QSplitter(Qt::Horizontal, this);
+  split->addWidget(view_);
+  v->addWidget(split, 1);
   setCentralWidget(central);
   QFile f(path);
   if (f.open(QIODevice::ReadOnly)) {
@@ -51,6 +88,45 @@ ReportView::ReportView(const QString& path, const QString& settings, QWidget* pa
     view_->setReport(report_);
     loaded_ = true;
   }
+  // The diagrams beside the text, drawn from the account of the run that
+  // wrote exactly the report shown.
+  if (loaded_) {
+    const std::optional<RunRecord> rec = load_run_record(path);
+    if (rec && !rec->account.isEmpty() && rec->reportHash == hash_) {
+      CalcRecord r = read_calc_record(rec->account, report_);
+      if (r.readable) document_ = std::make_unique<CalcDocument>(std::move(r));
+    }
+  }
+  auto* panel = new QWidget(this);
+  auto* pv = new QVBoxLayout(panel);
+  pv->setContentsMargins(4, 4, 4, 4);
+  if (document_) {
+    pages_ = new QComboBox(panel);
+    pages_->setObjectName("diagram_sida");
+    // The drawn pages; the report's own pages are the text beside them.
+    const QStringList titles = document_->pageTitles();
+    for (int i = 0; i < document_->drawnPages(); ++i) pages_->addItem(titles[i], i);
+    page_ = new DocumentPage(*document_, panel);
+    auto* scroll = new QScrollArea(panel);
+    scroll->setWidget(page_);
+    scroll->setWidgetResizable(true);
+    scroll->setBackgroundRole(QPalette::Dark);
+    pv->addWidget(pages_);
+    pv->addWidget(scroll, 1);
+    connect(pages_, &QComboBox::currentIndexChanged, this,
+            [this](int i) { page_->showPage(pages_->itemData(i).toInt()); });
+  } else {
+    auto* none = new QLabel(tr("Diagrammen visas för en rapport som beräknats med detta program "
+                               "och inte ändrats sedan. Beräkna fallet för att se dem."),
+                            panel);
+    none->setObjectName("diagram_saknas");
+    none->setWordWrap(true);
+    pv->addWidget(none);
+    pv->addStretch(1);
+  }
+  split->addWidget(panel);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 2);
   menuBar()->addAction(tr("Återgå"), this, &ReportView::closeWanted);
   menuBar()->addAction(tr("Typsnitt"), this, &ReportView::chooseFont);
   QMenu* edit = menuBar()->addMenu(tr("Redigera"));
@@ -58,10 +134,30 @@ ReportView::ReportView(const QString& path, const QString& settings, QWidget* pa
   edit->addAction(tr("Markera allt"), QKeySequence::SelectAll, view_, &QPlainTextEdit::selectAll);
   edit->addSeparator();
   edit->addAction(tr("Öppna i textvisare"), this, &ReportView::openInViewer);
+  QAction* pdf = menuBar()->addAction(tr("Spara som PDF..."), this, [this] { savePdf(); });
+  pdf->setObjectName("spara_pdf");
+  pdf->setEnabled(document_ != nullptr);
+  choosePdf = [this](const QString& suggested) {
+    return QFileDialog::getSaveFileName(this, tr("Spara som PDF"), suggested, tr("PDF (*.pdf)"));
+  };
+  inform = [this](const QString& t) { QMessageBox::warning(this, tr("Utdata"), t); };
   menuBar()->addAction(tr("Hjälp"), this, [this] { show_help(this, "utdata"); });
 }
 
+ReportView::~ReportView() = default;
+
 QString ReportView::text() const { return report_; }
+
+bool ReportView::savePdf() {
+  if (!document_) return false;
+  const QFileInfo fi(path_);
+  const QString file = choosePdf(fi.absoluteDir().filePath(fi.completeBaseName() + ".pdf"));
+  if (file.isEmpty()) return false;
+  QString message;
+  if (document_->writePdf(file, message)) return true;
+  inform(message);
+  return false;
+}
 
 void ReportView::setStatus(const ResultStatus& s) {
   state_ = s.state;

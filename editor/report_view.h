@@ -1,22 +1,29 @@
-// The result viewer "Utdata": one report file in a fixed-pitch font, with
-// the menus "Återgå" (close), "Typsnitt", "Redigera" and "Hjälp".
+// The result viewer "Utdata": one report file in a fixed-pitch font with,
+// beside it, the diagrams of the calculation document, and the menus
+// "Återgå" (close), "Typsnitt", "Redigera", "Spara som PDF..." and "Hjälp".
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
+#include <memory>
 
 #include "run_result.h"
 
 class QLabel;
+class QComboBox;
 
 namespace kvop::editor {
 
 class ReportText;
+class CalcDocument;
+class DocumentPage;
 
 class ReportView : public QMainWindow {
   Q_OBJECT
  public:
   // Shows `path`; `settings` is the directory of "Brafnt.ini".
   ReportView(const QString& path, const QString& settings, QWidget* parent = nullptr);
+  ~ReportView() override;
   bool loaded() const { return loaded_; }
   QString path() const { return path_; }
   QString text() const;
@@ -32,6 +39,16 @@ class ReportView : public QMainWindow {
   QString statusText() const;
   QFont reportFont() const;
   void setReportFont(const QFont& f);
+  // The calculation document of the report: present when the run that wrote
+  // the report shown was recorded with its account (a run of this
+  // installation whose report is unchanged since).
+  const CalcDocument* document() const { return document_.get(); }
+  // Writes the document as PDF to the file `choosePdf` returns (a file
+  // dialog unless a test sets it); false when there is none or it failed.
+  bool savePdf();
+  std::function<QString(const QString& suggested)> choosePdf;
+  // Tells the engineer something (a message box unless a test sets it).
+  std::function<void(const QString&)> inform;
 
  signals:
   void closeWanted();
@@ -44,6 +61,9 @@ class ReportView : public QMainWindow {
   QString settings_;
   ReportText* view_;
   QLabel* status_;
+  std::unique_ptr<CalcDocument> document_;
+  DocumentPage* page_ = nullptr;
+  QComboBox* pages_ = nullptr;
   QString report_;
   QString statusPlain_;
   QByteArray hash_;

@@ -1516,6 +1516,22 @@ Do you want to print it anyway?</translation>
         <source>Ingen textvisare hittades för %1</source>
         <translation>No text viewer was found for %1</translation>
     </message>
+    <message>
+        <source>Diagrammen visas för en rapport som beräknats med detta program och inte ändrats sedan. Beräkna fallet för att se dem.</source>
+        <translation>The diagrams are shown for a report computed by this program and not changed since. Compute the case to see them.</translation>
+    </message>
+    <message>
+        <source>Spara som PDF...</source>
+        <translation>Save as PDF...</translation>
+    </message>
+    <message>
+        <source>Spara som PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>kvop::editor::SnowPocketForm</name>

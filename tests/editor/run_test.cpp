@@ -13,9 +13,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "calc_document.h"
+#include "case_document.h"
 #include "editor_test_support.h"
 #include "engine_run.h"
-#include "case_document.h"
 #include "input_form.h"
 #include "report_print.h"
 #include "report_view.h"
@@ -94,16 +95,32 @@ class RunTest : public QObject {
     QVERIFY2(status.contains("klarar sig") && status.contains("utnyttjandegrad") &&
                  status.contains("lastfall") && status.contains("Vald tjocklek: Plåt 1"),
              qPrintable(status));
-    // Printed to a PDF file: one sheet per page of the report.
+    // The run's own account gives the window its diagrams.
+    QVERIFY(view->document());
+    const auto pages = report_pages(decode_report(read_file(dir->filePath("TAK1.RED"))));
+    const int drawn = view->document()->drawnPages();
+    QCOMPARE(drawn, 7);  // summary, sheeting, four load cases, chart
+    QCOMPARE(view->document()->pageCount(), drawn + static_cast<int>(pages.size()));
+    // Printed to a PDF file: the drawings, then one sheet per page of the
+    // report.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir->filePath("TAK1.pdf"));
     QVERIFY(t.w.printReport(printer));
-    const auto pages = report_pages(decode_report(read_file(dir->filePath("TAK1.RED"))));
     static const QRegularExpression page(R"(/Type\s*/Page[^s])");
-    QCOMPARE(
-        static_cast<int>(QString::fromLatin1(read_file(dir->filePath("TAK1.pdf"))).count(page)),
-        static_cast<int>(pages.size()));
+    const auto pdf_pages = [&](const QString& f) {
+      return static_cast<int>(QString::fromLatin1(read_file(f)).count(page));
+    };
+    QCOMPARE(pdf_pages(dir->filePath("TAK1.pdf")), view->document()->pageCount());
+    // "Spara som PDF" writes the same document where the engineer says.
+    QString suggested;
+    view->choosePdf = [&](const QString& s) {
+      suggested = s;
+      return dir->filePath("SPARAD.pdf");
+    };
+    QVERIFY(view->savePdf());
+    QCOMPARE(QFileInfo(suggested).fileName(), QString("TAK1.pdf"));  // beside the report
+    QCOMPARE(pdf_pages(dir->filePath("SPARAD.pdf")), view->document()->pageCount());
   }
 
   void resultIsMarkedOutOfDateAsSoonAsTheInputChanges() {
@@ -325,7 +342,8 @@ class RunTest : public QObject {
     QVERIFY(run_and_wait(t.w));
     QVERIFY(QFile::exists(dir->filePath("SKIVA.INS")));
     t.trigger("Skivverkan (vexlor)...");
-    QVERIFY2(t.messages.last().contains("skivverkan ej är genomförd"), qPrintable(t.messages.last()));
+    QVERIFY2(t.messages.last().contains("skivverkan ej är genomförd"),
+             qPrintable(t.messages.last()));
   }
 
   void anyReportCanBeChosenAndIsNotTakenForTheCase() {
@@ -392,7 +410,9 @@ class RunTest : public QObject {
     QVERIFY(lines.contains("OBS!! Gåbarheten överskriden i fack nr 1"));
     QVERIFY(lines.contains("OBS!! Max plåtlängd överskriden"));
     // A run that stopped before the checks says so; a file that is no account too.
-    QVERIFY(verdict_lines(read_verdict(R"({"status": 1, "checks": {}})")).front().contains("misslyckades"));
+    QVERIFY(verdict_lines(read_verdict(R"({"status": 1, "checks": {}})"))
+                .front()
+                .contains("misslyckades"));
     QVERIFY(!read_verdict("not json").readable);
   }
 
@@ -423,7 +443,8 @@ class RunTest : public QObject {
     QVERIFY(QDir().mkpath(deep));
     QVERIFY(ensure_brasko_ini(dir->path(), deep, m));
     const QString line = QString::fromLatin1(read_file(dir->filePath("BRASKO.INI")).trimmed());
-    QCOMPARE(QFileInfo(dir->filePath(line)).canonicalFilePath(), QFileInfo(deep).canonicalFilePath());
+    QCOMPARE(QFileInfo(dir->filePath(line)).canonicalFilePath(),
+             QFileInfo(deep).canonicalFilePath());
   }
 };
 
