@@ -480,7 +480,7 @@ void CalcDocument::drawSummary(QPainter& p) const {
       line(s.first == s.last
                ? QString("Plåt över fack %1: %2 mm").arg(s.first).arg(num(s.t, 2))
                : QString("Plåt över fack %1–%2: %3 mm").arg(s.first).arg(s.last).arg(num(s.t, 2)),
-           sans(9.5), 5.5);
+           sans(9.5), r_.sheets.size() > 6 ? 4.5 : 5.5);
     y += 3;
     // Deflections against their limits: the serviceability load case of a
     // roof, the wind towards the sheet of a wall.
@@ -492,8 +492,7 @@ void CalcDocument::drawSummary(QPainter& p) const {
       QString s = QString("Fack %1: %2 mm, %3 % av gränsvärdet").arg(j).arg(num(d, 1), percent(k));
       if (k > 0) s += QString(" (gräns %1 mm)").arg(num(std::abs(d) / k, 1));
       if (k > 1.0) s += "  ÖVERSKRIDEN";
-      line(s, sans(9), 4.8);
-      if (y > 190) break;
+      line(s, sans(r_.n > 10 ? 8 : 9), r_.n > 10 ? 4.0 : 4.8);
     }
     y += 3;
     if (!r_.walkability.isEmpty()) {
