@@ -199,22 +199,7 @@ double CalcRecord::spanStart(int j) const {
 double CalcRecord::length() const { return spanStart(n + 1) + konsh; }
 
 bool CalcRecord::passes() const {
-  return status == 0 && checked && !failed && governing().ratio <= 1.0;
-}
-
-Governing CalcRecord::governing() const {
-  Governing g;
-  auto scan = [&](const std::array<std::vector<double>, 4>& t, const QString& what,
-                  const QString& suffix) {
-    for (int lc : loadCases())
-      for (int i = 0; i < static_cast<int>(t[lc - 1].size()); ++i)
-        if (t[lc - 1][i] > g.ratio)
-          g = {t[lc - 1][i], lc, what + " " + QString::number(i + 1) + suffix};
-  };
-  scan(KVOTS, "STÖD", "");
-  scan(KVOTF, "FACK", "");
-  scan(KVOTD, "FACK", " (NEDBÖJNING)");
-  return g;
+  return status == 0 && checked && !failed && largest.ratio <= 1.0;
 }
 
 CalcRecord read_calc_record(const QByteArray& json, const QString& report) {
@@ -278,21 +263,14 @@ CalcRecord read_calc_record(const QByteArray& json, const QString& report) {
   r.nedbfalt = per_lc(chk["nedbfalt"]);
   r.nedbkons = per_lc(chk["nedbkons"]);
   r.plattj = reals(chk["plattj"]);
-  // A sheet covers the supports where its thickness column is set; each
-  // support stands for the span to its right.
-  for (const QJsonValue& rowv : chk["tjix"].toArray()) {
-    const std::vector<int> row = ints(rowv);
-    int first = 0, last = 0;
-    for (int i = 0; i < static_cast<int>(row.size()); ++i)
-      if (row[i] != 0) {
-        if (first == 0) first = i + 1;
-        last = i + 1;
-      }
-    if (first == 0 || r.n == 0) continue;
-    const int a1 = std::min(first, r.n), a2 = std::clamp(last, a1, r.n);
-    r.sheets.push_back({a1, a2, at(r.plattj, a1 - 1)});
-  }
+  // The verdict's reading of the checks: the sheets and the largest ratio,
+  // its place named in the report's words.
   const RunVerdict v = read_verdict(json);
+  r.sheets = v.pieces;
+  const char* where = v.maxKind == 'S'   ? "STÖD %1"
+                      : v.maxKind == 'D' ? "FACK %1 (NEDBÖJNING)"
+                                         : "FACK %1";
+  r.largest = {v.maxRatio, v.maxLoadCase, QString::fromUtf8(where).arg(v.maxIndex)};
   r.walkability = v.walkability;
   r.readable = r.n >= 1 && !an.isEmpty() && static_cast<int>(r.snittpos.size()) >= r.n;
   return r;
@@ -459,7 +437,7 @@ void CalcDocument::drawSummary(QPainter& p) const {
   } else if (!r_.checked) {
     line(QString("BERÄKNINGEN MISSLYCKADES (SLUTSTATUS %1).").arg(r_.status), sans(12, true), 9);
   } else {
-    const Governing g = r_.governing();
+    const Governing& g = r_.largest;
     const bool ok = r_.passes();
     p.setPen(ok ? QColor(0, 100, 0) : QColor(170, 0, 0));
     line(ok ? QString("PROFILEN %1 KLARAR SIG").arg(r_.profile)

@@ -16,6 +16,8 @@
 #include <array>
 #include <vector>
 
+#include "run_result.h"
+
 class QPainter;
 class QPagedPaintDevice;
 
@@ -32,12 +34,6 @@ struct Governing {
   double ratio = 0;
   int lc = 0;     // load case 1..4
   QString where;  // "STÖD 2", "FACK 3", "FACK 3 (NEDBÖJNING)"
-};
-
-// One sheet as the checks cut the sheeting: spans first..last, thickness t.
-struct SheetPiece {
-  int first = 0, last = 0;
-  double t = 0;
 };
 
 // What the document draws, read from a run's account and report.  Arrays
@@ -67,6 +63,7 @@ struct CalcRecord {
   std::array<std::vector<double>, 4> KVOTS, KVOTF, KVOTD, nedbfalt, nedbkons;
   std::vector<double> plattj;
   std::vector<SheetPiece> sheets;
+  Governing largest;  // the largest ratio of the run
   QStringList walkability;
   std::vector<QStringList> reportPages;
 
@@ -76,7 +73,6 @@ struct CalcRecord {
   double spanStart(int j) const;
   double length() const;  // of the whole sheet
   bool passes() const;
-  Governing governing() const;
 };
 
 // Reads the run account `json` and the report text `report` (LF line ends,

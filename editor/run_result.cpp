@@ -68,12 +68,15 @@ RunVerdict read_verdict(const QByteArray& json) {
             v.maxRatio = row[i].toDouble();
             v.maxWhere = what + " " + QString::number(i + 1) + suffix;
             v.maxLoadCase = lc + 1;
+            v.maxKind = key[4];  // KVOTS, KVOTF, KVOTD
+            v.maxIndex = i + 1;
           }
       }
     };
     scan("KVOTS", QCoreApplication::translate("RunResult", "stöd"), "");
     scan("KVOTF", QCoreApplication::translate("RunResult", "fack"), "");
-    scan("KVOTD", QCoreApplication::translate("RunResult", "fack"), QCoreApplication::translate("RunResult", " (nedböjning)"));
+    scan("KVOTD", QCoreApplication::translate("RunResult", "fack"),
+         QCoreApplication::translate("RunResult", " (nedböjning)"));
     v.passes = v.status == 0 && !c["failed"].toBool() && !c["over"].toBool() && v.maxRatio <= 1.0;
     // A sheet covers the supports where its thickness column is set; each
     // support stands for the span to its right (the last support for none).
@@ -91,40 +94,58 @@ RunVerdict read_verdict(const QByteArray& json) {
       if (first == 0) continue;
       ++sheet;
       const int a1 = std::min(first, n), a2 = std::clamp(last, a1, n);
-      const QString spans = a1 == a2 ? QCoreApplication::translate("RunResult", "fack %1").arg(a1)
-                                     : QCoreApplication::translate("RunResult", "fack %1–%2").arg(a1).arg(a2);
+      v.pieces.push_back({a1, a2, a1 - 1 < plattj.size() ? plattj[a1 - 1].toDouble() : 0.0});
+      const QString spans =
+          a1 == a2 ? QCoreApplication::translate("RunResult", "fack %1").arg(a1)
+                   : QCoreApplication::translate("RunResult", "fack %1–%2").arg(a1).arg(a2);
       const double t = a1 - 1 < plattj.size() ? plattj[a1 - 1].toDouble() : 0.0;
-      v.sheets << QCoreApplication::translate("RunResult", "Plåt %1, %2: %3 mm").arg(sheet).arg(spans, decimal(t, 2));
+      v.sheets << QCoreApplication::translate("RunResult", "Plåt %1, %2: %3 mm")
+                      .arg(sheet)
+                      .arg(spans, decimal(t, 2));
     }
   }
   const QJsonObject w = a["walkability"].toObject();
   QStringList spans;
   for (const QJsonValue& s : w["spans"].toArray()) spans << QString::number(s.toInt());
-  if (!spans.isEmpty()) v.walkability << QCoreApplication::translate("RunResult", "OBS!! Gåbarheten överskriden i fack nr %1").arg(spans.join(", "));
-  if (w["max_sheet_length"].toBool()) v.walkability << QCoreApplication::translate("RunResult", "OBS!! Max plåtlängd överskriden");
+  if (!spans.isEmpty())
+    v.walkability << QCoreApplication::translate("RunResult",
+                                                 "OBS!! Gåbarheten överskriden i fack nr %1")
+                         .arg(spans.join(", "));
+  if (w["max_sheet_length"].toBool())
+    v.walkability << QCoreApplication::translate("RunResult", "OBS!! Max plåtlängd överskriden");
   if (w["fully_perforated"].toBool())
-    v.walkability << QCoreApplication::translate("RunResult", "Gåbarheten för helperforerad profil är ej kontrollerad");
+    v.walkability << QCoreApplication::translate(
+        "RunResult", "Gåbarheten för helperforerad profil är ej kontrollerad");
   return v;
 }
 
 QStringList verdict_lines(const RunVerdict& v) {
   QStringList out;
-  if (!v.readable) return {QCoreApplication::translate("RunResult", "Ingen redovisning av körningen finns: utfallet kan inte visas.")};
+  if (!v.readable)
+    return {QCoreApplication::translate(
+        "RunResult", "Ingen redovisning av körningen finns: utfallet kan inte visas.")};
   if (v.status != 0 && !v.checked)
-    return {QCoreApplication::translate("RunResult", "Beräkningen misslyckades (slutstatus %1); rapporten är ofullständig.")
+    return {QCoreApplication::translate(
+                "RunResult", "Beräkningen misslyckades (slutstatus %1); rapporten är ofullständig.")
                 .arg(v.status)};
   if (!v.checked) return {QCoreApplication::translate("RunResult", "Inga kontroller gjordes.")};
-  const QString ratio = QCoreApplication::translate("RunResult", "största utnyttjandegrad %1 % i %2, lastfall %3")
-                            .arg(decimal(v.maxRatio * 100.0, 0), v.maxWhere)
-                            .arg(v.maxLoadCase);
+  const QString ratio =
+      QCoreApplication::translate("RunResult", "största utnyttjandegrad %1 % i %2, lastfall %3")
+          .arg(decimal(v.maxRatio * 100.0, 0), v.maxWhere)
+          .arg(v.maxLoadCase);
   if (v.passes)
-    out << QCoreApplication::translate("RunResult", "Profilen %1 klarar sig: %2.").arg(v.profile, ratio);
+    out << QCoreApplication::translate("RunResult", "Profilen %1 klarar sig: %2.")
+               .arg(v.profile, ratio);
   else
-    out << QCoreApplication::translate("RunResult", "OBS!! Profilen %1 klarar sig ej: %2.").arg(v.profile, ratio);
+    out << QCoreApplication::translate("RunResult", "OBS!! Profilen %1 klarar sig ej: %2.")
+               .arg(v.profile, ratio);
   if (v.status != 0)
-    out << QCoreApplication::translate("RunResult", "Beräkningen avslutades med slutstatus %1; rapporten kan vara ofullständig.")
+    out << QCoreApplication::translate(
+               "RunResult",
+               "Beräkningen avslutades med slutstatus %1; rapporten kan vara ofullständig.")
                .arg(v.status);
-  if (!v.sheets.isEmpty()) out << QCoreApplication::translate("RunResult", "Vald tjocklek: %1").arg(v.sheets.join("; "));
+  if (!v.sheets.isEmpty())
+    out << QCoreApplication::translate("RunResult", "Vald tjocklek: %1").arg(v.sheets.join("; "));
   out << v.walkability;
   return out;
 }
@@ -177,29 +198,38 @@ ResultStatus result_status(const QString& report, const QByteArray& current_inpu
   const QByteArray hash = file_hash(report);
   if (!r || hash.isEmpty() || r->reportHash != hash) {
     s.state = ResultState::unknown;
-    s.headline = QCoreApplication::translate("RunResult", "OKÄNT URSPRUNG: denna rapport har inte beräknats från fallet på skärmen med "
-                 "detta program. Kör Beräkning för ett resultat som hör till indata.");
+    s.headline = QCoreApplication::translate(
+        "RunResult",
+        "OKÄNT URSPRUNG: denna rapport har inte beräknats från fallet på skärmen med "
+        "detta program. Kör Beräkning för ett resultat som hör till indata.");
     const QFileInfo fi(report);
-    if (fi.exists()) s.lines << QCoreApplication::translate("RunResult", "Rapportfilen skrevs %1.").arg(when(fi.lastModified()));
+    if (fi.exists())
+      s.lines << QCoreApplication::translate("RunResult", "Rapportfilen skrevs %1.")
+                     .arg(when(fi.lastModified()));
     return s;
   }
   s.state = !current_input.isEmpty() && r->input == current_input ? ResultState::current
-                                                                    : ResultState::stale;
-  s.headline = s.state == ResultState::current
-                   ? QCoreApplication::translate("RunResult", "Resultatet hör till indata på skärmen.")
-                   : QCoreApplication::translate("RunResult", "INAKTUELLT: indata har ändrats sedan beräkningen. Resultatet hör "
-                             "inte till fallet på skärmen; kör Beräkning igen.");
+                                                                  : ResultState::stale;
+  s.headline =
+      s.state == ResultState::current
+          ? QCoreApplication::translate("RunResult", "Resultatet hör till indata på skärmen.")
+          : QCoreApplication::translate(
+                "RunResult",
+                "INAKTUELLT: indata har ändrats sedan beräkningen. Resultatet hör "
+                "inte till fallet på skärmen; kör Beräkning igen.");
   const RunVerdict v = read_verdict(r->account);
   s.lines << (v.database.isEmpty()
                   ? QCoreApplication::translate("RunResult", "Beräknad %1.").arg(when(r->computed))
                   : QCoreApplication::translate("RunResult", "Beräknad %1 med profildatabasen %2.")
                         .arg(when(r->computed), QDir::toNativeSeparators(v.database)));
-  const QString ours =
-      QFileInfo(QDir(program_dir).filePath("PROFILKV.BIN")).canonicalFilePath();
+  const QString ours = QFileInfo(QDir(program_dir).filePath("PROFILKV.BIN")).canonicalFilePath();
   if (!v.database.isEmpty() && !ours.isEmpty() && canonical(v.database) != ours)
-    s.lines << QCoreApplication::translate("RunResult", "OBS! Detta program använder databasen %1.").arg(QDir::toNativeSeparators(ours));
+    s.lines << QCoreApplication::translate("RunResult", "OBS! Detta program använder databasen %1.")
+                   .arg(QDir::toNativeSeparators(ours));
   if (r->exitCode != 0 && (!v.readable || !v.checked)) {
-    s.lines << QCoreApplication::translate("RunResult", "Beräkningen misslyckades (slutstatus %1); rapporten är ofullständig.")
+    s.lines << QCoreApplication::translate(
+                   "RunResult",
+                   "Beräkningen misslyckades (slutstatus %1); rapporten är ofullständig.")
                    .arg(r->exitCode);
   } else {
     s.lines << verdict_lines(v);

@@ -10,22 +10,32 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace kvop::editor {
 
+// One sheet as the checks cut the sheeting: spans first..last, thickness t.
+struct SheetPiece {
+  int first = 0, last = 0;
+  double t = 0;
+};
+
 // The verdict of one run, from its account.
 struct RunVerdict {
-  bool readable = false;   // the account could be read
-  int status = 0;          // the engine's exit status
-  QString database;        // the profile database file the run opened
-  QString profile;         // the designation dimensioned
-  bool checked = false;    // the section checks ran
-  bool passes = false;     // every ratio within 1.0 and no check failed at the thickest sheet
-  double maxRatio = 0;     // the largest utilisation ratio
-  QString maxWhere;        // "stöd 2", "fack 3", "fack 3 (nedböjning)"
-  int maxLoadCase = 0;     // its load case 1..4
-  QStringList sheets;      // "Plåt 1, fack 1–3: 0,70 mm"
-  QStringList walkability; // the walkability warnings of the report
+  bool readable = false;  // the account could be read
+  int status = 0;         // the engine's exit status
+  QString database;       // the profile database file the run opened
+  QString profile;        // the designation dimensioned
+  bool checked = false;   // the section checks ran
+  bool passes = false;    // every ratio within 1.0 and no check failed at the thickest sheet
+  double maxRatio = 0;    // the largest utilisation ratio
+  QString maxWhere;       // "stöd 2", "fack 3", "fack 3 (nedböjning)"
+  int maxLoadCase = 0;    // its load case 1..4
+  char maxKind = 0;       // where it is: 'S' support, 'F' span moment, 'D' span deflection
+  int maxIndex = 0;       // the support's or the span's number
+  std::vector<SheetPiece> pieces;  // the sheets, in order
+  QStringList sheets;              // "Plåt 1, fack 1–3: 0,70 mm"
+  QStringList walkability;         // the walkability warnings of the report
 };
 
 // Reads the account `json` that kvopwb --json wrote.
@@ -36,13 +46,13 @@ QStringList verdict_lines(const RunVerdict& v);
 
 // The record of the run that wrote a report.
 struct RunRecord {
-  QString report;        // absolute path of the report in the case folder
-  QByteArray reportHash; // of the report's bytes as the run wrote them
-  QByteArray input;      // the calculation input the run computed
-  QByteArray account;    // the run account (JSON); empty when none was written
-  QDateTime computed;    // when the run ended
+  QString report;         // absolute path of the report in the case folder
+  QByteArray reportHash;  // of the report's bytes as the run wrote them
+  QByteArray input;       // the calculation input the run computed
+  QByteArray account;     // the run account (JSON); empty when none was written
+  QDateTime computed;     // when the run ended
   int exitCode = 0;
-  QString console;       // the engine's console text
+  QString console;  // the engine's console text
 };
 
 // A digest of the file's bytes; empty when it cannot be read.
@@ -64,8 +74,8 @@ enum class ResultState {
 
 struct ResultStatus {
   ResultState state = ResultState::unknown;
-  QString headline;    // the first line, the state in words
-  QStringList lines;   // when, with which database, and the verdict
+  QString headline;   // the first line, the state in words
+  QStringList lines;  // when, with which database, and the verdict
 };
 
 // The status of the report at `report` for the calculation input
