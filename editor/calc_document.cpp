@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "pictures.h"
 #include "report_print.h"
 #include "run_result.h"
 
@@ -59,12 +60,6 @@ double at(const std::vector<double>& v, int i) {
 QString num(double v, int decimals) { return QString::number(v, 'f', decimals).replace('.', ','); }
 
 QString percent(double ratio) { return QString::number(std::trunc(100.0 * ratio + 0.5), 'f', 0); }
-
-// The joint names of the report, by joint type.
-QString joint_name(int typ) {
-  static const char* names[] = {"KONT", "LED", "OML", "OML+NIT", "GERBER", "DUB OML"};
-  return typ >= 0 && typ <= 5 ? QString::fromUtf8(names[typ]) : QString::number(typ);
-}
 
 QString lc_title(int lc, bool wall) {
   static const char* roof[] = {"BROTTGRÄNS, SNÖ HUVUDLAST", "BRUKSGRÄNS", "BROTTGRÄNS, VINDSUG",

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "core/joint_names.h"
 #include "driver/inkvop.h"
 #include "number_edit.h"
 
@@ -128,8 +129,8 @@ void FlagBar::mousePressEvent(QMouseEvent* e) {
 }
 
 QString joint_name(int type) {
-  static const char* names[6] = {"KONT", "LED", "OML", "OML+NIT", "GERBER", "DUB OML"};
-  return names[std::clamp(type, 0, 5)];
+  const std::string_view name = kSkarvnamn[static_cast<std::size_t>(std::clamp(type, 0, 5))];
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())).trimmed();
 }
 
 LayoutPicture::LayoutPicture(QWidget* parent) : QWidget(parent) {

@@ -15,6 +15,7 @@
 #include "core/markets.h"
 #include "core/real32.h"
 #include "core/format.h"
+#include "core/joint_names.h"
 
 namespace kvop {
 namespace {
@@ -34,8 +35,9 @@ struct Texts {
   // Drawing symbols by skarvtyp 0..5 of the span's left / right support.
   std::array<std::string, 6> start{"---", "_--", "===", "==+", "--=", "==-"};
   std::array<std::string, 6> end{"---", "---", "---", "---", "---", "--="};
-  std::array<std::string, 6> joint{"KONT    ", "LED     ", "OML     ",
-                                   "OML+NIT ", "GERBER  ", "DUB OML "};
+  std::array<std::string, 6> joint{
+      std::string(kSkarvnamn[0]), std::string(kSkarvnamn[1]), std::string(kSkarvnamn[2]),
+      std::string(kSkarvnamn[3]), std::string(kSkarvnamn[4]), std::string(kSkarvnamn[5])};
   std::array<std::string, 2> direction{enc("LAST MOT PLÅT   "), enc("LAST FRÅN PLÅT  ")};
   std::array<std::string, 6> state{std::string(20, ' '),        enc("VANLIGT LASTFALL    "),
                                    enc("BRUKSGRÄNSTILLSTÅND "), std::string(20, ' '),
