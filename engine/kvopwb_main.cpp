@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "core/channels.h"
 #include "core/cp1252.h"
 #include "core/install_layout.h"
 #include "driver/account_file.h"
@@ -28,6 +29,9 @@ int parse_flags(int argc, char** argv, std::string& json_file) {
   app.add_option("--json", json_file, "write an account of the run as JSON to FILE")
       ->type_name("FILE");
   app.set_version_flag("--version", std::string("kvopwb ") + KVOP_VERSION);
+  // "--json /path" names a file, also on Windows, where CLI11 would take
+  // "/path" for an option.
+  app.allow_windows_style_options(false);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -40,6 +44,7 @@ int parse_flags(int argc, char** argv, std::string& json_file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  kvop::console_writes_bytes_as_given();
   // The editor starts the engine without arguments: that run builds no
   // command-line parser.
   std::string json_file;
