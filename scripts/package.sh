@@ -29,8 +29,7 @@ deb=$(ls "$out"/kvop_*.deb)
 echo "package: $(basename "$deb")"
 dpkg-deb --field "$deb" Package Version Architecture Maintainer Depends
 
-dpkg-query -W -f='${Status}' lintian 2>/dev/null | grep -q "install ok installed" ||
-  apt-get install -y -qq lintian > /dev/null
+bash "$root/scripts/install_packages.sh" lintian
 # lintian as an ordinary user, as it asks to be run.
 chmod a+rx "$out" && chmod a+r "$deb"
 runuser -u nobody -- lintian --fail-on error --tag-display-limit 0 --info "$deb" |

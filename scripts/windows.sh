@@ -21,16 +21,7 @@ count=${1:-250}
 seed=${2:-15}
 fail() { echo "windows: $*" >&2; exit 1; }
 
-missing=()
-for p in g++-mingw-w64-x86-64 wine64 wine; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq "${missing[@]}" > /dev/null
-fi
+bash scripts/install_packages.sh g++-mingw-w64-x86-64 wine64 wine
 [ -x build/bin/kvopwb ] && [ -x build/bin/kvop_gencases ] || fail "build the Linux programs first (scripts/test.sh)"
 
 # One wine prefix of our own, its server kept running for the whole check.
