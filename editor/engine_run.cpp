@@ -10,6 +10,7 @@
 #include "case_document.h"
 #include "core/cp1252.h"
 #include "core/file_names.h"
+#include "core/install_layout.h"
 
 namespace kvop::editor {
 namespace {
@@ -122,6 +123,18 @@ QStringList bring_back_results(const QString& run_dir, const QString& case_dir,
 bool folder_writable(const QString& dir) {
   QTemporaryFile probe(QDir(dir).filePath("kvop-XXXXXX.tmp"));
   return probe.open();
+}
+
+QString data_dir(const QString& program_dir) {
+  const auto dir = find_data_dir(program_dir.toStdString());
+  return dir ? QString::fromStdString(dir->string()) : QString();
+}
+
+QStringList data_dir_places(const QString& program_dir) {
+  QStringList places;
+  for (const auto& dir : data_dir_candidates(program_dir.toStdString()))
+    places << QString::fromStdString(dir.string());
+  return places;
 }
 
 QString program_path(const QString& program_dir, const QString& name) {

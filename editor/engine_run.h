@@ -52,6 +52,16 @@ QStringList bring_back_results(const QString& run_dir, const QString& case_dir,
 // True when new files can be created in `dir`.
 bool folder_writable(const QString& dir);
 
+// The directory of the delivered data (PROFILKV.BIN, kvop.def, kvop.ver,
+// translations/) of the programs in `program_dir`: the program directory
+// itself in a build tree, share/kvop beside bin/ in an installed tree (the
+// engine's rule, so both programs open the same database).  Empty when
+// neither holds the profile database.
+QString data_dir(const QString& program_dir);
+
+// The places `data_dir` looks at, in its order, for messages.
+QStringList data_dir_places(const QString& program_dir);
+
 // The path of a program in the program directory, or empty when absent.
 QString program_path(const QString& program_dir, const QString& name);
 

@@ -14,13 +14,19 @@
 #include <QStandardPaths>
 
 #include "core/cp1252.h"
+#include "engine_run.h"
 #include "help.h"
 
 namespace kvop::editor {
 
 QString settings_dir(const QString& program_dir) {
   const QFileInfo pd(program_dir);
-  if (pd.isDir() && pd.isWritable()) return pd.absoluteFilePath();
+  // Beside the program only where it keeps its data beside itself (a build
+  // tree, a flat installation); an installed bin/ is not the user's.
+  const QString data = data_dir(program_dir);
+  if (pd.isDir() && pd.isWritable() && !data.isEmpty() &&
+      QFileInfo(data).canonicalFilePath() == pd.canonicalFilePath())
+    return pd.absoluteFilePath();
   const QString cfg = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   QDir().mkpath(cfg);
   return cfg;

@@ -12,7 +12,9 @@ class QSpinBox;
 namespace kvop::editor {
 
 // Where the editor keeps its small settings files: the program directory
-// when it is writable, else the user's configuration directory.
+// when the program keeps its data beside itself (a build tree) and it is
+// writable, else the user's configuration directory - never an installed
+// tree.
 QString settings_dir(const QString& program_dir);
 
 struct FontChoice {

@@ -70,7 +70,11 @@ int main(int argc, char* argv[]) {
   const QString program_dir = QCoreApplication::applicationDirPath();
   QTemporaryDir run_dir(QDir(QDir::tempPath()).filePath("kvop-run-XXXXXX"));
   if (!run_dir.isValid()) return fail(kExitPdfNotWritten, run_dir.errorString());
-  if (!kvop::editor::prepare_run(run_dir.path(), bytes, program_dir, message))
+  // The database as the editor finds it: beside the programs in a build
+  // tree, in the installed data directory otherwise.
+  const QString data = kvop::editor::data_dir(program_dir);
+  if (!kvop::editor::prepare_run(run_dir.path(), bytes, data.isEmpty() ? program_dir : data,
+                                 message))
     return fail(kExitCaseUnreadable, message);
 
   kvop::editor::EngineRun engine;

@@ -60,6 +60,10 @@ void label_file_dialog(QFileDialog& d) {
 
 MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
     : QMainWindow(parent), programDir_(QDir(program_dir).absolutePath()) {
+  // Without a database anywhere the files are looked for beside the program,
+  // where nothing is found; the start-up warning names the places.
+  dataDir_ = data_dir(programDir_);
+  if (dataDir_.isEmpty()) dataDir_ = programDir_;
   inform = [this](const QString& text) { QMessageBox::information(this, "KVOP", text); };
   ask = [this](const QString& text, bool with_cancel) {
     QMessageBox box(QMessageBox::Question, "KVOP", text, QMessageBox::NoButton, this);
@@ -104,7 +108,7 @@ MainWindow::MainWindow(const QString& program_dir, QWidget* parent)
   setCentralWidget(central);
 
   form_ = new InputForm;
-  form_->setProfiles(read_profiles(programDir_));
+  form_->setProfiles(read_profiles(dataDir_));
   auto* scroll = new QScrollArea;
   scroll->setWidget(form_);
   scroll->setWidgetResizable(true);
@@ -237,7 +241,7 @@ void MainWindow::caseChanged() {
 bool MainWindow::newCase() {
   CaseFile cf;
   QString message;
-  const QString def = QDir(programDir_).filePath("kvop.def");
+  const QString def = QDir(dataDir_).filePath("kvop.def");
   if (!QFileInfo::exists(def) || !load_case(def, cf, message)) {
     cf = CaseFile{};
     blkdat(cf.in);
@@ -404,7 +408,7 @@ bool MainWindow::run() {
   progress_->setAutoReset(false);
   progress_->setAutoClose(false);
   progress_->show();
-  if (!prepare_run(runDir_->path(), bytes, programDir_, message)) {
+  if (!prepare_run(runDir_->path(), bytes, dataDir_, message)) {
     endRun();
     inform(message);
     return false;
@@ -532,7 +536,7 @@ ReportView* MainWindow::showReportFile(const QString& file) {
     delete view;
     return nullptr;
   }
-  view->setStatus(result_status(file, currentInput(), programDir_));
+  view->setStatus(result_status(file, currentInput(), dataDir_));
   QMdiSubWindow* sub = mdi_->addSubWindow(view);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   markResultTitle(sub);
@@ -611,7 +615,7 @@ void MainWindow::refreshResults() {
         changed << r->path();
         continue;
       }
-      r->setStatus(result_status(r->path(), input, programDir_));
+      r->setStatus(result_status(r->path(), input, dataDir_));
       markResultTitle(w);
     }
   // A report replaced or removed on disk since its window opened: the
@@ -732,7 +736,7 @@ void MainWindow::openWindCalculator() {
 }
 
 void MainWindow::showNewsOnce() {
-  const VersionNote note = read_version_note(programDir_);
+  const VersionNote note = read_version_note(dataDir_);
   if (note.version.isEmpty()) return;
   QSettings s;
   if (s.value("news/hiddenVersion").toString() == note.version) return;

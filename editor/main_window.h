@@ -25,7 +25,8 @@ class ReportView;
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  // `program_dir` holds kvopwb, PROFILKV.BIN, kvop.def and kvop.ver.
+  // `program_dir` holds kvopwb; PROFILKV.BIN, kvop.def and kvop.ver lie
+  // beside it or in the data directory of the installed layout.
   explicit MainWindow(const QString& program_dir, QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -86,6 +87,8 @@ class MainWindow : public QMainWindow {
   QString caseName() const;  // "NAMNLÖS" for a new case
   bool modified() const { return modified_; }
   QString programDir() const { return programDir_; }
+  // Where the profile database, kvop.def and kvop.ver lie (data_dir).
+  QString dataDir() const { return dataDir_; }
   void showNewsOnce();
 
  protected:
@@ -112,6 +115,7 @@ class MainWindow : public QMainWindow {
   QString askFileName(bool save);
 
   QString programDir_;
+  QString dataDir_;
   QString path_;
   bool modified_ = false;
   bool changedSinceRun_ = true;

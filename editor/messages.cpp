@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "case_document.h"
+#include "engine_run.h"
 #include "core/markets.h"
 
 namespace kvop::editor {
@@ -273,13 +274,23 @@ QString engine_messages(const QString& console) {
 }
 
 QString database_warning(const QString& program_dir) {
-  if (!read_profiles(program_dir).empty()) return {};
+  const QString data = data_dir(program_dir);
+  if (data.isEmpty()) {
+    const QStringList places = data_dir_places(program_dir);
+    return QCoreApplication::translate(
+               "Messages",
+               "Profildatabasen PROFILKV.BIN finns varken i programkatalogen %1 eller i %2.\n\n"
+               "Profilerna kan inte väljas ur listan och beräkningar kan inte göras förrän "
+               "databasen finns där.")
+        .arg(QDir::toNativeSeparators(places.value(0)), QDir::toNativeSeparators(places.value(1)));
+  }
+  if (!read_profiles(data).empty()) return {};
   return QCoreApplication::translate(
              "Messages",
              "Profildatabasen PROFILKV.BIN saknas eller kan inte läsas i programkatalogen %1.\n\n"
              "Profilerna kan inte väljas ur listan och beräkningar kan inte göras förrän "
              "databasen finns där.")
-      .arg(QDir::toNativeSeparators(program_dir));
+      .arg(QDir::toNativeSeparators(data));
 }
 
 }  // namespace kvop::editor

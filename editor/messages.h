@@ -49,8 +49,9 @@ QString read_fault_message(const QString& file, int line, const std::string& fie
 // engine reports in its own terms are given in Swedish with the caption.
 QString engine_messages(const QString& console);
 
-// The warning at start when `program_dir` holds no readable profile
-// database; empty when it holds one.
+// The warning at start when the data directory of `program_dir` holds no
+// readable profile database, naming the places looked at; empty when it
+// holds one.
 QString database_warning(const QString& program_dir);
 
 }  // namespace kvop::editor

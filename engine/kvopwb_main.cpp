@@ -6,7 +6,9 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "core/channels.h"
 #include "core/cp1252.h"
+#include "core/install_layout.h"
 #include "driver/account_file.h"
 #include "driver/kvopwb.h"
 
@@ -17,7 +19,8 @@ namespace {
 int parse_flags(int argc, char** argv, std::string& json_file) {
   CLI::App app{
       "kvopwb - dimensioning of trapezoidal steel sheeting for roofs and walls.\n"
-      "Reads ~INDATA~.TMP and BRASKO.INI in the working directory and writes the\n"
+      "Reads ~INDATA~.TMP and BRASKO.INI in the working directory (without\n"
+      "BRASKO.INI the profile database installed with the program) and writes the\n"
       "report <case>.RED (and SKIVA.INS when the case asks for diaphragm action).\n"
       "Exit status: 0 success, 1 dimensioning failed (profile lookup), 2 input file\n"
       "missing or not readable, 3 report file not created, 4 diaphragm step failed,\n"
@@ -26,6 +29,9 @@ int parse_flags(int argc, char** argv, std::string& json_file) {
   app.add_option("--json", json_file, "write an account of the run as JSON to FILE")
       ->type_name("FILE");
   app.set_version_flag("--version", std::string("kvopwb ") + KVOP_VERSION);
+  // "--json /path" names a file, also on Windows, where CLI11 would take
+  // "/path" for an option.
+  app.allow_windows_style_options(false);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -38,6 +44,7 @@ int parse_flags(int argc, char** argv, std::string& json_file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  kvop::console_writes_bytes_as_given();
   // The editor starts the engine without arguments: that run builds no
   // command-line parser.
   std::string json_file;
@@ -56,6 +63,9 @@ int main(int argc, char** argv) {
   }
 
   kvop::RunContext ctx;
+  // Without BRASKO.INI in the working directory the run uses the database
+  // installed with this program.
+  if (const auto dir = kvop::running_program_dir()) ctx.program_dir = *dir;
   if (isatty(STDIN_FILENO)) ctx.keyboard = &std::cin;
   const int rc = kvop::kvopwb(ctx);
   return json_file.empty() ? rc : kvop::write_account(ctx, json_file, rc);

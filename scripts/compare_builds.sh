@@ -10,9 +10,13 @@
 #   COUNT cases (default 300) from the case generator kvop_gencases with SEED
 #   (default 1), written once and run by both programs; the generator is
 #   build/bin/kvop_gencases unless KVOP_GENCASES names another.  The database
-#   defaults to build/bin/PROFILKV.BIN.  Also every example of examples/ is
-#   compared.  Prints one line per differing case and a summary; the exit
-#   status is 1 when any case differs.  KEEP=1 keeps the work area.
+#   defaults to build/bin/PROFILKV.BIN.  Also every example of examples/ and
+#   every golden case of tests/golden/ is compared.  Prints one line per
+#   differing case and a summary; the exit status is 1 when any case
+#   differs.  KEEP=1 keeps the work area.
+#   NEW_RUNNER=wine runs the new program through that command (a Windows
+#   build under wine); the run account is then left out, as it names the
+#   files by the paths of the other system.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 old=$(realpath "$1")
@@ -28,19 +32,23 @@ cp "$db" "$work/db/PROFILKV.BIN"
 gencases=${KVOP_GENCASES:-$root/build/bin/kvop_gencases}
 [ -x "$gencases" ] || { echo "compare_builds: no case generator $gencases (build kvop_gencases)" >&2; exit 2; }
 "$gencases" "$work/cases" "$count" "$seed"
-for ex in "$root"/examples/*.IND; do
+for ex in "$root"/examples/*.IND "$root"/tests/golden/*.IND; do
   name=$(basename "$ex" .IND)
   mkdir -p "$work/cases/EX_$name"
   cp "$ex" "$work/cases/EX_$name/~INDATA~.TMP"
 done
+runner=${NEW_RUNNER:-}
+account=(--json run.json)
+[ -z "$runner" ] || account=()
 
 # Runs one program on one case in a fresh directory; prints nothing.
-run() {  # program case_dir out_dir
+run() {  # program case_dir out_dir [runner]
   mkdir -p "$3"
   cp "$2/~INDATA~.TMP" "$3/"
   echo "$work/db" > "$3/BRASKO.INI"
   local rc=0
-  (cd "$3" && "$1" --json run.json > console.out 2> console.err < /dev/null) || rc=$?
+  # shellcheck disable=SC2086  # the runner may be a command with arguments
+  (cd "$3" && ${4:-} "$1" "${account[@]}" > console.out 2> console.err < /dev/null) || rc=$?
   echo "$rc" > "$3/status"
   # The heading's date and time lines are the only text that may differ.
   for red in "$3"/*.RED; do
@@ -56,12 +64,13 @@ for c in "$work"/cases/*/; do
   c=${c%/}
   name=$(basename "$c")
   run "$old" "$c" "$work/old/$name"
-  run "$new" "$c" "$work/new/$name"
+  run "$new" "$c" "$work/new/$name" "$runner"
   total=$((total + 1))
   st=$(cat "$work/old/$name/status")
   by_status[$st]=$((${by_status[$st]:-0} + 1))
   if ! diff -r -q -x run.json "$work/old/$name" "$work/new/$name" > /dev/null ||
-     ! python3 "$root/scripts/account_gains.py" "$work/old/$name/run.json" "$work/new/$name/run.json"; then
+     { [ -z "$runner" ] &&
+       ! python3 "$root/scripts/account_gains.py" "$work/old/$name/run.json" "$work/new/$name/run.json"; }; then
     differ=$((differ + 1))
     echo "DIFFERS: $name"
     diff -r -x run.json "$work/old/$name" "$work/new/$name" | head -20 || true

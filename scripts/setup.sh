@@ -10,16 +10,7 @@ packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
           qt6-l10n-tools qt6-translations-l10n poppler-utils)
 # The fuzz build (scripts/fuzz.sh) compiles with clang and its libFuzzer runtime.
 case " $* " in *" -DKVOP_FUZZ=ON "*) packages+=(clang libclang-rt-dev) ;; esac
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+bash scripts/install_packages.sh "${packages[@]}"
 
 build=${1:-build}
 shift || true

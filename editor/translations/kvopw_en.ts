@@ -429,6 +429,14 @@ Profilerna kan inte väljas ur listan och beräkningar kan inte göras förrän 
 
 Profiles cannot be chosen from the list and no calculation can be made until the database is there.</translation>
     </message>
+    <message>
+        <source>Profildatabasen PROFILKV.BIN finns varken i programkatalogen %1 eller i %2.
+
+Profilerna kan inte väljas ur listan och beräkningar kan inte göras förrän databasen finns där.</source>
+        <translation>The profile database PROFILKV.BIN is neither in the program directory %1 nor in %2.
+
+Profiles cannot be chosen from the list and no calculation can be made until the database is there.</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

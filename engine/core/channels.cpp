@@ -2,9 +2,16 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <system_error>
 
@@ -17,10 +24,67 @@ namespace {
 
 std::string reason(int error) { return std::strerror(error); }
 
+#ifdef _WIN32
+// Windows: descriptors in binary mode (no CR added before a line end), names
+// in UTF-16.  The file system matches names without regard to letter case.
+constexpr int kTruncateFlags = O_WRONLY | O_CREAT | O_TRUNC | O_BINARY;
+
+int open_truncated(const fs::path& path) { return ::_wopen(path.c_str(), kTruncateFlags, 0666); }
+
+int remove_file(const fs::path& path) { return ::_wunlink(path.c_str()) == 0 ? 0 : errno; }
+
+// Creates `path` only when nothing stands under its name.  An existing link
+// or junction counts as standing there and is never followed.
+int create_new(const fs::path& path) {
+  const HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    std::error_code ec;
+    if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ||
+        fs::exists(fs::symlink_status(path, ec)))
+      errno = EEXIST;
+    else if (error == ERROR_ACCESS_DENIED)
+      errno = EACCES;
+    else if (error == ERROR_PATH_NOT_FOUND || error == ERROR_FILE_NOT_FOUND)
+      errno = ENOENT;
+    else if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL)
+      errno = ENOSPC;
+    else
+      errno = EIO;
+    return -1;
+  }
+  const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
+  if (fd < 0) CloseHandle(h);
+  return fd;
+}
+
+int write_some(int fd, std::string_view bytes) {
+  constexpr std::size_t kMost = 1u << 30;
+  return ::_write(fd, bytes.data(), static_cast<unsigned>(std::min(bytes.size(), kMost)));
+}
+#else
+constexpr int kTruncateFlags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
+
+int open_truncated(const fs::path& path) { return ::open(path.c_str(), kTruncateFlags, 0666); }
+
+int remove_file(const fs::path& path) { return ::unlink(path.c_str()) == 0 ? 0 : errno; }
+
+// Creates `path` only when nothing stands under its name; a symbolic link
+// there is never followed.
+int create_new(const fs::path& path) {
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+ssize_t write_some(int fd, std::string_view bytes) {
+  return ::write(fd, bytes.data(), bytes.size());
+}
+#endif
+
 // Writes all of `bytes` to `fd`; the error number of a failed write, else 0.
 int write_all(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    const auto n = write_some(fd, bytes);
     if (n < 0) {
       if (errno == EINTR) continue;
       return errno;
@@ -100,12 +164,12 @@ bool Channel::open_write(const fs::path& path) {
     }
   }
   for (const fs::path& old : same) {
-    if (::unlink(old.c_str()) != 0) {
-      fail("cannot remove the old file " + old.filename().string() + ":", errno);
+    if (const int error = remove_file(old)) {
+      fail("cannot remove the old file " + old.filename().string() + ":", error);
       return false;
     }
   }
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  const int fd = create_new(path);
   if (fd < 0) {
     const int error = errno;
     if (error == EEXIST || error == ELOOP)
@@ -152,12 +216,19 @@ std::string Channel::failure_message() const {
 }
 
 std::string write_whole_file(const fs::path& path, std::string_view bytes) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  const int fd = open_truncated(path);
   if (fd < 0) return "cannot create: " + reason(errno);
   std::string failure;
   if (const int error = write_all(fd, bytes)) failure = "cannot write: " + reason(error);
   if (::close(fd) != 0 && failure.empty()) failure = "cannot close: " + reason(errno);
   return failure;
+}
+
+void console_writes_bytes_as_given() {
+#ifdef _WIN32
+  ::_setmode(::_fileno(stdout), _O_BINARY);
+  ::_setmode(::_fileno(stderr), _O_BINARY);
+#endif
 }
 
 void Console::line(std::string_view text) const { *out << ' ' << cp1252::to_utf8(text) << '\n'; }

@@ -116,4 +116,9 @@ struct Console {
   void error(std::string_view cp1252_text) const;
 };
 
+// Makes the standard output and error streams pass line ends as they are
+// written, so the console text is the same bytes on every system (Windows
+// would otherwise put a carriage return before each line end).
+void console_writes_bytes_as_given();
+
 }  // namespace kvop

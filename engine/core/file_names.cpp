@@ -72,6 +72,16 @@ std::optional<fs::path> find_windows_path(const fs::path& dir, std::string_view 
     at = dir.root_path().empty() ? fs::current_path().root_path() : dir.root_path();
     pos = 1;
   }
+#ifdef _WIN32
+  // A drive letter: "C:\KVOP" from the root of drive C, "C:KVOP" from the
+  // current directory of drive C.
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  if (name.size() >= 2 && letter(name[0]) && name[1] == ':') {
+    const bool rooted = name.size() > 2 && (name[2] == '\\' || name[2] == '/');
+    at = fs::path(std::string(name.substr(0, 2)) + (rooted ? "\\" : ""));
+    pos = rooted ? 3 : 2;
+  }
+#endif
   // The usual case first: every component stands as written, and one look-up
   // finds the file instead of one per directory.
   {

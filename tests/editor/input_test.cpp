@@ -16,6 +16,8 @@
 #include "case_document.h"
 #include "driver/inkvop.h"
 #include "editor_test_support.h"
+#include "engine_run.h"
+#include "font_form.h"
 #include "input_form.h"
 #include "messages.h"
 #include "number_edit.h"
@@ -273,6 +275,37 @@ class InputTest : public QObject {
     const QString w = database_warning(dir->path());
     QVERIFY(w.contains("PROFILKV.BIN"));
     QVERIFY(w.contains(QDir::toNativeSeparators(dir->path())));
+  }
+
+  // An installed tree: the programs in bin/, the data in share/kvop/.  The
+  // editor takes its profiles, its default case and the database it names
+  // to the engine from there, and keeps the user's font choice out of it.
+  void installedLayoutServesTheDataAndKeepsSettingsOut() {
+    isolate_settings();
+    auto tree = scratch();
+    const QString bin = tree->filePath("bin"), share = tree->filePath("share/kvop");
+    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(share));
+    QVERIFY(database_warning(bin).contains(QDir::toNativeSeparators(QDir::cleanPath(share))));
+    QVERIFY(data_dir(bin).isEmpty());
+    QVERIFY(QFile::copy(program_dir() + "/PROFILKV.BIN", share + "/PROFILKV.BIN"));
+    QVERIFY(QFile::copy(program_dir() + "/kvop.def", share + "/kvop.def"));
+    QCOMPARE(QDir(data_dir(bin)).canonicalPath(), QDir(share).canonicalPath());
+    QVERIFY(database_warning(bin).isEmpty());
+    MainWindow w(bin);
+    QCOMPARE(QDir(w.dataDir()).canonicalPath(), QDir(share).canonicalPath());
+    // The run's BRASKO.INI names the data directory, where the database lies.
+    auto run = scratch();
+    QString message;
+    QVERIFY(ensure_brasko_ini(run->path(), w.dataDir(), message));
+    QFile ini(run->filePath("BRASKO.INI"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(QDir(QString::fromLatin1(ini.readLine()).trimmed()).canonicalPath(),
+             QDir(share).canonicalPath());
+    // The font choice: never into the installed bin/, but beside the program
+    // of a build tree.
+    QVERIFY(QDir(settings_dir(bin)).canonicalPath() != QDir(bin).canonicalPath());
+    QVERIFY(QDir(settings_dir(bin)).canonicalPath() != QDir(share).canonicalPath());
+    QCOMPARE(QDir(settings_dir(program_dir())).canonicalPath(), QDir(program_dir()).canonicalPath());
   }
 
   void diaphragmStepOnInsulatedAndVexRoofs() {

@@ -88,6 +88,8 @@ int list(const std::string& db) {
 int main(int argc, char** argv) {
   CLI::App app{"profilkv - the profile database PROFILKV.BIN and its text catalogue"};
   app.require_subcommand(1);
+  // "/path" is a file, also on Windows, where CLI11 would take it for an option.
+  app.allow_windows_style_options(false);
   std::vector<std::string> build_args;
   auto* b = app.add_subcommand("build",
                                "compile catalogue files into a database: build CATALOGUE... OUT");
