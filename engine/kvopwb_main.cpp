@@ -8,7 +8,6 @@
 
 #include "core/channels.h"
 #include "core/cp1252.h"
-#include "core/install_layout.h"
 #include "driver/account_file.h"
 #include "driver/kvopwb.h"
 
@@ -19,8 +18,7 @@ namespace {
 int parse_flags(int argc, char** argv, std::string& json_file) {
   CLI::App app{
       "kvopwb - dimensioning of trapezoidal steel sheeting for roofs and walls.\n"
-      "Reads ~INDATA~.TMP and BRASKO.INI in the working directory (without\n"
-      "BRASKO.INI the profile database installed with the program) and writes the\n"
+      "Reads ~INDATA~.TMP and BRASKO.INI in the working directory and writes the\n"
       "report <case>.RED (and SKIVA.INS when the case asks for diaphragm action).\n"
       "Exit status: 0 success, 1 dimensioning failed (profile lookup), 2 input file\n"
       "missing or not readable, 3 report file not created, 4 diaphragm step failed,\n"
@@ -63,9 +61,6 @@ int main(int argc, char** argv) {
   }
 
   kvop::RunContext ctx;
-  // Without BRASKO.INI in the working directory the run uses the database
-  // installed with this program.
-  if (const auto dir = kvop::running_program_dir()) ctx.program_dir = *dir;
   if (isatty(STDIN_FILENO)) ctx.keyboard = &std::cin;
   const int rc = kvop::kvopwb(ctx);
   return json_file.empty() ? rc : kvop::write_account(ctx, json_file, rc);

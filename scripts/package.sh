@@ -40,8 +40,10 @@ installed=$(dpkg -L kvop)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The installed engine in a case folder: the case as ~INDATA~.TMP, no BRASKO.INI.
+# The installed engine in a case folder: the case as ~INDATA~.TMP and a
+# BRASKO.INI naming the installed data directory, as the README tells.
 cp "$root/examples/TAK1.IND" "$work/~INDATA~.TMP"
+echo /usr/share/kvop > "$work/BRASKO.INI"
 rc=0
 (cd "$work" && kvopwb > console.out 2>&1 < /dev/null) || rc=$?
 [ "$rc" = 0 ] || { cat "$work/console.out" >&2; fail "installed kvopwb exited with $rc"; }

@@ -2,7 +2,7 @@
 # Installs the build into a temporary prefix with "cmake --install" and checks
 # the installed tree: every delivered file in its place and nothing else in
 # bin/, the engine run from the installed bin/ computing a case with the
-# database of ../share/kvop (no BRASKO.INI), the report equal to the golden
+# database of share/kvop (named by BRASKO.INI), the report equal to the golden
 # one but for its date and time, and the editor answering --version.
 #
 # Usage: tests/install_check.sh BUILD_DIR WITH_EDITOR(0|1) VERSION
@@ -45,9 +45,12 @@ for p in "${programs[@]}"; do
   [ -z "$warnings" ] || fail "manual page $p.1: $warnings"
 done
 
-# The installed engine in a fresh folder, the case as ~INDATA~.TMP, no BRASKO.INI.
+# The installed engine in a fresh folder, the case as ~INDATA~.TMP and a
+# BRASKO.INI naming the installed data directory.
 mkdir "$work/case"
 cp "$root/examples/TAK1.IND" "$work/case/~INDATA~.TMP"
+# A blank ends the directory, so a path of up to 67 characters is read whole.
+echo "$prefix/share/kvop " > "$work/case/BRASKO.INI"
 rc=0
 (cd "$work/case" && "$prefix/bin/kvopwb" --json run.json > console.out 2>&1 < /dev/null) || rc=$?
 [ "$rc" = 0 ] || { cat "$work/case/console.out" >&2; fail "installed kvopwb exited with $rc"; }

@@ -2,7 +2,8 @@
 // database "PROFILKV.BIN", and for the editor "kvop.def", "kvop.ver" and its
 // translations.  In a build tree they lie beside the programs; in an
 // installed tree the programs lie in bin/ and the data in share/kvop/.  The
-// engine and the editor both ask here, so that they agree on the place.
+// editor and kvoprapport ask here for the directory they write into the
+// engine's BRASKO.INI.
 #pragma once
 
 #include <filesystem>
@@ -19,9 +20,5 @@ std::vector<std::filesystem::path> data_dir_candidates(const std::filesystem::pa
 // The first of those places that holds the profile database (any letter
 // case), or nothing when none does.
 std::optional<std::filesystem::path> find_data_dir(const std::filesystem::path& program_dir);
-
-// The directory of the running program, or nothing when the system cannot
-// tell it.
-std::optional<std::filesystem::path> running_program_dir();
 
 }  // namespace kvop

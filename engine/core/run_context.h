@@ -46,10 +46,6 @@ struct RunContext {
 
   Console console{&std::cout, &std::cerr};
   std::filesystem::path dir = ".";   // the engine's working directory
-  // The directory of the running program: when the working directory has no
-  // BRASKO.INI, the profile database of this installation is used.  Empty
-  // (settings file required) unless the program sets it.
-  std::filesystem::path program_dir;
   std::function<LocalTime()> clock;  // local clock; empty = the computer's
   // Where the profile lookup's pause reads its line; only a keyboard at an
   // interactive terminal is waited for.

@@ -1,14 +1,11 @@
 // Finding and opening the profile database: the program directory is the
 // first word of the first line of "BRASKO.INI" in the working directory.
-// Without that file the engine uses the database of its own installation,
-// when it knows where it runs from.
 #include <fstream>
 #include <string>
 #include <system_error>
 
 #include "core/cp1252.h"
 #include "core/file_names.h"
-#include "core/install_layout.h"
 #include "profiles/profile_db.h"
 
 namespace kvop {
@@ -61,27 +58,6 @@ std::optional<std::filesystem::path> resolve(const std::filesystem::path& dir,
   return find_windows_path(dir, name);
 }
 
-// Opens the database of the running program's installation; used when the
-// working directory has no settings file.
-int open_own_database(RunContext& ctx) {
-  const auto data = ctx.program_dir.empty() ? std::nullopt : find_data_dir(ctx.program_dir);
-  const auto db = data ? find_file(*data, "PROFILKV.BIN") : std::nullopt;
-  if (db && ctx.channels.database.open_read(*db)) return 0;
-  ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
-  ctx.console.error(enc(" INSTÄLLNINGSFILEN BRASKO.INI FINNS EJ I ARBETSKATALOGEN ") +
-                    shown_path(ctx.dir));
-  if (db) {
-    ctx.console.error(enc(" PROFILDATABASEN KAN EJ ÖPPNAS: ") + shown_path(*db) + " (" +
-                      cp1252::from_utf8(ctx.channels.database.failure()) + ")");
-  } else if (!ctx.program_dir.empty()) {
-    std::string places;
-    for (const auto& dir : data_dir_candidates(ctx.program_dir))
-      places += (places.empty() ? "" : enc(" ELLER ")) + shown_path(dir);
-    ctx.console.error(enc(" PROGRAMMETS PROFILDATABAS PROFILKV.BIN FINNS INTE HELLER I ") + places);
-  }
-  return 2;
-}
-
 }  // namespace
 
 Text<80> profile_db_name(const Text<80>& first_line) {
@@ -97,7 +73,12 @@ int opdbas(RunContext& ctx) {
   const auto ini = find_file(ctx.dir, "BRASKO.INI");
   Text<80> first_line;
   bool empty_file = false;
-  if (!ini) return open_own_database(ctx);
+  if (!ini) {
+    ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
+    ctx.console.error(enc(" INSTÄLLNINGSFILEN BRASKO.INI FINNS EJ I ARBETSKATALOGEN ") +
+                      shown_path(ctx.dir));
+    return 2;
+  }
   if (!read_first_line(*ini, first_line, empty_file)) {
     ctx.console.error(enc(" *** FEL VID ÖPPNING AV FIL ***"));
     if (empty_file)

@@ -40,11 +40,5 @@ TEST(DataDir, BuildTreeInstalledTreeAndNeither) {
   EXPECT_EQ(find_data_dir(bin), bin);
 }
 
-TEST(DataDir, RunningProgramIsThisTestProgram) {
-  const auto dir = running_program_dir();
-  ASSERT_TRUE(dir.has_value());
-  EXPECT_TRUE(fs::equivalent(*dir, fs::path(KVOP_BINARY_DIR) / "bin"));
-}
-
 }  // namespace
 }  // namespace kvop

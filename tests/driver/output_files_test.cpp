@@ -42,13 +42,10 @@ struct Exit {
 // Runs the kvopwb program in `dir` with `args`.  With `fsize` >= 0 the
 // process may write files of at most that many bytes (a full disk for the
 // engine: writes beyond fail with EFBIG, SIGXFSZ being ignored).
-// `program` is the built one unless another copy is named.
-const fs::path kBuilt = fs::path(KVOP_BINARY_DIR) / "bin" / "kvopwb";
-Exit kvopwb(const fs::path& dir, const std::vector<std::string>& args, long fsize = -1,
-            const fs::path& program_path = kBuilt) {
+Exit kvopwb(const fs::path& dir, const std::vector<std::string>& args, long fsize = -1) {
   ScratchDir logs;
   const std::string out = (logs.path() / "out").string(), err = (logs.path() / "err").string();
-  const std::string program = program_path.string();
+  const std::string program = (fs::path(KVOP_BINARY_DIR) / "bin" / "kvopwb").string();
   const pid_t pid = fork();
   if (pid == 0) {
     const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -113,7 +110,6 @@ TEST(OutputFiles, RunAccountThatCannotBeWrittenIsAFailure) {
   EXPECT_TRUE(c.dir.exists("TAK1.RED"));  // the run itself went through
   // A failed step keeps its own status.
   CaseDir no_db(example("TAK1.IND"), false);
-  no_db.dir.write("BRASKO.INI", "nodb\n");
   EXPECT_EQ(kvopwb(no_db.dir.path(), {"--json", "/dev/full"}).rc, 1);
 }
 
@@ -173,9 +169,8 @@ TEST(OutputFiles, ReadOnlyDirectoryTellsPermissionDenied) {
 
 TEST(OutputFiles, FailedDimensioningIsMarkedInTheReport) {
   const std::string laesfel = cp1252::to_utf8(enc("    *******LÄSFEL"));
-  // BRASKO.INI naming a directory without the database.
+  // No BRASKO.INI.
   CaseDir no_ini(example("TAK1.IND"), false);
-  no_ini.dir.write("BRASKO.INI", "nodb\n");
   const Exit a = kvopwb(no_ini.dir.path(), {});
   EXPECT_EQ(a.rc, 1);
   std::vector<std::string> red = test::split_lines(no_ini.dir.read("TAK1.RED"));
@@ -197,40 +192,6 @@ TEST(OutputFiles, FailedDimensioningIsMarkedInTheReport) {
   EXPECT_NE(b.err.find((fs::path(KVOP_BINARY_DIR) / "bin" / "PROFILKV.BIN").string()),
             std::string::npos)
       << b.err;
-}
-
-TEST(OutputFiles, WithoutSettingsFileTheInstalledDatabaseServes) {
-  // The built program: its database lies beside it.
-  CaseDir built(example("TAK1.IND"), false);
-  const Exit a = kvopwb(built.dir.path(), {"--json", "run.json"});
-  EXPECT_EQ(a.rc, 0) << a.err;
-  EXPECT_NE(built.dir.read("run.json").find(
-                fs::canonical(fs::path(KVOP_BINARY_DIR) / "bin" / "PROFILKV.BIN").string()),
-            std::string::npos);
-
-  // A copy of the program in bin/ of a tree of its own: without share/kvop
-  // the run stops at the lookup and names both places; with it, it computes.
-  ScratchDir tree;
-  fs::create_directories(tree.path() / "bin");
-  fs::copy_file(kBuilt, tree.path() / "bin" / "kvopwb");
-  CaseDir c(example("TAK1.IND"), false);
-  const Exit none = kvopwb(c.dir.path(), {}, -1, tree.path() / "bin" / "kvopwb");
-  EXPECT_EQ(none.rc, 1);
-  EXPECT_NE(none.err.find("BRASKO.INI"), std::string::npos) << none.err;
-  EXPECT_NE(none.err.find((tree.path() / "share" / "kvop").string()), std::string::npos)
-      << none.err;
-  fs::create_directories(tree.path() / "share" / "kvop");
-  fs::copy_file(fs::path(KVOP_BINARY_DIR) / "bin" / "PROFILKV.BIN",
-                tree.path() / "share" / "kvop" / "PROFILKV.BIN");
-  const Exit installed = kvopwb(c.dir.path(), {}, -1, tree.path() / "bin" / "kvopwb");
-  EXPECT_EQ(installed.rc, 0) << installed.err;
-  // The same report but for the heading's date and time (lines 2 and 3).
-  auto body = [](const std::string& red) {
-    std::vector<std::string> lines = test::split_lines(red);
-    lines.erase(lines.begin() + 1, lines.begin() + 3);
-    return lines;
-  };
-  EXPECT_EQ(body(c.dir.read("TAK1.RED")), body(built.dir.read("TAK1.RED")));
 }
 
 }  // namespace

@@ -133,41 +133,6 @@ TEST(Opdbas, MissingSettingsOrDatabaseStopsWithTheFileNamed) {
   }
 }
 
-TEST(Opdbas, WithoutSettingsFileTheProgramsOwnDatabaseServes) {
-  ScratchDir dir;
-  std::filesystem::create_directories(dir.path() / "work");
-  std::filesystem::create_directories(dir.path() / "inst" / "bin");
-  std::filesystem::create_directories(dir.path() / "inst" / "share" / "kvop");
-  const auto work = dir.path() / "work";
-  {
-    // Installed nowhere: the missing settings file and both places are named.
-    TestRun run(work);
-    run.ctx.program_dir = dir.path() / "inst" / "bin";
-    EXPECT_NE(opdbas(run.ctx), 0);
-    const std::string err = run.err.str();
-    EXPECT_NE(err.find("BRASKO.INI"), std::string::npos) << err;
-    EXPECT_NE(err.find((dir.path() / "inst" / "bin").string()), std::string::npos) << err;
-    EXPECT_NE(err.find((dir.path() / "inst" / "share" / "kvop").string()), std::string::npos)
-        << err;
-  }
-  dir.write("inst/share/kvop/PROFILKV.BIN", db_bytes({sample_profile("R820    ")}));
-  {
-    TestRun run(work);
-    run.ctx.program_dir = dir.path() / "inst" / "bin";
-    EXPECT_EQ(opdbas(run.ctx), 0) << run.err.str();
-    EXPECT_EQ(run.ctx.channels.database.path(), dir.path() / "inst" / "share" / "kvop" / "PROFILKV.BIN");
-    EXPECT_EQ(run.err.str(), "");
-  }
-  {
-    // A settings file still decides, even when it names no database.
-    dir.write("work/BRASKO.INI", "nowhere\n");
-    TestRun run(work);
-    run.ctx.program_dir = dir.path() / "inst" / "bin";
-    EXPECT_NE(opdbas(run.ctx), 0);
-    EXPECT_NE(run.err.str().find("nowhere"), std::string::npos) << run.err.str();
-  }
-}
-
 TEST(Pdread, MatchInTheFirstRecordReadsNothingBeyondIt) {
   std::string db = db_bytes({sample_profile("R820    ")});
   db += std::string("\x10\x00\x00\x00garbage", 11);  // a cut-off second record
