@@ -223,7 +223,6 @@ CalcRecord read_calc_record(const QByteArray& json, const QString& report) {
   r.konsv = c["konsv"].toDouble();
   r.konsh = c["konsh"].toDouble();
   r.spv = reals(c["spv"]);
-  r.spv.resize(r.n);
   r.upplbredd = reals(c["upplbredd"]);
   r.skarvtyp = ints(c["skarvtyp"]);
   r.trivlgd = c["trivlgd"].toDouble();
@@ -268,6 +267,29 @@ CalcRecord read_calc_record(const QByteArray& json, const QString& report) {
   r.largest = {v.maxRatio, v.maxLoadCase, QString::fromUtf8(where).arg(v.maxIndex)};
   r.walkability = v.walkability;
   r.readable = r.n >= 1 && !an.isEmpty() && static_cast<int>(r.snittpos.size()) >= r.n;
+  // Every table at the size the case gives it, so that the drawing can
+  // index any span, support and section; what the account lacks is 0.
+  const auto size = [](std::vector<double>& v, int count) {
+    v.resize(static_cast<std::size_t>(count));
+  };
+  const auto sections = [&](std::vector<std::vector<double>>& t) {
+    t.resize(static_cast<std::size_t>(r.n));
+    for (std::vector<double>& row : t) size(row, 11);
+  };
+  const int n = r.n;
+  size(r.spv, n);
+  size(r.upplbredd, n + 1);
+  r.skarvtyp.resize(static_cast<std::size_t>(n + 1));
+  size(r.plattj, n);
+  sections(r.snittpos);
+  for (int lc = 0; lc < 4; ++lc) {
+    sections(r.snittmom[lc]);
+    sections(r.snittnedb[lc]);
+    for (auto* t : {&r.mstod[lc], &r.reakt[lc], &r.KVOTS[lc]}) size(*t, n + 1);
+    for (auto* t : {&r.mfalt[lc], &r.nedbtal[lc], &r.KVOTF[lc], &r.KVOTD[lc], &r.nedbfalt[lc]})
+      size(*t, n);
+    size(r.nedbkons[lc], 2);
+  }
   return r;
 }
 

@@ -1,6 +1,10 @@
 // The calculation document: its drawing agrees with the run's own numbers
 // (the golden accounts and reports), and kvoprapport writes a PDF whose
 // pages, texts and fonts a checker can rely on - and none for a failing case.
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
@@ -146,6 +150,56 @@ class DocumentTest : public QObject {
     const QStringList rows = fonts.split('\n', Qt::SkipEmptyParts).mid(2);
     QVERIFY(!rows.isEmpty());
     for (const QString& row : rows) QVERIFY2(row.contains(" yes "), qPrintable(row));
+  }
+
+  // Accounts cut short, with missing parts or out-of-range counts give a
+  // document that draws every page without reading past its arrays: what
+  // is there is drawn, the rest is left out.
+  void strangeAccountsDrawWithoutFault() {
+    const QString dir = QStringLiteral(KVOP_SOURCE_DIR "/tests/golden/");
+    const QByteArray good = read_file(dir + "TAK20.json").isEmpty() ? read_file(dir + "NO1.json")
+                                                                    : read_file(dir + "TAK20.json");
+    const QString report = decode_report(read_file(dir + "NO1.RED"));
+    QJsonObject a = QJsonDocument::fromJson(good).object();
+    std::vector<QByteArray> accounts = {QByteArray(), "{", "[]", good.left(good.size() / 2)};
+    QJsonObject more = a;  // more spans than the tables hold
+    QJsonObject c = more["case"].toObject();
+    c["nfack"] = 20;
+    more["case"] = c;
+    accounts.push_back(QJsonDocument(more).toJson());
+    QJsonObject bare = a;  // no analysis tables, no checks
+    bare.remove("checks");
+    QJsonObject an = bare["analysis"].toObject();
+    an.remove("snittmom");
+    an.remove("mstod");
+    an.remove("belastning");
+    bare["analysis"] = an;
+    accounts.push_back(QJsonDocument(bare).toJson());
+    for (const QByteArray& json : accounts) {
+      const CalcDocument doc(read_calc_record(json, report));
+      QVERIFY(doc.pageCount() >= 1);
+      QImage page(420, 594, QImage::Format_RGB32);
+      for (int i = 0; i < doc.pageCount(); ++i) {
+        QPainter p(&page);
+        p.scale(page.width() / kPageWidth, page.width() / kPageWidth);
+        doc.drawPage(p, i);
+      }
+    }
+    // Without an account only the summary and the report's pages remain.
+    const CalcDocument none(read_calc_record({}, report));
+    QCOMPARE(none.drawnPages(), 1);
+    QCOMPARE(none.pageCount(), 1 + static_cast<int>(report_pages(report).size()));
+  }
+
+  // A PDF that cannot be written leaves no file and says why.
+  void unwritablePdfIsAFailure() {
+    auto dir = scratch();
+    QVERIFY(QFile::copy(example("TAK1.IND"), dir->filePath("TAK1.IND")));
+    QString err;
+    const QString target = dir->filePath("saknas/ut.pdf");  // no such folder
+    QCOMPARE(run("kvoprapport", {dir->filePath("TAK1.IND"), "-o", target}, &err), 3);
+    QVERIFY(err.contains("ut.pdf"));
+    QVERIFY(!QFile::exists(target));
   }
 
   // A case the engine cannot dimension gives the engine's message and exit
