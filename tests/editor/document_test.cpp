@@ -89,6 +89,43 @@ class DocumentTest : public QObject {
     QCOMPARE(doc.pageCount(), drawn + static_cast<int>(r.reportPages.size()));
   }
 
+  // A sheet of two spans built by hand: the moment line runs from free end
+  // to free end in order along the sheet, a joint section standing on a
+  // support (xi 0 or 1) gives way to the support moment, and the bars follow
+  // the report's tables: a roof's serviceability case in the
+  // partial-coefficient method shows deflection only, a wall shows all three
+  // in its two load cases.
+  void handBuiltSheet() {
+    CalcRecord r;
+    r.n = 2;
+    r.konsv = 0.5;
+    r.konsh = 0.25;
+    r.spv = {4.0, 6.0};
+    r.snittpos = {{0.25, 0.35, 0.4, 0.0, 0.9, 0.45, 0.5, 0.55, 0.6, 0.65, 0.75},
+                  {0.25, 0.35, 0.4, 0.1, 1.0, 0.45, 0.5, 0.55, 0.6, 0.65, 0.75}};
+    r.snittmom[0] = {{1, 2, 3, 99, 4, 5, 6, 7, 8, 9, 10}, {1, 2, 3, 4, 99, 5, 6, 7, 8, 9, 10}};
+    r.mstod[0] = {-1, -20, -2};
+    const std::vector<QPointF> m = moment_line(r, 1);
+    QCOMPARE(m.size(), std::size_t(2 + 4 + 10 + 10));  // ends, each span its supports, sections
+    for (std::size_t i = 1; i < m.size(); ++i) QVERIFY(m[i].x() >= m[i - 1].x());
+    QCOMPARE(m.back().x(), 10.75);
+    for (const QPointF& q : m) QVERIFY(q.y() != 99);
+    QCOMPARE(m[1], QPointF(0.5, -1));
+    QCOMPARE(m[m.size() - 2], QPointF(10.5, -2));
+    QCOMPARE(field_extreme(r, 1, 1), 10.0);
+    // No deflection of the load case: no line.
+    QVERIFY(deflection_line(r, 1).empty());
+
+    r.sakkl = 2;
+    for (const ChartBar& b : chart_bars(r, 2)) QCOMPARE(b.label[0], QChar('D'));
+    QCOMPARE(chart_bars(r, 1).size(), std::size_t(3 + 2));  // S1 F1 S2 F2 S3
+    r.sakkl = 0;
+    QCOMPARE(chart_bars(r, 2).size(), std::size_t(3 + 2 + 2));
+    r.wall = true;
+    QCOMPARE(r.loadCases(), (std::vector<int>{1, 3}));
+    QCOMPARE(chart_bars(r, 3).size(), std::size_t(3 + 2 + 2));
+  }
+
   // The deflection line passes through every span's deflection where the
   // span's governing deflection lies, and is 0 over the supports.
   void deflectionLineIsTheSpansDeflection() {
