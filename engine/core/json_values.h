@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 #include <string_view>
+#include <type_traits>
 
 namespace kvop {
 
@@ -11,5 +12,31 @@ namespace kvop {
 nlohmann::json json_real(float v);
 // A Windows-1252 text as JSON text, without its trailing blanks.
 nlohmann::json json_text(std::string_view cp1252_text);
+
+// Entries 1..count of a one-index table of reals.
+template <class A>
+nlohmann::json json_list(const A& a, int count) {
+  nlohmann::json out = nlohmann::json::array();
+  for (int i = 1; i <= count; ++i) out.push_back(json_real(a(i)));
+  return out;
+}
+
+// Rows 1..rows of a two-index table, entries 1..count (reals, or integers
+// as they are).
+template <class A>
+nlohmann::json json_table(const A& a, int rows, int count) {
+  nlohmann::json out = nlohmann::json::array();
+  for (int r = 1; r <= rows; ++r) {
+    nlohmann::json row = nlohmann::json::array();
+    for (int i = 1; i <= count; ++i) {
+      if constexpr (std::is_same_v<std::decay_t<decltype(a(r, i))>, int>)
+        row.push_back(a(r, i));
+      else
+        row.push_back(json_real(a(r, i)));
+    }
+    out.push_back(row);
+  }
+  return out;
+}
 
 }  // namespace kvop

@@ -10,18 +10,6 @@ using nlohmann::json;
 
 namespace {
 
-// Rows lc = 1..4 of a per-load-case table, entries 1..count.
-template <class A>
-json per_lastfall(const A& a, int count) {
-  json out = json::array();
-  for (int lc = 1; lc <= 4; ++lc) {
-    json row = json::array();
-    for (int i = 1; i <= count; ++i) row.push_back(json_real(a(lc, i)));
-    out.push_back(row);
-  }
-  return out;
-}
-
 // Rows lc = 1..4 of a per-load-case table of spans 1..n, 11 sections each.
 template <class A>
 json per_section(const A& a, int n) {
@@ -50,9 +38,7 @@ json analysis_to_json(const RunContext& ctx) {
   a["gammad1"] = json_real(an.gammad1);
   a["xired"] = json_real(an.xired);
   a["bandix"] = an.bandix;
-  json styv = json::array();
-  for (int j = 1; j <= n; ++j) styv.push_back(json_real(an.styvkvot(j)));
-  a["styvkvot"] = styv;
+  a["styvkvot"] = json_list(an.styvkvot, n);
   json pos = json::array();
   for (int j = 1; j <= n; ++j) {
     json row = json::array();
@@ -62,15 +48,15 @@ json analysis_to_json(const RunContext& ctx) {
   a["snittpos"] = pos;
   a["snittmom"] = per_section(an.snittmom, n);
   a["snittnedb"] = per_section(an.snittnedb, n);
-  a["mstod"] = per_lastfall(an.mstod, n + 1);
-  a["reakt"] = per_lastfall(an.reakt, n + 1);
-  a["dskruv"] = per_lastfall(an.dskruv, n + 1);
-  a["mfalt"] = per_lastfall(an.mfalt, n);
-  a["mfalt2"] = per_lastfall(an.mfalt2, n);
-  a["nedbtal"] = per_lastfall(an.nedbtal, n);
-  a["tvarv"] = per_lastfall(an.tvarv, n);
-  a["tvarh"] = per_lastfall(an.tvarh, n);
-  a["konstal"] = per_lastfall(an.konstal, 2);
+  a["mstod"] = json_table(an.mstod, 4, n + 1);
+  a["reakt"] = json_table(an.reakt, 4, n + 1);
+  a["dskruv"] = json_table(an.dskruv, 4, n + 1);
+  a["mfalt"] = json_table(an.mfalt, 4, n);
+  a["mfalt2"] = json_table(an.mfalt2, 4, n);
+  a["nedbtal"] = json_table(an.nedbtal, 4, n);
+  a["tvarv"] = json_table(an.tvarv, 4, n);
+  a["tvarh"] = json_table(an.tvarh, 4, n);
+  a["konstal"] = json_table(an.konstal, 4, 2);
   // The loads of each load case (zero for those a wall does not have): the
   // distributed loads and the line-load intensities of the case's line loads.
   const int nlinj = std::clamp(ctx.in.nlinj, 0, 5);
