@@ -11,6 +11,7 @@
 #include "core/analysis_results.h"
 #include "core/channels.h"
 #include "core/check_results.h"
+#include "core/comparison_results.h"
 #include "core/diaphragm_results.h"
 #include "core/input_case.h"
 #include "core/prepared_case.h"
@@ -42,6 +43,11 @@ struct RunContext {
   WalkResults walk;        // the walkability check
   SummaryResults sum;      // the values of the summary sections
   PageCounters page;       // report page control
+  // A comparison of profiles: the designations the case is dimensioned with
+  // in turn, and the outcome of each, lightest passing first.  Empty in a
+  // run of the case's own profile.
+  std::vector<Text<8>> compared;
+  Comparison comparison;
   Channels channels;       // the run's files, by name
 
   Console console{&std::cout, &std::cerr};
@@ -51,6 +57,21 @@ struct RunContext {
   // interactive terminal is waited for.
   std::istream* keyboard = nullptr;
 };
+
+// The designation profile ip of the run is looked up under, and the one its
+// header shows: the case's own (adjusted for micro-ribs, and as read), or
+// the entry of the comparison's list.
+inline const Text<8>& lookup_designation(const RunContext& ctx, int ip) {
+  return ctx.compared.empty() ? ctx.in.pnamn(ip) : ctx.compared[static_cast<std::size_t>(ip - 1)];
+}
+inline const Text<8>& shown_designation(const RunContext& ctx, int ip) {
+  return ctx.compared.empty() ? ctx.in.pnamn(2) : ctx.compared[static_cast<std::size_t>(ip - 1)];
+}
+
+// The entry of the per-profile fields (sidoverl, perfo, vandr) profile ip is
+// dimensioned with: its own in a case's run; the case's first in a
+// comparison, whose every profile takes the case's settings.
+inline int profile_fields(const RunContext& ctx, int ip) { return ctx.compared.empty() ? ip : 1; }
 
 // The local date and time, read once: the run's own clock when it has one,
 // the computer's otherwise.  The report heading takes its date and its time

@@ -3,7 +3,9 @@
 #include "analysis/gabar.h"
 #include "analysis/krdef.h"
 #include "analysis/summary.h"
+#include "checks/comparison.h"
 #include "driver/dimen.h"
+#include "output/comparison_section.h"
 #include "output/gabar_warnings.h"
 #include "output/profile_section.h"
 #include "output/skrivs.h"
@@ -21,7 +23,8 @@ int dimber(RunContext& ctx) {
   ctx.prep.perfo = in.perfo;
   for (int ip = 1; ip <= in.nprof; ++ip) {
     status = opdbas(ctx);
-    if (status == 0) status = pdread(ctx, in.pnamn(ip), ProfileScaling::scaled, NotFound::reported);
+    if (status == 0)
+      status = pdread(ctx, lookup_designation(ctx, ip), ProfileScaling::scaled, NotFound::reported);
     if (status != 0) {
       read_error(ctx);
       return status;
@@ -36,7 +39,8 @@ int dimber(RunContext& ctx) {
     krdef(ctx, 2);
     dimen(ctx, ip, 2);
 
-    if (in.vagg == 0 && ctx.prof.origin_code == 1) {
+    const bool walk_checked = in.vagg == 0 && ctx.prof.origin_code == 1;
+    if (walk_checked) {
       if (in.utskr == 1) {
         ctx.sum = summary_values(in, ctx.chk);
         skrivs(ctx);
@@ -44,8 +48,15 @@ int dimber(RunContext& ctx) {
       ctx.walk = gabar(in, ctx.prep, ctx.prof, ctx.chk);
       gabar_warnings(ctx);
     }
+    if (!ctx.compared.empty())
+      ctx.comparison.push_back(
+          profile_outcome(in, ctx.prof, ctx.chk, walk_checked ? &ctx.walk : nullptr));
   }
   end_of_profiles(ctx);
+  if (!ctx.compared.empty()) {
+    rank_outcomes(ctx.comparison);
+    comparison_section(ctx);
+  }
   return status;
 }
 

@@ -8,9 +8,10 @@ namespace kvop {
 
 void dimen(RunContext& ctx, int ip, int pass) {
   if (pass == 2) profile_header(ctx, ip);
-  ctx.prep.perfo(ip) = perforation_code(ctx.in, ctx.prof, ip);
+  const int f = profile_fields(ctx, ip);
+  ctx.prep.perfo(f) = perforation_code(ctx.in, ctx.prof, f);
   platbitar(ctx.in, ctx.an, ctx.dia);
-  dim1(ctx, ip, ctx.chk);
+  dim1(ctx, f, ctx.chk);
   if (pass == 2) result_section(ctx, ip);
 }
 

@@ -21,6 +21,8 @@ int run_steps(RunContext& ctx) {
   ctx.page.sidlangd = page::kLinesPerPage;
 
   if (inkvop(ctx) != 0) return kExitInput;
+  // A comparison dimensions the case once for every profile of its list.
+  if (!ctx.compared.empty()) ctx.in.nprof = static_cast<int>(ctx.compared.size());
   ctx.page.radnr = page::echo_lines(ctx.in);
 
   inledn(ctx);
@@ -30,7 +32,9 @@ int run_steps(RunContext& ctx) {
 
   if (dimber(ctx) != 0) return kExitDimensioning;
 
-  if (ctx.in.iskiv == 0 || ctx.in.iskiv == 1) {
+  // The exchange file describes the case's own profile: a comparison, which
+  // ends with another profile's results, writes none.
+  if (ctx.compared.empty() && (ctx.in.iskiv == 0 || ctx.in.iskiv == 1)) {
     platbitar(ctx.in, ctx.an, ctx.dia);
     if (skiv(ctx) != 0) return kExitDiaphragm;
   }

@@ -8,6 +8,7 @@
 #include "driver/case_layout.h"
 #include "output/analysis_json.h"
 #include "output/checks_json.h"
+#include "output/comparison_json.h"
 #include "output/diaphragm_json.h"
 #include "output/prepared_json.h"
 #include "output/profile_json.h"
@@ -91,15 +92,18 @@ std::string database_path(const RunContext& ctx) {
 }  // namespace
 
 json run_to_json(const RunContext& ctx, int status) {
-  return {{"status", status},
-          {"database", database_path(ctx)},
-          {"walkability", walkability_to_json(ctx)},
-          {"case", case_to_json(ctx.in)},
-          {"prepared", prepared_to_json(ctx)},
-          {"profile", profile_to_json(ctx)},
-          {"analysis", analysis_to_json(ctx)},
-          {"checks", checks_to_json(ctx)},
-          {"diaphragm", diaphragm_to_json(ctx)}};
+  json run = {{"status", status},
+              {"database", database_path(ctx)},
+              {"walkability", walkability_to_json(ctx)},
+              {"case", case_to_json(ctx.in)},
+              {"prepared", prepared_to_json(ctx)},
+              {"profile", profile_to_json(ctx)},
+              {"analysis", analysis_to_json(ctx)},
+              {"checks", checks_to_json(ctx)},
+              {"diaphragm", diaphragm_to_json(ctx)}};
+  // A comparison of profiles: the other parts describe its last profile.
+  if (!ctx.compared.empty()) run["comparison"] = comparison_to_json(ctx.comparison);
+  return run;
 }
 
 }  // namespace kvop

@@ -80,8 +80,9 @@ json analysis_to_json(const RunContext& ctx) {
 // The walkability warnings of the report: the spans longer than their
 // walkable length, the maximum sheet length, the unchecked fully perforated
 // profile.
-json walkability_to_json(const RunContext& ctx) {
-  const WalkResults& w = ctx.walk;
+json walkability_to_json(const RunContext& ctx) { return walk_to_json(ctx.walk); }
+
+json walk_to_json(const WalkResults& w) {
   json spans = json::array();
   for (int k = 1; k <= std::clamp(w.count, 0, 20); ++k) spans.push_back(w.spans(k));
   return {{"checked", w.checked},

@@ -36,7 +36,7 @@ void result_section(RunContext& ctx, int ip) {
     }
     if (page::summary_on_new_page(ctx.page, in.vextak)) page_mark(ctx);
   }
-  if (in.sidoverl(ip) > 0.1f && (designation_has(ctx.prof.designation, "R820M") ||
+  if (in.sidoverl(profile_fields(ctx, ip)) > 0.1f && (designation_has(ctx.prof.designation, "R820M") ||
                                  designation_has(ctx.prof.designation, "R820P"))) {
     report(ctx, kMicro1);
     report(ctx, kMicro2);

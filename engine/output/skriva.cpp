@@ -18,6 +18,21 @@
 #include "core/joint_names.h"
 
 namespace kvop {
+
+namespace {
+// The integer part (towards zero) of a percentage; a value beyond any column
+// (or not a number) becomes one that fills its field with asterisks.
+int percent_of(double v) {
+  if (std::isnan(v) || v >= 1.0e9) return 1000000000;
+  if (v <= -1.0e9) return -1000000000;
+  return static_cast<int>(v);
+}
+}  // namespace
+
+int percent(float r) { return percent_of(100.0 * r + 0.5); }
+// Two load cases combined: the larger of the two values is truncated.
+int percent(float r1, float r2) { return percent_of(std::max(100.0 * r1 + 0.5, 100.0 * r2 + 0.5)); }
+
 namespace {
 
 using notation::Layout;
@@ -66,18 +81,6 @@ const std::string& by_type(const std::array<std::string, 6>& table, int type,
 constexpr std::array<int, 4> kDirection = {1, 1, 2, 1};
 constexpr std::array<int, 4> kCheck = {1, 2, 1, 4};
 constexpr std::array<int, 4> kStateBase = {4, 1, 4, 4};
-
-// A utilisation ratio as a percentage: the integer part of 100 r + 0.5
-// (towards zero).  A value beyond any column (or not a number) becomes one
-// that fills its field with asterisks.
-int percent_of(double v) {
-  if (std::isnan(v) || v >= 1.0e9) return 1000000000;
-  if (v <= -1.0e9) return -1000000000;
-  return static_cast<int>(v);
-}
-int percent(float r) { return percent_of(100.0 * r + 0.5); }
-// Two load cases combined: the larger of the two values is truncated.
-int percent(float r1, float r2) { return percent_of(std::max(100.0 * r1 + 0.5, 100.0 * r2 + 0.5)); }
 
 // What every call prepares.
 struct Prepared {

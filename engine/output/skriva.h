@@ -10,4 +10,10 @@ namespace kvop {
 // appends to the report; it cannot fail.
 void skriva(RunContext& ctx, int lc);
 
+// A utilisation ratio as the result tables show it in per cent: the integer
+// part of 100 r + 0.5; of two load cases combined, the larger.  A value
+// beyond any column (or not a number) fills its field with asterisks.
+int percent(float r);
+int percent(float r1, float r2);
+
 }  // namespace kvop

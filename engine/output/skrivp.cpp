@@ -35,9 +35,10 @@ void skrivp(RunContext& ctx, int ip) {
   if (ip == 1) report(ctx, kBanner);
   const std::string lock =
       in.tjlk(1) > 0.1f ? enc("LÅSTA TJOCKLEKAR       ") : enc("EJ LÅSTA TJOCKLEKAR    ");
-  report(ctx, kProfile, {in.pnamn(2).view(), lock, in.sidoverl(ip)});
-  const std::string o = orientation_text(in.vandr(ip));
-  const std::string p = perforation_text(ctx.prep.perfo(ip));
+  const int f = profile_fields(ctx, ip);
+  report(ctx, kProfile, {shown_designation(ctx, ip).view(), lock, in.sidoverl(f)});
+  const std::string o = orientation_text(in.vandr(f));
+  const std::string p = perforation_text(ctx.prep.perfo(f));
   report(ctx, in.mikroband == 0 ? kPlain : kMicroband, {o, p});
 }
 

@@ -58,44 +58,44 @@ std::optional<std::string> unusable(const std::vector<unsigned char>& bytes,
   return std::nullopt;
 }
 
+// Walks the open database's records from the first, each checked as the
+// lookup checks it, until `visit` returns true (found: 0) or the records
+// end (1).  A record that cannot be read ends the walk with its message
+// (-1).  Only the first kMaxRecords are examined.
+template <class Visit>
+int walk_records(RunContext& ctx, Visit visit) {
+  std::fstream* db = ctx.channels.database.stream();
+  if (db == nullptr) return 1;
+  db->clear();
+  db->seekg(0);
+  std::vector<unsigned char> bytes;
+  std::string why;
+  auto refuse = [&](int position, const std::string& fault) {
+    ctx.console.error(enc(" PROFILDATABASEN") + database(ctx) + enc(": POST NR ") +
+                      std::to_string(position) + enc(" KAN EJ LÄSAS (") + fault + ")");
+    return -1;
+  };
+  for (int position = 1; position <= kMaxRecords; ++position) {
+    const RecordRead r = read_record(*db, bytes, kProfileRecordBytes, why);
+    if (r == RecordRead::end) return 1;
+    if (r == RecordRead::unreadable) return refuse(position, why);
+    const std::optional<ProfileRecord> rec = decode_profile_record(bytes);
+    if (const auto fault = unusable(bytes, rec)) return refuse(position, *fault);
+    if (visit(*rec)) return 0;
+  }
+  return 2;
+}
+
 }  // namespace
 
 int pdread(RunContext& ctx, const Text<8>& designation, ProfileScaling scaling,
            NotFound not_found) {
-  // A failed search leaves no profile behind that a later step could take
-  // for the one asked for.
-  auto fail = [&] {
-    ctx.prof = ProfileRecord{};
-    return 1;
-  };
-  // The search ends without the profile: the message and the pause.
-  auto give_up = [&] {
-    read_failure(ctx, designation);
-    return fail();
-  };
-  // A record that cannot be read ends the search: which one and why first.
-  auto refuse = [&](int position, const std::string& why) {
-    ctx.console.error(enc(" PROFILDATABASEN") + database(ctx) + enc(": POST NR ") +
-                      std::to_string(position) + enc(" KAN EJ LÄSAS (") + why + ")");
-    return give_up();
-  };
-
-  std::fstream* db = ctx.channels.database.stream();
-  if (db == nullptr) return give_up();
-  db->clear();
-  db->seekg(0);
-
-  std::vector<unsigned char> bytes;
-  std::string why;
-  for (int position = 1; position <= kMaxRecords; ++position) {
-    const RecordRead r = read_record(*db, bytes, kProfileRecordBytes, why);
-    if (r == RecordRead::end) return give_up();
-    if (r == RecordRead::unreadable) return refuse(position, why);
-    const std::optional<ProfileRecord> rec = decode_profile_record(bytes);
-    if (const auto fault = unusable(bytes, rec)) return refuse(position, *fault);
-    if (rec->designation != designation) continue;
-
-    ctx.prof = *rec;
+  const int found = walk_records(ctx, [&](const ProfileRecord& rec) {
+    if (rec.designation != designation) return false;
+    ctx.prof = rec;
+    return true;
+  });
+  if (found == 0) {
     if (scaling == ProfileScaling::scaled) {
       ProfileRecord& p = ctx.prof;
       for (int i = 1; i <= p.thickness_count; ++i)
@@ -103,11 +103,30 @@ int pdread(RunContext& ctx, const Text<8>& designation, ProfileScaling scaling,
     }
     return 0;
   }
-  if (not_found == NotFound::reported) {
-    not_present(ctx, designation);
-    searched(ctx);
+  // A failed search leaves no profile behind that a later step could take
+  // for the one asked for.
+  ctx.prof = ProfileRecord{};
+  if (found == 2) {
+    // Beyond the records examined: reported only when asked.
+    if (not_found == NotFound::reported) {
+      not_present(ctx, designation);
+      searched(ctx);
+    }
+  } else {
+    // The database ends, cannot be read or is not open: the message and
+    // the pause.
+    read_failure(ctx, designation);
   }
-  return fail();
+  return 1;
+}
+
+int database_designations(RunContext& ctx, std::vector<Text<8>>& designations) {
+  designations.clear();
+  const int r = walk_records(ctx, [&](const ProfileRecord& rec) {
+    designations.push_back(rec.designation);
+    return false;
+  });
+  return r < 0 ? 1 : 0;
 }
 
 }  // namespace kvop

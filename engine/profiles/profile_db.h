@@ -2,6 +2,8 @@
 // directory named by the first line of "BRASKO.INI".
 #pragma once
 
+#include <vector>
+
 #include "core/run_context.h"
 
 namespace kvop {
@@ -30,6 +32,10 @@ enum class NotFound { silent, reported };
 // readable (ctx.prof is then cleared).
 [[nodiscard]] int pdread(RunContext& ctx, const Text<8>& designation, ProfileScaling scaling,
                          NotFound not_found);
+
+// The designations of the open database's records, in their order.
+// Returns 0, or 1 with the message when a record cannot be read.
+[[nodiscard]] int database_designations(RunContext& ctx, std::vector<Text<8>>& designations);
 
 // Closes the database channel.
 void clfile(RunContext& ctx);
