@@ -31,6 +31,12 @@ int dimber(RunContext& ctx) {
     }
     clfile(ctx);
 
+    // Every profile is judged on its own: nothing the checks, the summary or
+    // the walkability check found for an earlier profile of a comparison
+    // stays behind (the first profile finds them as a run begins).
+    ctx.chk = CheckResults{};
+    ctx.sum = SummaryResults{};
+    ctx.walk = WalkResults{};
     // The first pass analyses with equal stiffness in all spans; the checks
     // of the first pass set the ratios of the chosen thicknesses.
     ctx.chk.styvkvot.fill(1.0f);
