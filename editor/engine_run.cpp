@@ -175,7 +175,7 @@ EngineRun::EngineRun(QObject* parent) : QObject(parent) {
 }
 
 bool EngineRun::start(const QString& program_dir, const QString& run_dir, QString& message,
-                      const QString& account) {
+                      const QString& account, const QStringList& options) {
   const QString exe = program_path(program_dir, "kvopwb");
   if (exe.isEmpty()) {
     message = QCoreApplication::translate("EngineRun", "Beräkningsprogrammet kvopwb är inte installerat i %1.")
@@ -189,7 +189,9 @@ bool EngineRun::start(const QString& program_dir, const QString& run_dir, QStrin
   cancelled_ = false;
   proc_.setWorkingDirectory(run_dir);
   proc_.setProgram(exe);
-  proc_.setArguments(account.isEmpty() ? QStringList() : QStringList{"--json", account});
+  QStringList args = options;
+  if (!account.isEmpty()) args << "--json" << account;
+  proc_.setArguments(args);
   proc_.setStandardInputFile(QProcess::nullDevice());
   proc_.start();
   if (!proc_.waitForStarted(10000)) {

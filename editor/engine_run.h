@@ -77,10 +77,10 @@ class EngineRun : public QObject {
  public:
   explicit EngineRun(QObject* parent = nullptr);
   // Starts kvopwb in `run_dir` with the run account `account` (a file name
-  // in `run_dir`, none when empty); false with `message` when it cannot be
-  // started.
+  // in `run_dir`, none when empty) and the engine's `options`; false with
+  // `message` when it cannot be started.
   bool start(const QString& program_dir, const QString& run_dir, QString& message,
-             const QString& account = {});
+             const QString& account = {}, const QStringList& options = {});
   bool running() const { return proc_.state() != QProcess::NotRunning; }
   // Ends the running engine; `finished` follows with cancelled() true.
   void cancel();

@@ -846,6 +846,11 @@ QString InputForm::unknownProfileText(const QString& designation) const {
       .arg(designation);
 }
 
+void InputForm::chooseProfile(const QString& designation) {
+  pnamn_->setEditText(designation);
+  profileEntered();
+}
+
 void InputForm::profileEntered() {
   const QString t = pnamn_->currentText().trimmed();
   if (t.isEmpty() || knownProfile(t)) {

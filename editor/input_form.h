@@ -81,6 +81,8 @@ class InputForm : public QWidget {
   std::function<void(const QString& text)> warn;
 
   void setProfiles(std::vector<ProfileChoice> profiles);
+  // Puts a profile of the database into the case, as if typed.
+  void chooseProfile(const QString& designation);
   // The thicknesses of the profile chosen, from the database; empty when
   // the database does not know it.
   std::vector<float> profileThicknesses() const;

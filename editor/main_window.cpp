@@ -25,6 +25,7 @@
 
 #include "calc_document.h"
 #include "case_document.h"
+#include "compare_dialog.h"
 #include "delete_form.h"
 #include "driver/inkvop.h"
 #include "font_form.h"
@@ -187,6 +188,7 @@ void MainWindow::buildMenus() {
 
   QMenu* berakning = menuBar()->addMenu(tr("&Beräkning"));
   berakning->addAction(tr("&Kör..."), QKeySequence(Qt::Key_F5), this, [this] { run(); });
+  berakning->addAction(tr("&Jämför profiler..."), this, [this] { compareProfiles(); });
 
   QMenu* resultat = menuBar()->addMenu(tr("Res&ultat"));
   QMenu* res = resultat->addMenu(tr("&Beräkning"));
@@ -424,6 +426,27 @@ bool MainWindow::run() {
   runCaseName_ = caseName();
   connect(progress_, &QProgressDialog::canceled, this, &MainWindow::cancelRun);
   return true;
+}
+
+CompareDialog* MainWindow::compareProfiles() {
+  // The case as it stands on screen, saved or not: nothing comes back into
+  // its folder but the profile chosen, into the form.
+  QString message;
+  const QByteArray bytes = case_bytes(form_->currentCase(), caseName(), message);
+  if (bytes.isEmpty()) {
+    inform(message);
+    return nullptr;
+  }
+  auto* dialog = new CompareDialog(programDir_, dataDir_, bytes, caseName(), this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &CompareDialog::profileChosen, form_, &InputForm::chooseProfile);
+  if (!dialog->start(message)) {
+    delete dialog;
+    inform(message);
+    return nullptr;
+  }
+  dialog->open();
+  return dialog;
 }
 
 QString MainWindow::runFolder() const { return runDir_ ? runDir_->path() : QString(); }

@@ -17,6 +17,7 @@ class QTemporaryDir;
 
 namespace kvop::editor {
 
+class CompareDialog;
 class FlagBar;
 class InputForm;
 class LayoutPicture;
@@ -54,6 +55,9 @@ class MainWindow : public QMainWindow {
   // "Kör...": false when the run is refused or cannot start.
   bool run();
   EngineRun& engine() { return engine_; }
+  // "Jämför profiler...": the case on screen dimensioned with every profile
+  // of the database; the dialog shown (null when the run cannot start).
+  CompareDialog* compareProfiles();
   // Ends a running calculation: the engine is stopped, its working folder
   // with the incomplete report removed, the case folder untouched.
   void cancelRun();

@@ -13,11 +13,12 @@
 #include <algorithm>
 
 namespace kvop::editor {
-namespace {
 
 QString decimal(double v, int decimals) {
   return QString::number(v, 'f', decimals).replace('.', ',');
 }
+
+namespace {
 
 QString when(const QDateTime& t) { return t.toString("yyyy-MM-dd HH:mm:ss"); }
 

@@ -41,6 +41,9 @@ struct RunVerdict {
 // Reads the account `json` that kvopwb --json wrote.
 RunVerdict read_verdict(const QByteArray& json);
 
+// A real with a decimal comma, as the editor's Swedish texts write numbers.
+QString decimal(double v, int decimals);
+
 // The verdict as lines of text for the result window.
 QStringList verdict_lines(const RunVerdict& v);
 

@@ -601,6 +601,116 @@ Profiles cannot be chosen from the list and no calculation can be made until the
     </message>
 </context>
 <context>
+    <name>kvop::editor::CompareDialog</name>
+    <message>
+        <source>stöd %1</source>
+        <translation>support %1</translation>
+    </message>
+    <message>
+        <source>fack %1</source>
+        <translation>span %1</translation>
+    </message>
+    <message>
+        <source>fack %1 (nedböjning)</source>
+        <translation>span %1 (deflection)</translation>
+    </message>
+    <message>
+        <source>%1, lastfall %2</source>
+        <translation>%1, load case %2</translation>
+    </message>
+    <message>
+        <source>ej kontrollerad</source>
+        <translation>not checked</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>överskriden i fack %1</source>
+        <translation>exceeded in span %1</translation>
+    </message>
+    <message>
+        <source>; max plåtlängd överskriden</source>
+        <translation>; maximum sheet length exceeded</translation>
+    </message>
+    <message>
+        <source>Jämför profiler - %1</source>
+        <translation>Compare profiles - %1</translation>
+    </message>
+    <message>
+        <source>Beräkning pågår..</source>
+        <translation>Calculating..</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Profil</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Vikt
+kg/m²</source>
+        <translation>Weight
+kg/m²</translation>
+    </message>
+    <message>
+        <source>Största
+utnyttjande %</source>
+        <translation>Largest
+utilisation %</translation>
+    </message>
+    <message>
+        <source>Var</source>
+        <translation>Where</translation>
+    </message>
+    <message>
+        <source>Gångbarhet</source>
+        <translation>Walkability</translation>
+    </message>
+    <message>
+        <source>Klarar
+sig</source>
+        <translation>Passes</translation>
+    </message>
+    <message>
+        <source>Tjocklek per fack
+mm</source>
+        <translation>Thickness per span
+mm</translation>
+    </message>
+    <message>
+        <source>Välj profil</source>
+        <translation>Choose profile</translation>
+    </message>
+    <message>
+        <source>Stäng</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Jämförelsen misslyckades (slutstatus %1).
+
+%2</source>
+        <translation>The comparison failed (exit status %1).
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 dimensionerat med var och en av profildatabasens %2 profiler, lättaste profil som klarar sig först. Vikten är plåtens egentyngd per m², medelvärde över fack och konsoler. Välj en rad för att ta profilen till fallet.</source>
+        <translation>%1 dimensioned with each of the %2 profiles of the profile database, the lightest passing profile first. The weight is the self weight of the sheeting per m², averaged over the spans and cantilevers. Choose a row to take the profile into the case.</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nej</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>kvop::editor::DeleteForm</name>
     <message>
         <source>Bekräfta</source>
@@ -1476,6 +1586,10 @@ Do you want to print it anyway?</translation>
     <message>
         <source>Utdata - %1</source>
         <translation>Output - %1</translation>
+    </message>
+    <message>
+        <source>&amp;Jämför profiler...</source>
+        <translation>&amp;Compare profiles...</translation>
     </message>
 </context>
 <context>
