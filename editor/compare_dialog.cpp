@@ -118,7 +118,7 @@ CompareDialog::CompareDialog(const QString& program_dir, const QString& data_dir
   connect(table_, &QTableWidget::itemSelectionChanged, this,
           [this] { choose_->setEnabled(!table_->selectedItems().isEmpty()); });
   connect(&engine_, &EngineRun::finished, this, &CompareDialog::finished);
-  resize(900, 520);
+  resize(920, 640);
 }
 
 CompareDialog::~CompareDialog() {
@@ -176,6 +176,8 @@ void CompareDialog::fill() {
     table_->setItem(r, 7, cell(t.join("  ")));
   }
   table_->resizeColumnsToContents();
+  // Room for the sort arrow beside the short heading.
+  table_->setColumnWidth(0, table_->columnWidth(0) + table_->fontMetrics().horizontalAdvance("MM"));
   table_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
   table_->setSortingEnabled(true);
 }
