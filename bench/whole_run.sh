@@ -34,6 +34,9 @@ for p in "${programs[@]}"; do
     cmds+=("env -C $dir $p")
     names+=("$tag $c")
   done
+  (cd "$dir" && "$p" --profiles all > /dev/null) || { echo "$p fails on TAK20 --profiles all" >&2; exit 1; }
+  cmds+=("env -C $dir $p --profiles all")
+  names+=("$tag TAK20 all")
 done
 
 # Every command starts through env -C, which changes into the case
@@ -55,4 +58,10 @@ print("%-24s %12s %8s %14s %8s" % ("command", "median", "x true", "cpu (mean)", 
 for r in res:
     print("%-24s %9.3f ms %8.2f %11.3f ms %8.2f" % (r["command"], r["median"] * 1e3,
           r["median"] / base, cpu(r) * 1e3, cpu(r) / cpu(res[0])))
+single = {r["command"][:-len(" all")]: r for r in res if r["command"].endswith(" TAK20 all")}
+for r in res:
+    if r["command"] in single:
+        a = single[r["command"]]
+        print("%s: --profiles all takes %.2f x the single-profile run (median)" %
+              (r["command"], a["median"] / r["median"]))
 PY
