@@ -63,10 +63,10 @@ const Cell& cell(const Table& tab, std::size_t layout_ix, std::size_t span_ix,
   return tab.cells[(layout_ix * ns + span_ix) * nc + col_ix];
 }
 
+// The deflection limit of every cell, as the engine sets it for the case.
 std::string deflection_text(const Table& tab) {
-  // Every cell has the same limit; the first cell's case tells it.
-  if (tab.opt.deflection_ratio > 0) return fmt("L/%.0f", tab.opt.deflection_ratio);
-  return tab.opt.wall ? "L/75" : "L/150";
+  const InputCase in = cell_case(tab.prof, tab.opt, 1, 1.0, 1);
+  return fmt("L/%.0f", in.nedbkvot);
 }
 
 }  // namespace
