@@ -114,20 +114,25 @@ class Search {
     // by its ratio lands on the limit of the piece it lies in.
     double next = q_ / r.r;
     if (hi_ > 0 && !(next > lo_ && next < hi_)) next = lo_ > 0 ? 0.5 * (lo_ + hi_) : 0.5 * hi_;
-    if (lo_ <= 0 && !(hi_ > 0) && !(next > q_)) next = 2 * q_;
     const bool close = std::fabs(static_cast<double>(r.r) - 1.0) < 1e-5 ||
                        (hi_ > 0 && lo_ > 0 && hi_ - lo_ < 0.25 * load_grid(lo_));
     if (close || ++iterations_ >= kMaxIterations) {
       settling_ = true;
-      const double est = r.r <= 1.0f ? q_ : std::max(lo_, q_ / r.r);
-      grid_ = load_grid(est);
-      probe_grid(std::floor(est / grid_ + 1e-9));
+      start_grid(r.r <= 1.0f ? q_ : std::max(lo_, q_ / r.r));
       return;
     }
     q_ = next;
   }
 
  private:
+  // Settles on the grid of the estimate, from the point at or below it.
+  void start_grid(double est) {
+    grid_ = load_grid(est);
+    klo_ = khi_ = 0;
+    reach_ = 1;
+    probe_grid(std::floor(est / grid_ + 1e-9));
+  }
+
   // Probes grid point k; no point below the first carries a value.
   void probe_grid(double k) {
     if (k < 1) {
@@ -149,7 +154,14 @@ class Search {
       khi_ = k_;
     }
     if (klo_ > 0 && khi_ > 0 && khi_ - klo_ <= 1) {
-      value_ = {true, klo_ * grid_, at_.governs};
+      const double q = klo_ * grid_;
+      // A value that ended on the other side of 1 kN/m2 is settled again
+      // on its own grid.
+      if (load_grid(q) != grid_) {
+        start_grid(q);
+        return;
+      }
+      value_ = {true, q, at_.governs};
       done_ = true;
       return;
     }

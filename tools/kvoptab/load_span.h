@@ -22,9 +22,6 @@ enum class Governs {
   support_moment,       // bending alone over a support the sheet lifts from
   deflection,           // deflection limit of a span
 };
-inline constexpr Governs kAllGoverns[] = {Governs::span_moment, Governs::support_interaction,
-                                          Governs::end_web_crippling, Governs::support_moment,
-                                          Governs::deflection};
 
 // The fixed English word of the CSV and JSON output.
 [[nodiscard]] std::string_view governs_word(Governs g);
