@@ -354,8 +354,10 @@ TEST(KvoptabProgram, WritesCsvJsonAndChartFromTheNamedDatabase) {
   EXPECT_EQ(test::split_lines(p.dir.read("out.txt")).size(), 11u);  // CSV in place of the text
 }
 
-TEST(KvoptabProgram, FindsTheDatabaseThroughBraskoIni) {
+TEST(KvoptabProgram, FindsTheDatabaseBesideItselfAndThroughBraskoIni) {
   Program p;
+  ASSERT_EQ(p.run("R45 --layouts 3 --from 2 --to 2 --json -"), 0) << p.err;  // build tree
+  EXPECT_NE(p.dir.read("out.txt").find("\"profile\": \"R45\""), std::string::npos);
   p.dir.write("BRASKO.INI", kBin.string() + "\r\n");
   ASSERT_EQ(p.run("R45 --layouts 1 --from 2 --to 2 --csv -"), 0) << p.err;
   EXPECT_EQ(test::split_lines(p.dir.read("out.txt")).size(),
