@@ -191,6 +191,14 @@ TEST(KvoptabCells, RoofCellsAgreeWithWholeEngineRuns) {
   o.sakkl = 3;
   o.layouts = {2};
   expect_cells_match_engine("TR70", o);
+  // Aluminium: the interaction of moment and reaction is quadratic.
+  o.marknadskod = 4;
+  o.sakkl = 2;
+  o.layouts = {2, 3};
+  o.from = 1.0;
+  o.to = 3.0;
+  o.step = 1.0;
+  expect_cells_match_engine("R35AL", o);
 }
 
 TEST(KvoptabCells, WallCellsAgreeWithWholeEngineRuns) {
