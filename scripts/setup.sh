@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev hyperfine qt6-base-dev fonts-dejavu-core
-          qt6-l10n-tools qt6-translations-l10n poppler-utils)
+          qt6-l10n-tools qt6-translations-l10n poppler-utils pkg-config libcairo2-dev)
 # The fuzz build (scripts/fuzz.sh) compiles with clang and its libFuzzer runtime.
 case " $* " in *" -DKVOP_FUZZ=ON "*) packages+=(clang libclang-rt-dev) ;; esac
 bash scripts/install_packages.sh "${packages[@]}"

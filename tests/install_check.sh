@@ -19,7 +19,7 @@ fail() { echo "install check: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" ||
   { cat "$work/install.log" >&2; fail "cmake --install failed"; }
 
-programs=(kvopwb profilkv)
+programs=(kvopwb profilkv kvoptab)
 files=(share/kvop/PROFILKV.BIN share/doc/kvop/copyright share/doc/kvop/changelog.gz)
 if [ "$editor" = 1 ]; then
   programs+=(KVOPW kvoprapport)

@@ -184,6 +184,29 @@ void analyse(const InputCase& in, const ProfileRecord& prof, const Styvkvot& sty
 
 }  // namespace
 
+namespace {
+
+// Every load case of the case on the continuous sheet from its terms.  The
+// first pass analyses with equal stiffness in all spans.
+void analyse_load_cases(const InputCase& in, const ProfileRecord& prof, const Styvkvot& styvkvot,
+                        int pass, const std::array<LoadCaseTerms, 4>& terms,
+                        AnalysisResults& an) {
+  Styvkvot equal;
+  equal.fill(1.0f);
+  const Styvkvot& styv = pass == 1 ? equal : styvkvot;
+  for (int j = 1; j <= in.nfack; ++j) an.styvkvot(j) = styv(j);
+  for (int lc = 1; lc <= 4; ++lc) {
+    if (in.vagg == 1 && (lc == 2 || lc == 4)) continue;
+    LoadCaseTerms t = terms[static_cast<std::size_t>(lc - 1)];
+    an.belastning(lc) = t.bel;
+    analyse(in, prof, styv, lc, t, an);
+  }
+  an.analysed = true;
+  an.pass = pass;
+}
+
+}  // namespace
+
 void krdef(const InputCase& in, const PreparedCase& prep, const ProfileRecord& prof,
            const Styvkvot& styvkvot, int pass, AnalysisResults& an, AnalysisCache& cache) {
   if (in.nfack < 1 || in.nfack > 20) return;  // no sheet to analyse
@@ -197,20 +220,18 @@ void krdef(const InputCase& in, const PreparedCase& prep, const ProfileRecord& p
     span_terms(in, prep, an, slope_factor(in), cache.lastfall);
     cache.keep(in, prep);
   }
+  analyse_load_cases(in, prof, styvkvot, pass, cache.lastfall, an);
+}
 
-  // The first pass analyses with equal stiffness in all spans.
-  Styvkvot equal;
-  equal.fill(1.0f);
-  const Styvkvot& styv = pass == 1 ? equal : styvkvot;
-  for (int j = 1; j <= in.nfack; ++j) an.styvkvot(j) = styv(j);
-  for (int lc = 1; lc <= 4; ++lc) {
-    if (in.vagg == 1 && (lc == 2 || lc == 4)) continue;
-    LoadCaseTerms t = cache.lastfall[static_cast<std::size_t>(lc - 1)];
-    an.belastning(lc) = t.bel;
-    analyse(in, prof, styv, lc, t, an);
-  }
-  an.analysed = true;
-  an.pass = pass;
+void krdef(const InputCase& in, const PreparedCase& prep, const ProfileRecord& prof,
+           const Styvkvot& styvkvot, int pass, const Arr<Belastning, 1, 4>& laster,
+           AnalysisResults& an) {
+  if (in.nfack < 1 || in.nfack > 20) return;  // no sheet to analyse
+  sakerhetsfaktorer(in, an);
+  section_positions(in, an);
+  std::array<LoadCaseTerms, 4> terms{};
+  span_terms(in, prep, an, laster, terms);
+  analyse_load_cases(in, prof, styvkvot, pass, terms, an);
 }
 
 }  // namespace kvop

@@ -27,6 +27,14 @@ using Styvkvot = Arr<float, 1, 20>;
 void krdef(const InputCase& in, const PreparedCase& prep, const ProfileRecord& prof,
            const Styvkvot& styvkvot, int pass, AnalysisResults& an, AnalysisCache& cache);
 
+// The same analysis of the loads laster(lc) given directly for each load case
+// of the case, in place of those its loads and factors build (the safety-
+// class factors are still those of its market and class, for the checks).
+// The terms are computed anew at every call.
+void krdef(const InputCase& in, const PreparedCase& prep, const ProfileRecord& prof,
+           const Styvkvot& styvkvot, int pass, const Arr<Belastning, 1, 4>& laster,
+           AnalysisResults& an);
+
 // The analysis of the run's case with the stiffness ratios the checks left.
 inline void krdef(RunContext& ctx, int pass) {
   krdef(ctx.in, ctx.prep, ctx.prof, ctx.chk.styvkvot, pass, ctx.an, ctx.an_cache);

@@ -207,6 +207,14 @@ CantileverTerms cantilever_closed_form(float a, float q, float qe, float E, floa
 // the order of the load case taken by itself.
 void span_terms(const InputCase& in, const PreparedCase& prep, const AnalysisResults& an, float c,
                 std::array<LoadCaseTerms, 4>& terms) {
+  Arr<Belastning, 1, 4> laster;
+  for (int lc = 1; lc <= 4; ++lc)
+    if (!(in.vagg == 1 && (lc == 2 || lc == 4))) laster(lc) = belastning(in, prep, an, c, lc);
+  span_terms(in, prep, an, laster, terms);
+}
+
+void span_terms(const InputCase& in, const PreparedCase& prep, const AnalysisResults& an,
+                const Arr<Belastning, 1, 4>& laster, std::array<LoadCaseTerms, 4>& terms) {
   const int n = in.nfack;
   LoadPicture bild[4];
   int antal = 0;
@@ -214,7 +222,7 @@ void span_terms(const InputCase& in, const PreparedCase& prep, const AnalysisRes
     if (in.vagg == 1 && (lc == 2 || lc == 4)) continue;
     LoadPicture& b = bild[antal++];
     b.lc = lc;
-    b.bel = belastning(in, prep, an, c, lc);
+    b.bel = laster(lc);
     const Lastfall& lf = b.bel.lf;
     LoadCaseTerms& t = terms[static_cast<std::size_t>(lc - 1)];
     t = LoadCaseTerms{};

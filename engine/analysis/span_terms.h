@@ -23,4 +23,9 @@ CantileverTerms cantilever_closed_form(float a, float q, float qe, float E, floa
 void span_terms(const InputCase& in, const PreparedCase& prep, const AnalysisResults& an,
                 float c, std::array<LoadCaseTerms, 4>& terms);
 
+// The same terms for the loads laster(lc) given for each load case in place
+// of those the case's loads and factors build.
+void span_terms(const InputCase& in, const PreparedCase& prep, const AnalysisResults& an,
+                const Arr<Belastning, 1, 4>& laster, std::array<LoadCaseTerms, 4>& terms);
+
 }  // namespace kvop

@@ -11,14 +11,6 @@ const notation::Layout kProfile("(//4X,'PROFIL: ',A8,2X,A,'EXTRA SIDÖVERLAPP:',
 const notation::Layout kPlain("(22X,A12,11X,A12)");
 const notation::Layout kMicroband("(4X,'MED MIKROBAND',5X,A12,11X,A12)");
 
-std::string orientation_text(int vandr) {
-  switch (vandr) {
-    case 1: return "SF MOT REGEL";
-    case 2: return "BF MOT REGEL";
-    default: return std::string(12, ' ');
-  }
-}
-
 std::string perforation_text(int perfo) {
   switch (perfo) {
     case 0: return "EJ PERF.    ";
@@ -29,6 +21,14 @@ std::string perforation_text(int perfo) {
 }
 
 }  // namespace
+
+std::string orientation_text(int vandr) {
+  switch (vandr) {
+    case 1: return "SF MOT REGEL";
+    case 2: return "BF MOT REGEL";
+    default: return std::string(12, ' ');
+  }
+}
 
 void skrivp(RunContext& ctx, int ip) {
   const InputCase& in = ctx.in;

@@ -9,4 +9,8 @@ namespace kvop {
 // orientation and the perforation (as the checks use it, ctx.prep).
 void skrivp(RunContext& ctx, int ip);
 
+// The orientation text of vandr (12 characters): 1 "SF MOT REGEL" (narrow
+// flange on the purlin), 2 "BF MOT REGEL" (broad flange); blanks otherwise.
+std::string orientation_text(int vandr);
+
 }  // namespace kvop
