@@ -277,18 +277,18 @@ Table load_span_table(const ProfileRecord& prof, const Options& opt) {
         CellChecks checks(prof, cell_case(prof, opt, layout, span, column));
         Search uls, sls, up;
         // The three values act in load cases of their own and are searched
-        // side by side; a wall's characteristic load shares load case 1 with
-        // the design load and has runs of its own.
+        // side by side in one run; a wall's characteristic load shares load
+        // case 1 with the design load and has runs of its own.
+        const bool together = lc_sls != 1;
         while (!uls.done() || !sls.done() || !up.done()) {
-          const bool shared = lc_sls != 1;
-          if (!uls.done() || !up.done() || (shared && !sls.done())) {
-            checks.run(uls.done() ? 0 : uls.probe(), shared && !sls.done() ? sls.probe() : 0,
+          if (!uls.done() || !up.done() || (together && !sls.done())) {
+            checks.run(uls.done() ? 0 : uls.probe(), together && !sls.done() ? sls.probe() : 0,
                        up.done() ? 0 : up.probe());
             if (!uls.done()) uls.feed(checks.strength(1));
             if (!up.done()) up.feed(checks.strength(3));
-            if (shared && !sls.done()) sls.feed(checks.deflection(lc_sls));
+            if (together && !sls.done()) sls.feed(checks.deflection(lc_sls));
           }
-          if (!shared && !sls.done()) {
+          if (!together && !sls.done()) {
             checks.run(sls.probe(), 0, 0);
             sls.feed(checks.deflection(lc_sls));
           }
