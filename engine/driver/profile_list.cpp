@@ -35,7 +35,10 @@ int choose_profiles(RunContext& ctx, std::string_view list, std::string& fault) 
   if (read != 0) return kExitDimensioning;
 
   if (upper(trim(list)) == "ALL") {
-    ctx.compared = held;
+    // A designation stored twice is found as its first record: once.
+    for (const Text<8>& d : held)
+      if (std::find(ctx.compared.begin(), ctx.compared.end(), d) == ctx.compared.end())
+        ctx.compared.push_back(d);
     if (held.empty()) fault = "the profile database holds no profile";
     return held.empty() ? kExitUsage : kExitOk;
   }

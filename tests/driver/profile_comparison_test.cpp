@@ -16,6 +16,7 @@
 #include "driver/kvopwb.h"
 #include "driver/profile_list.h"
 #include "driver/run_json.h"
+#include "profiles/profile_test_support.h"
 #include "test_support.h"
 
 namespace kvop {
@@ -108,6 +109,17 @@ TEST(ProfileList, TakesTheDatabasesDesignationsAndRefusesWhatItDoesNotHold) {
     EXPECT_NE(fault.find(c.says), std::string::npos) << c.list << ": " << fault;
   }
   EXPECT_NE(fault.find("PROFILKV.BIN"), std::string::npos) << "names the database searched";
+
+  // A designation the database stores twice is compared once.
+  ScratchDir twice;
+  fs::create_directory(twice.path() / "bin");
+  twice.write("BRASKO.INI", "bin\n");
+  twice.write("bin/PROFILKV.BIN",
+              test::db_bytes({test::sample_profile("P1"), test::sample_profile("P2"),
+                              test::sample_profile("P1")}));
+  TestRun other(twice.path());
+  ASSERT_EQ(choose_profiles(other.ctx, "ALL", fault), kExitOk);
+  EXPECT_EQ(other.ctx.compared, (std::vector<Text<8>>{Text<8>("P1"), Text<8>("P2")}));
 
   fs::remove(r.dir.path() / "BRASKO.INI");
   EXPECT_EQ(choose_profiles(ctx, "R820", fault), kExitDimensioning);

@@ -262,5 +262,26 @@ TEST(Dimber, UnknownDesignationEndsTheRunWithTheReadErrorLine) {
   EXPECT_EQ(l.run.err.str(), kNotPresent + kPause + l.searched() + "    *******LÄSFEL\n");
 }
 
+// The designations of the whole database in its order, a designation stored
+// twice included; a record that cannot be read ends the list with its message.
+TEST(DatabaseDesignations, ListsEveryRecordInOrderAndStopsAtAnUnreadableOne) {
+  const std::string three = db_bytes(
+      {sample_profile("B       "), sample_profile("A       "), sample_profile("B       ")});
+  {
+    Lookup l(three);
+    ASSERT_EQ(opdbas(l.run.ctx), 0);
+    std::vector<Text<8>> d;
+    EXPECT_EQ(database_designations(l.run.ctx, d), 0);
+    EXPECT_EQ(d, (std::vector<Text<8>>{Text<8>("B"), Text<8>("A"), Text<8>("B")}));
+  }
+  {
+    Lookup l(three.substr(0, three.size() - 10));
+    ASSERT_EQ(opdbas(l.run.ctx), 0);
+    std::vector<Text<8>> d;
+    EXPECT_EQ(database_designations(l.run.ctx, d), 1);
+    EXPECT_NE(l.run.err.str().find("POST NR 3 KAN EJ"), std::string::npos) << l.run.err.str();
+  }
+}
+
 }  // namespace
 }  // namespace kvop
