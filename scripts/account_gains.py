@@ -2,6 +2,11 @@
 """Checks that a run account only gained fields.
 
 Usage: scripts/account_gains.py OLD.json NEW.json
+       scripts/account_gains.py --pairs LIST
+
+With --pairs, LIST holds one pair per line: a name, the old and the new
+account, separated by tabs; every pair is checked in this one process, and
+each differing pair is printed as "DIFFERS: name: the difference".
 
 Every value of the old account must stand unchanged in the new one: an
 object of the new account may hold keys the old one lacks, but no key may be
@@ -48,16 +53,33 @@ def first_difference(old, new, where="$"):
     return None
 
 
+def difference(old_path, new_path):
+    """The first difference of two account files, or None."""
+    try:
+        old, new = load(old_path), load(new_path)
+    except ValueError as e:  # not JSON, or cut short
+        return "unreadable (%s)" % e
+    if old is None and new is None:
+        return None
+    if old is None or new is None:
+        return "present in only one run"
+    return first_difference(old, new)
+
+
 def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--pairs":
+        failed = 0
+        with open(sys.argv[2], encoding="utf-8") as fh:
+            for line in fh:
+                name, old, new = line.rstrip("\n").split("\t")
+                found = difference(old, new)
+                if found:
+                    print("DIFFERS: %s: account: %s" % (name, found))
+                    failed += 1
+        return 1 if failed else 0
     if len(sys.argv) != 3:
         sys.exit(__doc__)
-    old, new = load(sys.argv[1]), load(sys.argv[2])
-    if old is None and new is None:
-        return 0
-    if old is None or new is None:
-        print("account: present in only one run")
-        return 1
-    found = first_difference(old, new)
+    found = difference(sys.argv[1], sys.argv[2])
     if found:
         print("account: " + found)
         return 1

@@ -59,6 +59,13 @@ pages=$(pdfinfo "$work/TAK1.pdf" | sed -n 's/^Pages: *//p')
 [ "${pages:-0}" -ge 8 ] || fail "installed kvoprapport wrote ${pages:-no} pages"
 echo "package: installed kvoprapport wrote TAK1.pdf ($pages pages)"
 
+# The installed load-span tables, with the installed database found from
+# the program's own place, and a chart.
+(cd "$work" && rm -f BRASKO.INI && /usr/bin/kvoptab R820U --layouts 1 --to 3 --plot tab.pdf \
+  > tab.txt 2> tab.err) || { cat "$work/tab.err" >&2; fail "installed kvoptab failed"; }
+grep -q "PROFIL R820U" "$work/tab.txt" || fail "installed kvoptab printed no table"
+echo "package: installed kvoptab printed $(grep -c '^ *[0-9]' "$work/tab.txt") table rows, tab.pdf $(pdfinfo "$work/tab.pdf" | sed -n 's/^Pages: *//p') page"
+
 version=$(QT_QPA_PLATFORM=offscreen /usr/bin/KVOPW --version)
 [ "$version" = "KVOPW $(dpkg-deb --field "$deb" Version)" ] || fail "KVOPW --version said: $version"
 echo "package: $version"
