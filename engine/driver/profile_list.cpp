@@ -11,13 +11,6 @@ namespace kvop {
 
 namespace {
 
-std::string upper(std::string_view s) {
-  std::string u(s);
-  for (char& c : u)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return u;
-}
-
 std::string_view trim(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
@@ -34,7 +27,7 @@ int choose_profiles(RunContext& ctx, std::string_view list, std::string& fault) 
   clfile(ctx);
   if (read != 0) return kExitDimensioning;
 
-  if (upper(trim(list)) == "ALL") {
+  if (same_ignoring_case(trim(list), "all")) {
     // A designation stored twice is found as its first record: once.
     for (const Text<8>& d : held)
       if (std::find(ctx.compared.begin(), ctx.compared.end(), d) == ctx.compared.end())
@@ -47,7 +40,7 @@ int choose_profiles(RunContext& ctx, std::string_view list, std::string& fault) 
     const std::size_t comma = rest.find(',');
     const std::string_view item = trim(rest.substr(0, comma));
     const auto found = std::find_if(held.begin(), held.end(), [&](const Text<8>& d) {
-      return item.size() <= 8 && upper(d.trimmed()) == upper(item);
+      return same_ignoring_case(d.trimmed(), item);
     });
     if (item.empty()) {
       fault = "an empty designation in the list \"" + std::string(list) + "\"";
