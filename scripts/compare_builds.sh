@@ -58,7 +58,7 @@ run() {  # program case_dir out_dir [runner]
   done
 }
 
-total=0 differ=0
+total=0 differ=0 retried=0
 declare -A by_status=()
 # The accounts of the cases whose files agree are compared afterwards, all
 # in one Python process (a process per case would take most of the time).
@@ -69,12 +69,23 @@ for c in "$work"/cases/*/; do
   name=$(basename "$c")
   run "$old" "$c" "$work/old/$name"
   run "$new" "$c" "$work/new/$name" "$runner"
+  # Under an emulator a run whose program printed nothing at all, where the
+  # old one did, never reached the program's first line: the emulator failed
+  # to start it.  That run is tried once more, and the first attempt shown;
+  # a program that fails before its first output fails the second time too.
+  if [ -n "$runner" ] && [ ! -s "$work/new/$name/console.out" ] && [ -s "$work/old/$name/console.out" ]; then
+    echo "RETRIED: $name under $runner: exit $(cat "$work/new/$name/status"), no output; its error output:"
+    head -5 "$work/new/$name/console.err" || true
+    rm -rf "$work/new/$name"
+    retried=$((retried + 1))
+    run "$new" "$c" "$work/new/$name" "$runner"
+  fi
   total=$((total + 1))
   st=$(cat "$work/old/$name/status")
   by_status[$st]=$((${by_status[$st]:-0} + 1))
   if ! diff -r -q -x run.json "$work/old/$name" "$work/new/$name" > /dev/null; then
     differ=$((differ + 1))
-    echo "DIFFERS: $name"
+    echo "DIFFERS: $name (exit $st, new exit $(cat "$work/new/$name/status"))"
     diff -r -x run.json "$work/old/$name" "$work/new/$name" | head -20 || true
   elif [ -z "$runner" ]; then
     printf '%s\t%s\t%s\n' "$name" "$work/old/$name/run.json" "$work/new/$name/run.json" >> "$pairs"
@@ -92,5 +103,6 @@ if [ "$arc" -ne 0 ] && [ "$found" -eq 0 ]; then
 fi
 summary=""
 for st in "${!by_status[@]}"; do summary+=" exit $st: ${by_status[$st]};"; done
+[ "$retried" -eq 0 ] || summary+=" started again under $runner: $retried;"
 echo "compared $total cases ($count generated with seed $seed + examples):$summary differing: $differ"
 [ "$differ" -eq 0 ]
