@@ -15,4 +15,6 @@ bash scripts/install_packages.sh "${packages[@]}"
 build=${1:-build}
 shift || true
 cmake -S . -B "$build" -G Ninja "$@" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+# KVOP_BUILD_TARGETS, when set, names the only targets to build.
+# shellcheck disable=SC2086  # a list of target names
+cmake --build "$build" -j "$(nproc)" ${KVOP_BUILD_TARGETS:+--target $KVOP_BUILD_TARGETS}
