@@ -69,10 +69,11 @@ for c in "$work"/cases/*/; do
   name=$(basename "$c")
   run "$old" "$c" "$work/old/$name"
   run "$new" "$c" "$work/new/$name" "$runner"
-  # Under an emulator a run whose program printed nothing at all, where the
-  # old one did, never reached the program's first line: the emulator failed
-  # to start it.  That run is tried once more, and the first attempt shown;
-  # a program that fails before its first output fails the second time too.
+  # The engine passes its banner on to the console before it reads anything.
+  # Under an emulator a run that printed nothing at all, where the old
+  # program printed, never started: the emulator failed.  That run is tried
+  # once more and the first attempt shown; a program that fails before its
+  # banner fails the second time too.
   if [ -n "$runner" ] && [ ! -s "$work/new/$name/console.out" ] && [ -s "$work/old/$name/console.out" ]; then
     echo "RETRIED: $name under $runner: exit $(cat "$work/new/$name/status"), no output; its error output:"
     head -5 "$work/new/$name/console.err" || true

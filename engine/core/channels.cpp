@@ -235,6 +235,8 @@ void Console::line(std::string_view text) const { *out << ' ' << cp1252::to_utf8
 
 void Console::empty_line() const { *out << '\n'; }
 
+void Console::flush() const { out->flush(); }
+
 void Console::error(std::string_view text) const { *err << cp1252::to_utf8(text) << '\n'; }
 
 }  // namespace kvop

@@ -112,6 +112,8 @@ struct Console {
   // A list-directed (free-format) line: one blank, then the text.
   void line(std::string_view cp1252_text) const;
   void empty_line() const;
+  // Passes what was written on to the terminal, file or pipe at once.
+  void flush() const;
   // A message on the error stream, written as it stands (Windows-1252).
   void error(std::string_view cp1252_text) const;
 };

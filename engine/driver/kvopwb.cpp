@@ -17,6 +17,10 @@ namespace {
 int run_steps(RunContext& ctx) {
   for (int k = 0; k < 14; ++k) ctx.console.empty_line();
   ctx.console.line(enc("                      BERÄKNING PÅGÅR ............. "));
+  // The banner says the case is being computed: it is shown now, not with
+  // the rest when the run ends (written to a file or a pipe the console is
+  // held back in whole blocks).
+  ctx.console.flush();
 
   ctx.page.sidlangd = page::kLinesPerPage;
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "output/page_control.h"
 #include "driver/run_json.h"
@@ -75,6 +76,31 @@ TEST(Kvopwb, ProgressTextFirstThenEveryStepInOrder) {
                             &r.run.ctx.channels.report, &r.run.ctx.channels.exchange})
     EXPECT_FALSE(ch->is_open());
   EXPECT_FALSE(r.dir.exists("SKIVA.INS"));
+}
+
+// A console stream that keeps what had been written when it was flushed.
+class FlushRecorder : public std::stringbuf {
+ public:
+  std::vector<std::string> flushed;
+
+ protected:
+  int sync() override {
+    flushed.push_back(str());
+    return 0;
+  }
+};
+
+TEST(Kvopwb, ProgressTextIsPassedOnBeforeTheCaseIsRead) {
+  // No case file: the run stops at the reader, after the banner was shown.
+  ScratchDir dir;
+  TestRun run{dir.path()};
+  FlushRecorder buf;
+  std::ostream console(&buf);
+  run.ctx.console.out = &console;
+  EXPECT_EQ(kvopwb(run.ctx), kExitInput);
+  ASSERT_FALSE(buf.flushed.empty());
+  EXPECT_EQ(buf.flushed.front(),
+            std::string(14, '\n') + "                       BERÄKNING PÅGÅR ............. \n");
 }
 
 TEST(Kvopwb, ALowProfileIsFullyPerforatedForEveryStepAfterTheChecks) {
