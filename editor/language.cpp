@@ -71,9 +71,10 @@ QMenu* add_settings_menu(QMenuBar* bar, std::function<void(const QString&)> info
   auto* group = new QActionGroup(language);
   const Language now = stored_language();
   // Each language is named in its own words, so that it can be found in either.
-  for (const auto& [lang, name] :
+  for (const auto& entry :
        {std::pair{Language::swedish, "&Svenska"}, std::pair{Language::english, "&English"}}) {
-    QAction* a = language->addAction(QString::fromUtf8(name));
+    const Language lang = entry.first;
+    QAction* a = language->addAction(QString::fromUtf8(entry.second));
     a->setCheckable(true);
     a->setChecked(lang == now);
     group->addAction(a);

@@ -8,8 +8,9 @@ cd "$(dirname "$0")/.."
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev hyperfine qt6-base-dev fonts-dejavu-core
           qt6-l10n-tools qt6-translations-l10n poppler-utils pkg-config libcairo2-dev)
-# The fuzz build (scripts/fuzz.sh) compiles with clang and its libFuzzer runtime.
-case " $* " in *" -DKVOP_FUZZ=ON "*) packages+=(clang libclang-rt-dev) ;; esac
+# The fuzz and the sanitizer builds (scripts/fuzz.sh, scripts/test.sh
+# --sanitize) compile with clang and its sanitizer and libFuzzer runtimes.
+case " $* " in *" -DKVOP_FUZZ=ON "* | *" -DKVOP_SANITIZE=ON "*) packages+=(clang libclang-rt-dev) ;; esac
 bash scripts/install_packages.sh "${packages[@]}"
 
 build=${1:-build}
