@@ -75,7 +75,7 @@ for c in "$work"/cases/*/; do
   # once more and the first attempt shown; a program that fails before its
   # banner fails the second time too.
   if [ -n "$runner" ] && [ ! -s "$work/new/$name/console.out" ] && [ -s "$work/old/$name/console.out" ]; then
-    echo "RETRIED: $name under $runner: exit $(cat "$work/new/$name/status"), no output; its error output:"
+    echo "STARTED AGAIN: $name under $runner: exit $(cat "$work/new/$name/status"), no output; its error output:"
     head -5 "$work/new/$name/console.err" || true
     rm -rf "$work/new/$name"
     retried=$((retried + 1))

@@ -14,7 +14,8 @@ targets=("$@")
 
 build=build-fuzz
 # Only the fuzz targets to run are built (with the profile database).
-KVOP_BUILD_TARGETS="${targets[*]/#/fuzz_} profile_database" CXX=${CXX:-clang++} scripts/setup.sh "$build" -DKVOP_FUZZ=ON -DKVOP_TESTS=OFF -DKVOP_BENCH=OFF -DKVOP_EDITOR=OFF \
+KVOP_BUILD_TARGETS="${targets[*]/#/fuzz_} profile_database" CXX=${CXX:-clang++} \
+  scripts/setup.sh "$build" -DKVOP_FUZZ=ON -DKVOP_TESTS=OFF -DKVOP_BENCH=OFF -DKVOP_EDITOR=OFF \
   -DCMAKE_CXX_COMPILER="${CXX:-clang++}"
 mkdir -p "$build/artifacts"
 

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Builds everything and runs the whole test suite.
-#   scripts/test.sh              the default build (build/, optimised with debug info)
+#   scripts/test.sh              the default build (build/, optimised, with line tables)
 #   scripts/test.sh --sanitize   a Debug build (build-asan/) with AddressSanitizer
 #                                and UndefinedBehaviorSanitizer, compiled by clang
 #   scripts/test.sh --release    the Release build (build-release/, -O3) of the

@@ -32,6 +32,11 @@ constexpr std::size_t kTrivlgd = 23, kTrihlgd = 25, kFickfack = 26, kFickform = 
                       kFickmaxlgd = 28, kFicklgd = 29, kFickavst = 30, kNlinj = 31, kLinjlast = 32,
                       kDesignation = 49, kUtskr = 54;
 
+// The console text of a run: empty lines, then the progress banner.
+std::string banner() {
+  return std::string(14, '\n') + "                       BERÄKNING PÅGÅR ............. \n";
+}
+
 struct EngineRun {
   ScratchDir dir;
   TestRun run{dir.path()};
@@ -60,8 +65,7 @@ TEST(Kvopwb, ProgressTextFirstThenEveryStepInOrder) {
   EngineRun r(example("TAK1.IND"));
   r.go();
   ASSERT_EQ(r.rc, kExitOk) << r.err();
-  EXPECT_EQ(r.run.out.str(),
-            std::string(14, '\n') + "                       BERÄKNING PÅGÅR ............. \n");
+  EXPECT_EQ(r.run.out.str(), banner());
   EXPECT_EQ(r.run.err.str(), "");
   const std::string red = r.dir.read("TAK1.RED");
   // defork ran before the echo: the default limit 150 of an insulated roof
@@ -99,8 +103,7 @@ TEST(Kvopwb, ProgressTextIsPassedOnBeforeTheCaseIsRead) {
   run.ctx.console.out = &console;
   EXPECT_EQ(kvopwb(run.ctx), kExitInput);
   ASSERT_FALSE(buf.flushed.empty());
-  EXPECT_EQ(buf.flushed.front(),
-            std::string(14, '\n') + "                       BERÄKNING PÅGÅR ............. \n");
+  EXPECT_EQ(buf.flushed.front(), banner());
 }
 
 TEST(Kvopwb, ALowProfileIsFullyPerforatedForEveryStepAfterTheChecks) {
