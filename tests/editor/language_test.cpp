@@ -8,6 +8,8 @@
 #include <QDirIterator>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -166,6 +168,28 @@ class LanguageTest : public QObject {
     QCOMPARE(stored_language(), Language::english);
     store_language(Language::swedish);
     QCOMPARE(stored_language(), Language::swedish);
+  }
+
+  void languageMenuStoresTheChoiceForTheNextStart() {
+    store_language(Language::swedish);
+    QMenuBar bar;
+    QStringList told;
+    QMenu* settings = add_settings_menu(&bar, [&](const QString& text) { told << text; });
+    QMenu* menu = settings->actions().front()->menu();
+    QVERIFY(menu);
+    const QList<QAction*> choices = menu->actions();
+    QCOMPARE(choices.size(), 2);
+    QCOMPARE(choices.at(0)->text(), QString("&Svenska"));
+    QCOMPARE(choices.at(1)->text(), QString("&English"));
+    QVERIFY(choices.at(0)->isChecked() && !choices.at(1)->isChecked());
+    // The language in use: nothing to store, nothing to tell.
+    choices.at(0)->trigger();
+    QVERIFY(told.isEmpty());
+    choices.at(1)->trigger();
+    QCOMPARE(stored_language(), Language::english);
+    QCOMPARE(told.size(), 1);
+    QVERIFY(choices.at(1)->isChecked() && !choices.at(0)->isChecked());
+    store_language(Language::swedish);
   }
 
   void qtDialogsSwedishUnderAnotherSystemLocale() {
